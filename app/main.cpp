@@ -1,0 +1,3 @@
+#include "app/window_flow.h"
+
+int main() { return start_program(); }

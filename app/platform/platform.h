@@ -1,0 +1,25 @@
+#pragma once
+// The one seam between the program and the machine it runs on. The host
+// operations call through it for everything they cannot do with plain files;
+// tests install their own platform to record addresses and fix the screen and
+// the clock. No Qt type crosses this header.
+#include <string>
+
+#include "app/text.h"
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Hands a UTF-8 address to the desktop's default handler; returns at once.
+    virtual void open_in_browser(const std::string& utf8_address) = 0;
+    virtual int screen_width() = 0;
+    virtual int screen_height() = 0;
+    virtual DateTime now() = 0;
+    // Shows a modal error box; returns when the reader has closed it.
+    virtual void show_error_box(const Text& caption, const Text& message) = 0;
+};
+
+// The platform in force: the Linux one unless a test installed another.
+Platform& platform();
+// Installs a platform (nullptr restores the Linux one). Not owned.
+void install_platform(Platform* replacement);

@@ -1,0 +1,21 @@
+#pragma once
+// The program's own value types. Text is GBK (code page 936) bytes, as on a
+// Chinese Windows; Unicode exists only where the program meets Qt and the
+// file system.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+using Text = std::string;
+using ByteSet = std::span<const std::uint8_t>;
+
+struct DateTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    friend bool operator==(const DateTime&, const DateTime&) = default;
+};
+
+// Conversions at the platform edge (glibc iconv). A character that GBK cannot
+// hold becomes "?"; bytes that are not valid GBK become U+FFFD.
+std::string to_utf8(std::string_view gbk);
+Text from_utf8(std::string_view utf8);

@@ -1,0 +1,174 @@
+#pragma once
+// Windows and controls as plain data. A layout is a table of ControlDesc rows
+// built with the small constexpr setters below, so that a row reads like the
+// line of the layout it encodes:
+//
+//   combo(组合框1, "组合框1", {3, 8, 109, 20}).items(engine_list).select(0).colors(black, white),
+//
+// Strings are GBK (string literals are compiled to GBK).
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "forms/ids.h"
+
+namespace forms {
+
+using Color = std::int32_t;                  // 0xRRGGBB
+inline constexpr Color system_color = -1;    // the system's default for the element
+inline constexpr Color black = 0x000000, white = 0xFFFFFF;
+
+using Picture = const std::span<const std::uint8_t>*;  // embedded bytes (GIF, BMP or JPEG)
+
+struct Geometry {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+// A face, a weight and a character height in pixels. An empty face is the
+// system's default GUI font. A face beginning with "@" is the vertical variant.
+struct Font {
+    std::string_view face;
+    int weight = 400;
+    int height = 0;
+    bool underline = false;
+};
+inline constexpr int normal = 400, bold = 700;
+
+enum class Cursor { Arrow, Hand };
+enum class Align { Left = 0, Centre = 1, Right = 2 };
+enum class VAlign { Top = 0, Middle = 1, Bottom = 2 };
+enum class TabSide { Top, Right };
+
+// What an event hands its handler. x and y: pixels in the control's client
+// area; key: the Windows virtual-key code; function_keys: forms::keys bits.
+struct EventArgs {
+    std::int32_t x = 0, y = 0, key = 0, function_keys = 0;
+};
+// A handler's result: false swallows the mouse or key message, nothing lets it through.
+using Handler = std::optional<bool> (*)(const EventArgs&);
+
+struct Binding {
+    int event;
+    Handler handler;
+};
+
+// Adapters that bind the program's argument-less handlers.
+template <auto F>
+std::optional<bool> call(const EventArgs&) {
+    F();
+    return std::nullopt;
+}
+template <auto F>
+std::optional<bool> on_enter(const EventArgs& args) {
+    if (args.key == 13) F();
+    return std::nullopt;
+}
+inline std::optional<bool> do_nothing(const EventArgs&) { return std::nullopt; }
+
+struct ControlDesc {
+    Kind kind = Kind::Label;
+    ControlId id = 0;
+    std::string_view name;
+    Geometry geometry;
+    ControlId parent = 0;  // 0: the window itself; else a group box or a tab control
+    int page = -1;         // page of the parent tab control
+    bool visible = true;
+    bool disabled = false;
+    Cursor cursor = Cursor::Arrow;
+    std::string_view tag;
+
+    std::string_view text;  // caption, or an edit box's content
+    Font font;
+    Color text_color = system_color;
+    Color back_color = system_color;
+    Align align = Align::Left;  // transparent label text, edit box text, group box caption
+    VAlign valign = VAlign::Top;
+    bool word_wrap = true;      // transparent label
+    int effect = 0;             // transparent label, 0 to 3
+
+    int border = 0;             // picture box 0 to 5; edit box: 0 none, 1 sunken
+    int display_mode = 1;       // picture box 0 natural, 1 stretched, 2 fitted
+    bool animate = true;        // picture box
+    Picture picture = nullptr;  // picture box
+
+    std::span<const std::string_view> items;  // combo box list, tab control page titles
+    int selection = -1;                        // combo box selection, tab control current page
+    int drop_height = 0;                       // combo box: least height of the dropped list
+    int max_length = 0;                        // edit box, in GBK bytes; 0: no limit
+
+    int minimum = 0, maximum = 100, position = 0;  // progress bar
+    bool continuous = true;                        // progress bar
+    TabSide tab_side = TabSide::Top;               // tab control
+    bool multi_row = false;                        // tab control
+    int interval = 0;                              // timer, milliseconds
+    bool default_button = false;                   // button
+
+    std::span<const Binding> bindings;
+
+    // Setters for layout rows.
+    constexpr ControlDesc at(ControlId p, int pg = -1) const { auto c = *this; c.parent = p; c.page = pg; return c; }
+    constexpr ControlDesc hidden() const { auto c = *this; c.visible = false; return c; }
+    constexpr ControlDesc disable() const { auto c = *this; c.disabled = true; return c; }
+    constexpr ControlDesc hand() const { auto c = *this; c.cursor = Cursor::Hand; return c; }
+    constexpr ControlDesc caption(std::string_view t) const { auto c = *this; c.text = t; return c; }
+    constexpr ControlDesc with_font(Font f) const { auto c = *this; c.font = f; return c; }
+    constexpr ControlDesc colors(Color fg, Color bg = system_color) const { auto c = *this; c.text_color = fg; c.back_color = bg; return c; }
+    constexpr ControlDesc aligned(Align a, VAlign v = VAlign::Top) const { auto c = *this; c.align = a; c.valign = v; return c; }
+    constexpr ControlDesc single_line() const { auto c = *this; c.word_wrap = false; return c; }
+    constexpr ControlDesc with_effect(int e) const { auto c = *this; c.effect = e; return c; }
+    constexpr ControlDesc with_border(int b) const { auto c = *this; c.border = b; return c; }
+    constexpr ControlDesc shows(Picture p, int mode = 1) const { auto c = *this; c.picture = p; c.display_mode = mode; return c; }
+    constexpr ControlDesc still() const { auto c = *this; c.animate = false; return c; }
+    constexpr ControlDesc list(std::span<const std::string_view> i, int sel = 0) const { auto c = *this; c.items = i; c.selection = sel; return c; }
+    constexpr ControlDesc dropped_at_least(int h) const { auto c = *this; c.drop_height = h; return c; }
+    constexpr ControlDesc limit(int bytes) const { auto c = *this; c.max_length = bytes; return c; }
+    constexpr ControlDesc range(int lo, int hi, int pos = 0) const { auto c = *this; c.minimum = lo; c.maximum = hi; c.position = pos; return c; }
+    constexpr ControlDesc in_blocks() const { auto c = *this; c.continuous = false; return c; }
+    constexpr ControlDesc pages(std::span<const std::string_view> titles, int current = 0) const { auto c = *this; c.items = titles; c.selection = current; return c; }
+    constexpr ControlDesc tabs_right(bool rows = true) const { auto c = *this; c.tab_side = TabSide::Right; c.multi_row = rows; return c; }
+    constexpr ControlDesc every(int ms) const { auto c = *this; c.interval = ms; return c; }
+    constexpr ControlDesc as_default() const { auto c = *this; c.default_button = true; return c; }
+    constexpr ControlDesc with_tag(std::string_view t) const { auto c = *this; c.tag = t; return c; }
+    constexpr ControlDesc on(std::span<const Binding> b) const { auto c = *this; c.bindings = b; return c; }
+};
+
+// One constructor per kind: identifier, name, left, top, width, height.
+constexpr ControlDesc control(Kind k, ControlId id, std::string_view name, Geometry g) {
+    ControlDesc c;
+    c.kind = k; c.id = id; c.name = name; c.geometry = g;
+    return c;
+}
+constexpr ControlDesc edit_box(ControlId id, std::string_view n, Geometry g) { auto c = control(Kind::EditBox, id, n, g); c.border = 1; return c; }
+constexpr ControlDesc pic_box(ControlId id, std::string_view n, Geometry g) { return control(Kind::PicBox, id, n, g); }
+constexpr ControlDesc group_box(ControlId id, std::string_view n, Geometry g) { return control(Kind::GroupBox, id, n, g); }
+constexpr ControlDesc label(ControlId id, std::string_view n, Geometry g) { return control(Kind::Label, id, n, g); }
+constexpr ControlDesc button(ControlId id, std::string_view n, Geometry g) { return control(Kind::Button, id, n, g); }
+constexpr ControlDesc combo(ControlId id, std::string_view n, Geometry g) { return control(Kind::ComboBox, id, n, g); }
+constexpr ControlDesc progress_bar(ControlId id, std::string_view n, Geometry g) { return control(Kind::ProcessBar, id, n, g); }
+constexpr ControlDesc tab(ControlId id, std::string_view n, Geometry g) { return control(Kind::Tab, id, n, g); }
+constexpr ControlDesc timer(ControlId id, std::string_view n, int ms) { auto c = control(Kind::Timer, id, n, {}); c.interval = ms; return c; }
+constexpr ControlDesc trans_label(ControlId id, std::string_view n, Geometry g) { return control(Kind::TransLabel, id, n, g); }
+
+enum class Frame { FixedWithTitle, None };
+
+struct WindowDesc {
+    WindowId id = 0;
+    ControlId self = 0;        // the window's own control identifier
+    std::string_view name;
+    std::string_view title;
+    Geometry geometry;         // left, top (never used: windows start centred), outer width, height
+    Frame frame = Frame::FixedWithTitle;
+    bool minimize_box = true;
+    bool maximize_box = false;
+    bool always_on_top = false;
+    bool esc_closes = false;
+    bool enter_moves_focus = false;
+    bool centred = true;
+    bool visible = true;
+    Picture icon = nullptr;
+    std::span<const ControlDesc> controls;
+    std::span<const Binding> bindings;
+};
+
+}  // namespace forms

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, the same tests built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the bounded fuzzing.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash tools/deps.sh
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== build"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+echo "== tests"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DYZ_SANITIZE=ON -DYZ_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE no-sanitizer
+
+echo "== fuzzing"
+bash tools/fuzz.sh
