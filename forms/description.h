@@ -42,8 +42,12 @@ enum class TabSide { Top, Right };
 
 // What an event hands its handler. x and y: pixels in the control's client
 // area; key: the Windows virtual-key code; function_keys: forms::keys bits.
+// window and control say who raised it, so that one handler can serve a
+// table of controls (the site logos, the book covers).
 struct EventArgs {
     std::int32_t x = 0, y = 0, key = 0, function_keys = 0;
+    WindowId window = 0;
+    ControlId control = 0;
 };
 // A handler's result: false swallows the mouse or key message, nothing lets it through.
 using Handler = std::optional<bool> (*)(const EventArgs&);
