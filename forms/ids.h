@@ -21,6 +21,8 @@ inline constexpr int ComboSelection = 19;
 inline constexpr int BarMinimum = 11, BarMaximum = 12, BarPosition = 13;
 inline constexpr int TimerInterval = 8;
 inline constexpr int PicBorder = 8, PicDisplayMode = 11, PicAnimate = 12;
+// Ours, for every kind with a window: the tip shown while the pointer rests on it.
+inline constexpr int ToolTip = 64;
 }  // namespace prop
 
 // Event numbers. Negative ones are common; 0 and up are the kind's own.

@@ -1,0 +1,72 @@
+#include "app/window_flow.h"
+
+#include "app/host.h"
+#include "app/settings.h"
+#include "forms/main_window/main_window.h"
+#include "forms/model.h"
+#include "forms/welcome_window/welcome_window.h"
+#include "skins/skins.h"
+
+namespace prop = forms::prop;
+
+namespace {
+
+constexpr int welcome_skin = 1;
+constexpr int first_start_skin = 6;
+constexpr double horizontal_offset = 1430;
+constexpr double vertical_offset = 800;
+
+}  // namespace
+
+void on_welcome_created() {
+    apply_skin(welcome_skin);
+    if (FileExists(settings_file_path())) enter_main_window();
+}
+
+// One step per tick. The bar stores whatever is written, so the position keeps
+// growing past the maximum and the two meet on the hundredth tick alone.
+void advance_welcome_progress() {
+    using namespace welcome_window;
+    forms::WriteProperty(id, 进度条1, prop::BarPosition, forms::ReadInteger(id, 进度条1, prop::BarPosition) + 1);
+    if (forms::ReadInteger(id, 进度条1, prop::BarPosition) == forms::ReadInteger(id, 进度条1, prop::BarMaximum)) {
+        forms::WriteProperty(id, 按钮1, prop::Visible, true);
+        forms::WriteProperty(id, 进度条1, prop::Visible, false);
+    }
+}
+
+void enter_main_window() {
+    forms::WriteProperty(welcome_window::id, welcome_window::窗口, prop::Visible, false);
+    LoadWindow(main_window::id, std::nullopt, true);
+}
+
+void on_main_created() {
+    if (FileExists(settings_file_path())) {
+        apply_skin(ToInteger(ReadSetting(settings_file_path(), settings_section, skin_key)));
+    } else {
+        apply_skin(first_start_skin);
+        WriteSetting(settings_file_path(), settings_section, skin_key, "6");
+    }
+    place_main_window();
+}
+
+// Not clamped: on a small screen the window starts partly off it.
+void place_main_window() {
+    using namespace main_window;
+    forms::WriteProperty(id, 窗口, prop::Left, static_cast<std::int32_t>(ScreenWidth() - horizontal_offset));
+    forms::WriteProperty(id, 窗口, prop::Top, static_cast<std::int32_t>(ScreenHeight() - vertical_offset));
+}
+
+void update_clock() {
+    forms::WriteProperty(main_window::id, main_window::透明标签5, prop::TransCaption, ToText(CurrentDateTime()));
+}
+
+void end_program_on_main_destroyed() { EndProgram(0); }
+
+int start_program() {
+    static constexpr const forms::WindowDesc* windows[] = {&welcome_window::description, &main_window::description};
+    InitHost();
+    forms::DescribeWindows(windows);
+    RunStartupWindow(welcome_window::id);
+    RunMessageLoop();
+    return 0;
+}

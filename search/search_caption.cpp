@@ -1,0 +1,32 @@
+#include <array>
+#include <string_view>
+
+#include "forms/main_window/main_window.h"
+#include "forms/model.h"
+#include "search/engines.h"
+#include "search/search.h"
+
+using namespace main_window;
+namespace prop = forms::prop;
+
+namespace {
+
+// What a search does with the remembered name in each history mode, told to
+// the reader over the search button and over the history list.
+constexpr std::array<std::string_view, 2> history_captions = {"记录书名", "读出书名"};
+
+}  // namespace
+
+// Runs on every tick of the 1 ms timer: the engine list raises no event of
+// its own when its selection changes, so the captions follow it by polling.
+void refresh_search_caption() {
+    if (const auto* engine = search::engine_at(forms::ReadInteger(id, 组合框1, prop::ComboSelection))) {
+        forms::WriteProperty(id, 按钮1, prop::ButtonCaption, Text{engine->caption});
+    }
+    const auto mode = forms::ReadInteger(id, 组合框3, prop::ComboSelection);
+    if (mode >= 0 && mode < static_cast<int>(history_captions.size())) {
+        const Text tip{history_captions[mode]};
+        forms::WriteProperty(id, 按钮1, prop::ToolTip, tip);
+        forms::WriteProperty(id, 组合框3, prop::ToolTip, tip);
+    }
+}
