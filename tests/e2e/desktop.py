@@ -1,0 +1,181 @@
+"""A desktop for driving the real program as a person would: a virtual X
+display (Xvfb), a fresh copy of the program's directory, a stand-in browser
+launcher that records what it is handed, one lasting X connection to find the
+program's windows, and xdotool for the mouse and keys."""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+from Xlib import X, Xatom, display as xdisplay
+
+SCREEN = (1920, 1080)
+
+STAND_IN_XDG_OPEN = """#!/bin/sh
+# Records the address the program hands to the browser launcher.
+for a in "$@"; do printf '%s\\n' "$a" >> "$YZ_OPENED_LOG"; done
+"""
+
+
+class Desktop:
+    def __init__(self, screen=SCREEN):
+        self.screen = screen
+        self.number = 200 + os.getpid() % 500
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", f":{self.number}", "-screen", "0", f"{screen[0]}x{screen[1]}x24",
+             "-nolisten", "tcp", "-ac"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.name = f":{self.number}"
+        deadline = time.time() + 15
+        while True:
+            try:
+                self.x = xdisplay.Display(self.name)
+                break
+            except Exception:
+                if time.time() > deadline:
+                    raise
+                time.sleep(0.1)
+        self.root = self.x.screen().root
+        self.atom_name = self.x.intern_atom("_NET_WM_NAME")
+        self.atom_utf8 = self.x.intern_atom("UTF8_STRING")
+        self.atom_protocols = self.x.intern_atom("WM_PROTOCOLS")
+        self.atom_delete = self.x.intern_atom("WM_DELETE_WINDOW")
+
+    def close(self):
+        try:
+            self.x.close()
+        except Exception:
+            pass
+        self.xvfb.terminate()
+        self.xvfb.wait()
+
+    # --- windows -------------------------------------------------------
+    def windows(self):
+        """Mapped top-level windows: (window, title, x, y, width, height)."""
+        found = []
+        for w in self.root.query_tree().children:
+            try:
+                attrs = w.get_attributes()
+                if attrs.map_state != X.IsViewable or attrs.win_class == X.InputOnly:
+                    continue
+                g = w.get_geometry()
+                prop = w.get_full_property(self.atom_name, self.atom_utf8)
+                title = prop.value.decode("utf-8") if prop else (w.get_wm_name() or "")
+                found.append((w, title, g.x, g.y, g.width, g.height))
+            except Exception:
+                continue
+        return found
+
+    def wait_window(self, predicate, timeout=15.0):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            for entry in self.windows():
+                if predicate(entry):
+                    return entry
+            time.sleep(0.05)
+        return None
+
+    def pixel(self, window, x, y):
+        image = window.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF)
+        b, g, r = image.data[0], image.data[1], image.data[2]
+        return (r, g, b)
+
+    def ask_to_close(self, window):
+        """What a window manager does for the close button."""
+        from Xlib.protocol import event
+        ev = event.ClientMessage(window=window, client_type=self.atom_protocols,
+                                 data=(32, [self.atom_delete, X.CurrentTime, 0, 0, 0]))
+        window.send_event(ev)
+        self.x.flush()
+
+    # --- input (xdotool, as a person would) ----------------------------
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], check=True,
+                       env={**os.environ, "DISPLAY": self.name})
+
+    def click(self, x, y):
+        self.xdotool("mousemove", "--sync", x, y, "click", "1")
+
+    def key(self, *names):
+        self.xdotool("key", "--delay", "40", *names)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "40", text)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-display", self.name, "-window", "root", path], check=True)
+
+
+class ProgramCopy:
+    """A fresh temporary copy of the program's directory, run with a stand-in
+    xdg-open first on PATH."""
+
+    def __init__(self, binary):
+        self.dir = tempfile.mkdtemp(prefix="yz-e2e-")
+        os.chmod(self.dir, 0o755)
+        self.exe = os.path.join(self.dir, os.path.basename(binary))
+        shutil.copy2(binary, self.exe)
+        self.bin = os.path.join(self.dir, ".stand-in")
+        os.mkdir(self.bin)
+        launcher = os.path.join(self.bin, "xdg-open")
+        with open(launcher, "w") as f:
+            f.write(STAND_IN_XDG_OPEN)
+        os.chmod(launcher, 0o755)
+        self.opened_log = os.path.join(self.bin, "opened.log")
+        self.process = None
+
+    def settings_path(self):
+        return os.path.join(self.dir, "搜索器设置信息1.4.ini")
+
+    def settings_bytes(self):
+        try:
+            with open(self.settings_path(), "rb") as f:
+                return f.read()
+        except FileNotFoundError:
+            return None
+
+    def opened(self):
+        try:
+            with open(self.opened_log, "rb") as f:
+                return f.read().split(b"\n")[:-1]
+        except FileNotFoundError:
+            return []
+
+    def start(self, desktop, user=None):
+        env = {
+            "PATH": self.bin + ":/usr/local/bin:/usr/bin:/bin",
+            "DISPLAY": desktop.name,
+            "YZ_OPENED_LOG": self.opened_log,
+            "HOME": self.dir,
+            "XDG_RUNTIME_DIR": self.dir,
+            "LANG": "C.UTF-8",
+        }
+        for keep in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
+            if keep in os.environ:
+                env[keep] = os.environ[keep]
+        command = [self.exe]
+        if user:
+            command = ["setpriv", f"--reuid={user}", f"--regid={user if user != 'nobody' else 'nogroup'}",
+                       "--clear-groups", self.exe]
+        self.process = subprocess.Popen(command, cwd="/", env=env,
+                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        return self.process
+
+    def wait(self, timeout=10.0):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            self.process.send_signal(signal.SIGKILL)
+            self.process.wait()
+
+    def remove(self):
+        self.stop()
+        subprocess.run(["chmod", "-R", "u+w", self.dir])
+        shutil.rmtree(self.dir, ignore_errors=True)

@@ -1,0 +1,157 @@
+"""The real program under Xvfb, driven with xdotool, each case in a fresh
+copy of the program's directory with a stand-in browser launcher."""
+
+import os
+import stat
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desktop import Desktop, ProgramCopy  # noqa: E402
+
+BINARY = os.environ.get("YZ_BINARY", os.path.join(os.path.dirname(__file__), "../../build/bin/yanzhou-search"))
+MAIN_TITLE = "砚舟小说搜索器V1.4正式版 "
+FIRST_START_SETTINGS = "[搜索器设置：]\r\n皮肤=6\r\n".encode("gbk")
+# The main window's client area: 317 x 521 less a fixed frame of 3 px and a 19 px caption.
+MAIN_CLIENT = (311, 496)
+WELCOME = (580, 475)
+
+
+def is_main(entry):
+    return entry[1] == MAIN_TITLE
+
+
+def is_welcome(entry):
+    return entry[1] == "" and (entry[4], entry[5]) == WELCOME
+
+
+class ProgramTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def setUp(self):
+        self.copy = ProgramCopy(os.path.abspath(BINARY))
+
+    def tearDown(self):
+        self.copy.remove()
+
+    def later_start(self):
+        """Starts a copy whose directory has been used before."""
+        with open(self.copy.settings_path(), "wb") as f:
+            f.write(FIRST_START_SETTINGS)
+        self.copy.start(self.desktop)
+        main = self.desktop.wait_window(is_main)
+        self.assertIsNotNone(main, "the main window did not appear")
+        return main
+
+    def test_first_start_shows_welcome_then_main_window(self):
+        d = self.desktop
+        started = time.time()
+        self.copy.start(d)
+        welcome = d.wait_window(is_welcome)
+        self.assertIsNotNone(welcome, "no welcome window")
+        shown = time.time()
+        self.assertIsNone(d.wait_window(is_main, timeout=0.5))
+        # The bar runs from the left end of its 552 px track; once full it is
+        # hidden and the enter button takes its place.
+        w = welcome[0]
+        bar_colour = None
+        full_after = None
+        deadline = shown + 12
+        while time.time() < deadline:
+            colour = d.pixel(w, 20, 47)
+            if bar_colour is None and time.time() - shown > 0.5:
+                bar_colour = colour
+            elif bar_colour is not None and colour != bar_colour:
+                full_after = time.time() - shown
+                break
+            time.sleep(0.05)
+        self.assertIsNotNone(full_after, "the bar never gave way to the enter button")
+        self.assertGreater(full_after, 4.0)
+        self.assertLess(full_after, 7.5)
+        # Until the reader enters, nothing has been written.
+        self.assertIsNone(self.copy.settings_bytes())
+        d.click(welcome[2] + 184 + 112, welcome[3] + 40 + 12)
+        main = d.wait_window(is_main)
+        self.assertIsNotNone(main, "the enter button did not open the main window")
+        self.assertIsNone(d.wait_window(is_welcome, timeout=0.3), "the welcome window stayed")
+        self.assertEqual(self.copy.settings_bytes(), FIRST_START_SETTINGS)
+        engine = os.path.join(self.copy.dir, "SkinH_EL.dll")
+        self.assertTrue(os.path.exists(engine))
+        self.assertEqual(os.getxattr(engine, "user.DOSATTRIB"), b"0x2")
+        print(f"welcome bar full after {full_after:.2f} s (started to shown {shown - started:.2f} s)")
+
+    def test_later_start_goes_straight_to_the_placed_main_window(self):
+        main = self.later_start()
+        self.assertIsNone(self.desktop.wait_window(is_welcome, timeout=0.5))
+        self.assertEqual((main[4], main[5]), MAIN_CLIENT)
+        # left = 1920 - 1430, top = 1080 - 800 (the frame's outer corner).
+        self.assertIn((main[2], main[3]), [(490, 280), (493, 302)])
+        self.assertEqual(self.copy.settings_bytes(), FIRST_START_SETTINGS)
+
+    def test_search_typed_and_sent_with_enter_reaches_the_browser(self):
+        main = self.later_start()
+        x, y = main[2], main[3]
+        self.desktop.click(x + 117 + 20, y + 8 + 10)
+        self.desktop.type("  Dou & Po?  ")
+        self.desktop.key("Return")
+        deadline = time.time() + 5
+        while not self.copy.opened() and time.time() < deadline:
+            time.sleep(0.05)
+        self.assertEqual(self.copy.opened(),
+                         [b"http://book.easou.com/w/search/  Dou & Po?  _1_0_0_1.html?wver=dsp"])
+        # Write mode is the default: the name is remembered.
+        self.assertIn("搜索记录=  Dou & Po?  \r\n".encode("gbk"), self.copy.settings_bytes())
+
+    def test_escape_ends_the_program_with_status_zero(self):
+        self.later_start()
+        time.sleep(0.3)
+        self.desktop.key("Escape")
+        self.assertEqual(self.copy.wait(), 0)
+
+    def test_closing_the_main_window_ends_the_program_with_status_zero(self):
+        main = self.later_start()
+        time.sleep(0.3)
+        self.desktop.ask_to_close(main[0])
+        self.assertEqual(self.copy.wait(), 0)
+
+    def test_escape_on_the_welcome_window_ends_without_writing(self):
+        self.copy.start(self.desktop)
+        self.assertIsNotNone(self.desktop.wait_window(is_welcome))
+        time.sleep(0.3)
+        self.desktop.key("Escape")
+        self.assertEqual(self.copy.wait(), 0)
+        self.assertIsNone(self.copy.settings_bytes())
+
+    def test_directory_without_write_permission_is_a_first_start_every_time(self):
+        # The engine library is already there from an earlier start; the
+        # directory is then closed to writing.
+        self.copy.start(self.desktop)
+        self.assertIsNotNone(self.desktop.wait_window(is_welcome))
+        self.desktop.key("Escape")
+        self.assertEqual(self.copy.wait(), 0)
+        os.chmod(self.copy.dir, 0o555)
+        os.chmod(self.copy.bin, 0o777)
+        for _ in range(2):
+            self.copy.start(self.desktop, user="nobody")
+            welcome = self.desktop.wait_window(is_welcome)
+            self.assertIsNotNone(welcome, "an unwritable directory must show the welcome window")
+            time.sleep(5.8)
+            self.desktop.click(welcome[2] + 184 + 112, welcome[3] + 40 + 12)
+            main = self.desktop.wait_window(is_main)
+            self.assertIsNotNone(main)
+            self.desktop.key("Escape")
+            self.assertEqual(self.copy.wait(), 0)
+            self.assertIsNone(self.copy.settings_bytes())
+        self.assertEqual(sorted(os.listdir(self.copy.dir)), sorted([".stand-in", "SkinH_EL.dll", "yanzhou-search"]))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
