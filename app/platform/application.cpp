@@ -1,0 +1,35 @@
+#include "app/platform/application.h"
+
+#include <QApplication>
+#include <QScreen>
+
+void ensure_application() {
+    if (QCoreApplication::instance() != nullptr) return;
+    // Qt keeps references to argc and argv for the application's lifetime.
+    static int argc = 1;
+    static char name[] = "yanzhou-search";
+    static char* argv[] = {name, nullptr};
+    // Never deleted: the process ends through _exit or after main returns,
+    // and destroying the application among other statics' destructors would
+    // tear down windows whose owners are already gone.
+    new QApplication(argc, argv);
+}
+
+namespace {
+
+QScreen* primary_screen() {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
+    return QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+int primary_screen_width() {
+    QScreen* screen = primary_screen();
+    return screen != nullptr ? screen->size().width() : 0;
+}
+
+int primary_screen_height() {
+    QScreen* screen = primary_screen();
+    return screen != nullptr ? screen->size().height() : 0;
+}

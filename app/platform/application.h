@@ -1,0 +1,10 @@
+#pragma once
+// The window system of the process, as far as the host needs it.
+
+// Creates the process's QApplication unless one exists. The program reads no
+// arguments, so Qt sees the program name only.
+void ensure_application();
+
+// The primary screen's size in pixels; 0 when there is no screen to ask.
+int primary_screen_width();
+int primary_screen_height();

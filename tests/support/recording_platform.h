@@ -1,0 +1,73 @@
+#pragma once
+// RecordingPlatform: the outside world for tests, header-only.
+//
+//   RecordingPlatform outside;          // installed at once, removed at scope end
+//   run_search();                       // code under test calls OpenAddress ...
+//   EXPECT_EQ(outside.opened.back(), "http://...");   // GBK, as the program sent it
+//   EXPECT_EQ(outside.opened_utf8.back(), to_utf8("..."));  // what the browser got
+//
+// - Addresses handed to the browser are recorded, not opened: `opened` holds
+//   them as GBK Text (compare with narrow literals), `opened_utf8` as UTF-8.
+// - The screen is `width` x `height` (1920 x 1080 unless changed).
+// - The clock reads `clock` (30 March 2013, 16:32:10 unless changed).
+// - Error boxes are recorded in `error_boxes` and return at once. Each is also
+//   written to stderr as one line "error box <caption hex> <text hex>\n" (the
+//   GBK bytes in lower-case hex): a fatal report ends the process, so a death
+//   test can only see it there, e.g.
+//     EXPECT_EXIT(f(), testing::ExitedWithCode(255), error_box_line("错误", text));
+//   where error_box_line() below gives the matching pattern.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/platform/platform.h"
+
+class RecordingPlatform : public Platform {
+public:
+    struct ErrorBox {
+        Text caption;
+        Text message;
+    };
+
+    std::vector<Text> opened;
+    std::vector<std::string> opened_utf8;
+    int width = 1920;
+    int height = 1080;
+    DateTime clock{2013, 3, 30, 16, 32, 10};
+    std::vector<ErrorBox> error_boxes;
+
+    RecordingPlatform() { install_platform(this); }
+    ~RecordingPlatform() override { install_platform(nullptr); }
+    RecordingPlatform(const RecordingPlatform&) = delete;
+    RecordingPlatform& operator=(const RecordingPlatform&) = delete;
+
+    void open_in_browser(const std::string& utf8_address) override {
+        opened_utf8.push_back(utf8_address);
+        opened.push_back(from_utf8(utf8_address));
+    }
+    int screen_width() override { return width; }
+    int screen_height() override { return height; }
+    DateTime now() override { return clock; }
+    void show_error_box(const Text& caption, const Text& message) override {
+        error_boxes.push_back({caption, message});
+        std::string line = error_box_line(caption, message) + "\n";
+        std::fputs(line.c_str(), stderr);
+        std::fflush(stderr);
+    }
+
+    // The stderr line of one error box (no line break); usable as a death
+    // test pattern since it holds only letters, digits and blanks.
+    static std::string error_box_line(const Text& caption, const Text& message) {
+        return "error box " + hex(caption) + " " + hex(message);
+    }
+
+    static std::string hex(const Text& bytes) {
+        static const char digits[] = "0123456789abcdef";
+        std::string out;
+        for (unsigned char c : bytes) {
+            out += digits[c >> 4];
+            out += digits[c & 15];
+        }
+        return out;
+    }
+};
