@@ -41,26 +41,27 @@ PEN_NAMES = {
     "租鬼公司": "子夜掌柜",
 }
 
-# stem, title, genre, format, width, height
+# stem, title (with "|" where the cover breaks its lines), genre, the cover's
+# picture, hue turn of the genre's colours, format, width, height
 BOOKS = [
-    ("cover_shengwang", "圣王", "玄幻奇幻", "bmp24", 118, 148),
-    ("cover_aoshi", "傲视九重天", "玄幻奇幻", "jpeg", 120, 150),
-    ("cover_tangmen", "绝世唐门", "玄幻奇幻", "jpeg", 120, 150),
-    ("cover_sansheng", "三生三世倾流年", "武侠仙侠", "jpeg", 100, 140),
-    ("cover_zhetian", "遮天", "武侠仙侠", "jpeg", 120, 150),
-    ("cover_qiumo", "求魔", "武侠仙侠", "jpeg", 120, 150),
-    ("cover_baobiao", "校花的贴身保镖", "都市言情", "jpeg", 189, 272),
-    ("cover_gaoshou", "校花的贴身高手", "都市言情", "jpeg", 120, 150),
-    ("cover_xiaohua", "我的贴身校花", "都市言情", "jpeg", 180, 240),
-    ("cover_zidan", "最后一颗子弹留给我", "军事历史", "jpeg", 333, 492),
-    ("cover_hongjing", "红色警戒之民国", "军事历史", "jpeg", 120, 150),
-    ("cover_xinhai", "辛亥大英雄", "军事历史", "jpeg", 120, 150),
-    ("cover_quanzhi", "全职高手", "游戏竞技", "jpeg", 120, 150),
-    ("cover_zhaohuan", "召唤圣剑", "游戏竞技", "jpeg", 120, 150),
-    ("cover_shengling", "终极圣灵", "游戏竞技", "jpeg", 120, 150),
-    ("cover_yinmu", "阴墓阳宅", "科幻灵异", "jpeg", 210, 280),
-    ("cover_jinhua", "最终进化", "科幻灵异", "jpeg", 120, 150),
-    ("cover_zugui", "租鬼公司", "科幻灵异", "jpeg", 210, 280),
+    ("cover_shengwang", "圣王", "玄幻奇幻", "crown", 0.0, "bmp24", 118, 148),
+    ("cover_aoshi", "傲视|九重天", "玄幻奇幻", "pagoda", 0.9, "jpeg", 120, 150),
+    ("cover_tangmen", "绝世|唐门", "玄幻奇幻", "sigil", 0.1, "jpeg", 120, 150),
+    ("cover_sansheng", "三生三世|倾流年", "武侠仙侠", "blossom", 0.0, "jpeg", 100, 140),
+    ("cover_zhetian", "遮天", "武侠仙侠", "sword", 0.55, "jpeg", 120, 150),
+    ("cover_qiumo", "求魔", "武侠仙侠", "red_moon", 0.05, "jpeg", 120, 150),
+    ("cover_baobiao", "校花的|贴身保镖", "都市言情", "ring", 0.0, "jpeg", 189, 272),
+    ("cover_gaoshou", "校花的|贴身高手", "都市言情", "heart", 0.6, "jpeg", 120, 150),
+    ("cover_xiaohua", "我的|贴身校花", "都市言情", "moon", 0.8, "jpeg", 180, 240),
+    ("cover_zidan", "最后一颗|子弹|留给我", "军事历史", "bullet", 0.0, "jpeg", 333, 492),
+    ("cover_hongjing", "红色警戒|之民国", "军事历史", "star", 0.95, "jpeg", 120, 150),
+    ("cover_xinhai", "辛亥|大英雄", "军事历史", "flag", 0.08, "jpeg", 120, 150),
+    ("cover_quanzhi", "全职高手", "游戏竞技", "sword", 0.0, "jpeg", 120, 150),
+    ("cover_zhaohuan", "召唤圣剑", "游戏竞技", "portal", 0.75, "jpeg", 120, 150),
+    ("cover_shengling", "终极圣灵", "游戏竞技", "crystal", 0.15, "jpeg", 120, 150),
+    ("cover_yinmu", "阴墓阳宅", "科幻灵异", "lantern", 0.0, "jpeg", 210, 280),
+    ("cover_jinhua", "最终进化", "科幻灵异", "planet", 0.55, "jpeg", 120, 150),
+    ("cover_zugui", "租鬼公司", "科幻灵异", "ghost", 0.75, "jpeg", 210, 280),
 ]
 
 # stem, the name the logo shows, format, width, height, look.
@@ -113,8 +114,8 @@ SITES = [
         bg=("#FFFFFF", "#FFEBEE"), ink="#E53935", accent="#E53935", accent2="#FFB300",
         emblem="ring", frame="line", frame_colour="#EF9A9A")),
     ("logo_bxwx", "笔下文学", "gif", 220, 80, dict(
-        bg=("#F7EBD3", "#E3C995"), ink="#5D4037", accent="#5D4037", accent2="#A1887F",
-        emblem="quill", face="serif", tagline="BIXIA WENXUE", tag_ink="#8D6E63",
+        bg=("#F7EBD3", "#E3C995"), ink="#5D4037", accent="#5D4037", accent2="#212121",
+        emblem="brush", face="serif", tagline="BIXIA WENXUE", tag_ink="#8D6E63",
         frame="double", frame_colour="#6D4C41")),
     ("logo_qingdi", "青帝文学网", "gif", 216, 100, dict(
         bg=("#00897B", "#003D33"), ink="#CCFF90", stroke=1.0, stroke_colour="#00251A",
@@ -123,7 +124,7 @@ SITES = [
         frame_colour="#80CBC4")),
     ("logo_luoqiu", "落秋", "gif", 150, 30, dict(
         bg=("#FFB74D", "#E65100"), ink="#FFFFFF", shadow=(0.8, 0.8, "#BF360C"),
-        accent="#B71C1C", accent2="#FFE0B2", emblem="leaf", horizontal=True)),
+        accent="#B71C1C", accent2="#6D2C00", emblem="maple", horizontal=True)),
     ("logo_bjaishu", "北京爱书", "bmp24", 241, 78, dict(
         bg=("#283593", "#1A237E"), ink="#FFFFFF", accent="#E53935", accent2="#FFFFFF",
         emblem="book", tagline="BEIJING AISHU · 好书天天读", tag_face="sans", tag_ink="#9FA8DA",
@@ -134,7 +135,7 @@ SITES = [
         tag_face="sans", tag_ink="#006064", frame="round", frame_colour="#00ACC1")),
     ("logo_yuanchuang", "原创阅读网", "jpeg", 200, 85, dict(
         bg=("#FFF3E0", "#FFCC80"), ink="#BF360C", accent="#E64A19", accent2="#5D4037",
-        emblem="quill", tagline="原创 · 阅读 · 分享", tag_face="sans", tag_ink="#6D4C41",
+        emblem="pen", tagline="原创 · 阅读 · 分享", tag_face="sans", tag_ink="#6D4C41",
         frame="band", frame_colour="#E64A19")),
     ("logo_35xs", "三五小说网", "gif", 215, 73, dict(
         bg=("#F1F8E9", "#DCEDC8"), stripes="#E6F2D5", ink="#1B5E20", accent="#F57C00",
@@ -152,8 +153,9 @@ SITES = [
         bg=("#F3E5F5", "#F8BBD0"), ink="#AD1457", stroke=0.8, stroke_colour="#FFFFFF",
         accent="#E91E63", accent2="#FFEB3B", emblem="rose", tagline="LANGMAN YANQING",
         tag_ink="#8E24AA", frame="round", frame_colour="#CE93D8",
-        sparkles=((0.27, 0.2, 4.5), (0.55, 0.12, 3.5), (0.96, 0.25, 4.5), (0.8, 0.85, 3.5),
-                  (0.42, 0.88, 3.0), (0.68, 0.14, 3.0)),
+        ink_alt="#6A1B9A", accent_alt="#AB47BC",
+        sparkles=((0.05, 0.2, 6), (0.2, 0.82, 6), (0.97, 0.2, 6), (0.9, 0.85, 6),
+                  (0.6, 0.88, 5), (0.25, 0.15, 5)),
         sparkle_colours=("#FFFFFF", "#FFD600"))),
     ("logo_yqxsg", "言情小说馆", "gif", 234, 60, dict(
         bg=("#FFFDE7", "#FFF59D"), ink="#6A1B9A", accent="#7B1FA2", accent2="#FFB300",
@@ -198,8 +200,8 @@ def pictures():
             img = draw_logo(name, w, h, look)
             data, ext = encode(fmt, img)
             yield stem + "." + ext, data, [img]
-    for stem, title, genre, fmt, w, h in BOOKS:
-        img = draw_cover(title, PEN_NAMES[title], genre, w, h)
+    for stem, title_layout, genre, motif, turn, fmt, w, h in BOOKS:
+        img = draw_cover(title_layout, PEN_NAMES[title_layout.replace("|", "")], genre, motif, turn, w, h)
         data, ext = encode(fmt, img)
         yield stem + "." + ext, data, [img]
     img = draw_title_banner(335, 28)

@@ -33,9 +33,32 @@ def _emblem(c, kind, cx, cy, r, look, first_char):
             c.rect(x, cy - r * (0.9 - 0.12 * k), x + r * 0.5, cy + r * 0.9, fill=col, outline="#000000", width=0.4)
             c.line([(x + r * 0.08, cy - r * 0.4), (x + r * 0.42, cy - r * 0.4)], "#FFFFFF", 0.5)
     elif kind == "quill":
-        c.polygon([(cx + r * 0.9, cy - r), (cx + r * 0.2, cy - r * 0.35), (cx - r * 0.55, cy + r * 0.55),
-                   (cx - r * 0.1, cy + r * 0.05), (cx + r * 0.45, cy - r * 0.25)], fill=a)
-        c.line([(cx + r * 0.8, cy - r * 0.9), (cx - r * 0.8, cy + r * 0.9)], a2, max(0.6, r * 0.08))
+        # A feather leaning right: a vane either side of a curved shaft.
+        pts_l, pts_r = [], []
+        for i in range(11):
+            t = i / 10
+            x, y = cx - r * 0.7 + t * r * 1.5, cy + r * 0.9 - t * r * 1.9
+            wdt = math.sin(t * math.pi) ** 0.7 * r * 0.38 * (1 if t > 0.2 else 0.4)
+            pts_l.append((x - wdt * 0.8, y - wdt * 0.55))
+            pts_r.append((x + wdt * 0.8, y + wdt * 0.55))
+        c.polygon(pts_l + pts_r[::-1], fill=a)
+        c.line([(cx - r * 0.85, cy + r * 1.05), (cx + r * 0.8, cy - r * 1.0)], a2, max(0.5, r * 0.07))
+    elif kind == "brush":
+        # A writing brush, tip down, with ink falling from it.
+        c.line([(cx + r * 0.75, cy - r * 0.95), (cx - r * 0.05, cy + r * 0.15)], a, max(1, r * 0.22))
+        c.polygon([(cx - r * 0.12, cy + r * 0.02), (cx + r * 0.12, cy + r * 0.25), (cx - r * 0.55, cy + r * 0.95)],
+                  fill=a2)
+        c.ellipse(cx - r * 0.75, cy + r * 0.9, r * 0.13, fill=a2)
+    elif kind == "pen":
+        # A pen nib.
+        c.polygon([(cx, cy + r), (cx - r * 0.55, cy - r * 0.1), (cx - r * 0.3, cy - r * 0.7),
+                   (cx + r * 0.3, cy - r * 0.7), (cx + r * 0.55, cy - r * 0.1)], fill=a)
+        c.rect(cx - r * 0.35, cy - r * 1.0, cx + r * 0.35, cy - r * 0.72, fill=a2)
+        c.line([(cx, cy + r * 0.95), (cx, cy - r * 0.15)], "#FFFFFF", max(0.5, r * 0.07))
+        c.ellipse(cx, cy - r * 0.15, r * 0.1, fill="#FFFFFF")
+    elif kind == "maple":
+        c.polygon(star_points(cx, cy - r * 0.1, r * 0.85, r * 0.45, n=5), fill=a)
+        c.line([(cx, cy), (cx + r * 0.2, cy + r * 0.95)], a2, max(0.6, r * 0.12))
     elif kind == "sword":
         c.polygon([(cx + r, cy - r), (cx + r * 0.75, cy - r * 0.45), (cx - r * 0.35, cy + r * 0.6),
                    (cx - r * 0.55, cy + r * 0.4), (cx + r * 0.45, cy - r * 0.75)], fill=a)
@@ -148,6 +171,8 @@ def _name(c, name, x0, x1, y_mid, max_h, look):
 
 def draw_logo(name, w, h, look, frame_index=0):
     """One frame of a site's logo; frame_index > 0 only for animated logos."""
+    if frame_index % 2 and "ink_alt" in look:
+        look = dict(look, ink=look["ink_alt"], accent=look.get("accent_alt", look["accent"]))
     c = Canvas(w, h)
     bg = look["bg"]
     c.gradient(bg[0], bg[1], horizontal=look.get("horizontal", False))
@@ -177,5 +202,5 @@ def draw_logo(name, w, h, look, frame_index=0):
         # Animated logos light their sparkles in turn: each frame shows its own.
         if k % 2 == frame_index % 2:
             colour = look.get("sparkle_colours", ("#FFFFFF", "#FFFFFF"))[frame_index % 2]
-            c.polygon(star_points(fx * w, fy * h, fr, fr * 0.3, n=4), fill=colour)
+            c.polygon(star_points(fx * w, fy * h, fr, fr * 0.28, n=4), fill=colour, outline="#FFFFFF", width=0.5)
     return c.result()
