@@ -1,0 +1,36 @@
+#pragma once
+// Helpers shared by the picture tests: file and reference loading, pixel
+// comparison, and writers for the small GIF and BMP files the tests build.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forms/image/picture.h"
+
+namespace image_test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes read_file(const std::filesystem::path& path);
+// The conformance folder, or empty when this machine has none.
+std::filesystem::path conformance_images();
+
+struct Rgba {
+    int width = 0, height = 0;
+    Bytes pixels;
+};
+// A PNG or JPEG reference as 8-bit RGBA (through Qt, which the decoders never use).
+std::optional<Rgba> load_reference(const std::filesystem::path& path);
+
+// Empty when equal; otherwise where and how the first difference lies.
+// Pixels that are transparent in both count as equal whatever their colour.
+std::string pixel_difference(const Bytes& actual, const Bytes& expected, int width,
+                             int tolerance = 0);
+
+// Little-endian byte appenders for building files in tests.
+void put16(Bytes& out, unsigned v);
+void put32(Bytes& out, std::uint32_t v);
+
+}  // namespace image_test
