@@ -1,0 +1,157 @@
+#include "app/file_replace.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+// user.* attributes carry, among others, the hidden flag of a Windows-style
+// file; a rewrite must not drop them.
+void copy_user_attributes(int from, int to) {
+    ssize_t size = flistxattr(from, nullptr, 0);
+    if (size <= 0) return;
+    std::vector<char> names(static_cast<size_t>(size));
+    size = flistxattr(from, names.data(), names.size());
+    if (size <= 0) return;
+    for (size_t i = 0; i < static_cast<size_t>(size);) {
+        const char* name = names.data() + i;
+        std::string_view view(name);
+        i += view.size() + 1;
+        if (view.substr(0, 5) != "user.") continue;
+        ssize_t length = fgetxattr(from, name, nullptr, 0);
+        if (length < 0) continue;
+        std::vector<char> value(static_cast<size_t>(length) + 1);
+        length = fgetxattr(from, name, value.data(), value.size());
+        if (length >= 0) fsetxattr(to, name, value.data(), static_cast<size_t>(length), 0);
+    }
+}
+
+}  // namespace
+
+std::string resolve_link(const std::string& os_path) {
+    struct stat st;
+    if (lstat(os_path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return os_path;
+    char buffer[PATH_MAX];
+    if (realpath(os_path.c_str(), buffer) == nullptr) return os_path;
+    return buffer;
+}
+
+namespace {
+
+// A fresh name beside the target, created 0666 so that the umask shapes a
+// new file exactly as it would have shaped the original.
+int create_temporary(const std::string& directory, const std::string& base, std::string& name) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = directory + "/." + base + "." + std::to_string(getpid()) + "." + std::to_string(++counter) + ".tmp";
+        int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::string directory_of(const std::string& os_path) {
+    size_t slash = os_path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : os_path.substr(0, slash);
+}
+
+std::optional<std::string> read_whole_file(const std::string& os_path, bool* missing) {
+    if (missing != nullptr) *missing = false;
+    int fd = open(os_path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (missing != nullptr) *missing = errno == ENOENT || errno == ENOTDIR;
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    close(fd);
+    return bytes;
+}
+
+bool is_read_only(const std::string& os_path) {
+    struct stat st;
+    if (stat(os_path.c_str(), &st) != 0) return false;
+    if ((st.st_mode & 0222) == 0) return true;
+    return faccessat(AT_FDCWD, os_path.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+bool replace_file(const std::string& os_path, std::string_view bytes) {
+    const std::string target = resolve_link(os_path);
+    const std::string directory = directory_of(target);
+    const std::string base = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+    std::string temporary;
+    int fd = create_temporary(directory, base, temporary);
+    if (fd < 0) return false;
+
+    bool ok = write_all(fd, bytes);
+    int old = open(target.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    if (old >= 0 && fstat(old, &st) == 0) {
+        ok = ok && fchmod(fd, st.st_mode & 07777) == 0;
+        if (ok && fchown(fd, st.st_uid, st.st_gid) != 0) {
+            // Only root may give a file away; our own file keeps us as owner.
+        }
+        copy_user_attributes(old, fd);
+    }
+    if (old >= 0) close(old);
+    ok = ok && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    ok = ok && rename(temporary.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    // The rename itself must reach the disk, or a crash could bring back the
+    // old name with nothing behind it.
+    int dir = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
+}
+
+DirectoryLock::DirectoryLock(const std::string& os_path_of_file) {
+    fd_ = open(directory_of(os_path_of_file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) return;  // no lock to be had: the write still goes through atomically
+    while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+DirectoryLock::~DirectoryLock() {
+    if (fd_ >= 0) close(fd_);
+}
