@@ -5,7 +5,7 @@ import math
 import random
 import zlib
 
-from .draw import Canvas, rgb, star_points
+from .draw import Canvas, heart_points, rgb, star_points
 
 # Sky top, sky bottom, ground, title ink, title outline, accent.
 GENRES = {
@@ -146,7 +146,6 @@ def _motif(c, kind, accent):
         c.polygon([(cx, cy - r * 1.25), (cx + r * 0.3, cy - r * 0.9), (cx, cy - r * 0.65), (cx - r * 0.3, cy - r * 0.9)],
                   fill="#40C4FF", outline="#FFFFFF", width=lw * 0.4)
     elif kind == "heart":
-        from .draw import heart_points
         c.polygon(heart_points(cx, cy, r * 2), fill="#EC407A", outline="#FFFFFF", width=lw * 0.6)
     elif kind == "moon":
         c.ellipse(cx, cy - r * 0.3, r * 0.9, fill="#FFF9C4")

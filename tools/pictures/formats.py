@@ -14,6 +14,11 @@ BI_BITFIELDS = 3
 LCS_SRGB = 0x73524742  # 'sRGB'
 
 
+def _to_palette(img, colours):
+    return img.convert("RGB").quantize(colors=colours, method=Image.Quantize.MEDIANCUT,
+                                       dither=Image.Dither.NONE)
+
+
 def _rows_bottom_up(width, height, row_bytes_of):
     """BMP rows run bottom to top, each padded to a multiple of four bytes."""
     out = bytearray()
@@ -46,8 +51,7 @@ def bmp_24(img):
 
 def bmp_8(img, colours=64):
     """8-bit palette BMP, quantised without dithering so flat logo colours stay flat."""
-    pal_img = img.convert("RGB").quantize(colors=colours, method=Image.Quantize.MEDIANCUT,
-                                          dither=Image.Dither.NONE)
+    pal_img = _to_palette(img, colours)
     w, h = pal_img.size
     palette = pal_img.getpalette()[: colours * 3]
     palette += [0] * (colours * 3 - len(palette))
@@ -85,11 +89,6 @@ def bmp_32_alpha(img):
     assert len(header) == 124
     offset = 14 + len(header)
     return _file_header(offset + len(pixels), offset) + header + pixels
-
-
-def _to_palette(img, colours):
-    return img.convert("RGB").quantize(colors=colours, method=Image.Quantize.MEDIANCUT,
-                                       dither=Image.Dither.NONE)
 
 
 def _force_89a(data):

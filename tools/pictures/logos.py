@@ -3,7 +3,7 @@ site's own colours, framed like the small banners novel sites swapped in the
 link exchanges of the time."""
 import math
 
-from .draw import Canvas, heart_points, star_points
+from .draw import SCALE, Canvas, font, heart_points, rgb, star_points
 
 
 def _emblem(c, kind, cx, cy, r, look, first_char):
@@ -153,7 +153,6 @@ def _name(c, name, x0, x1, y_mid, max_h, look):
         c.text(name, cx, y_mid, face, size, look["ink"], stroke=stroke, stroke_colour=sc, shadow=shadow)
         return
     # Two runs side by side, measured so together they stay centred.
-    from .draw import font, SCALE
     f = font(face, size)
     head, tail = name[:n], name[n:]
     total = f.getlength(name) / SCALE
@@ -161,7 +160,6 @@ def _name(c, name, x0, x1, y_mid, max_h, look):
     head_w = f.getlength(head) / SCALE
     _, t, _, b = f.getbbox(name)
     y = c.s(y_mid) - (t + b) // 2
-    from .draw import rgb
     for text, x, colour in ((head, left, look["accent"]), (tail, left + head_w, look["ink"])):
         if shadow:
             c.draw.text((c.s(x + shadow[0]), y + c.s(shadow[1])), text, font=f, fill=rgb(shadow[2]))
