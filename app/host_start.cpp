@@ -1,0 +1,8 @@
+#include "app/host.h"
+#include "app/platform/application.h"
+#include "app/run_directory.h"
+
+void InitHost() {
+    fix_run_directory();
+    ensure_application();
+}
