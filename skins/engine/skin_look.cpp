@@ -43,7 +43,6 @@ QComboBox {
 }
 QComboBox:focus    { border-color: {EditFocusBorder}; }
 QComboBox:disabled { color: {DisabledText}; }
-QComboBox::drop-down { background: {ComboButton}; border-left: 1px solid {ComboBorder}; width: 14px; }
 QComboBox QAbstractItemView {
     color: {ListText}; background: {ListBack}; border: 1px solid {ComboBorder};
     selection-color: {ListSelectionText}; selection-background-color: {ListSelection};
