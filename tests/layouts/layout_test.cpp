@@ -1,0 +1,164 @@
+// The two layouts as a whole: every control once, parents before children,
+// pages that exist, and the conventions the pages rely on (logos and covers
+// framed, stretched and pressable).
+#include <algorithm>
+#include <set>
+#include <tuple>
+
+#include <gtest/gtest.h>
+
+#include "app/text.h"
+#include "directory/books.h"
+#include "directory/sites.h"
+#include "forms/main_window/main_window.h"
+#include "forms/welcome_window/welcome_window.h"
+#include "pictures.h"
+#include "tests/layouts/layout_lookup.h"
+
+namespace {
+
+using layout_lookup::find;
+using layout_lookup::handler;
+using forms::Kind;
+
+struct WindowCase {
+    const forms::WindowDesc* window;
+    forms::ControlId first, last;  // the window's control identifiers
+};
+
+const WindowCase windows[] = {
+    {&main_window::description, main_window::组合框1, main_window::透明标签24},
+    {&welcome_window::description, welcome_window::图片框1, welcome_window::图片框2},
+};
+
+TEST(Layouts, HoldEveryControlOnceWithParentsBuiltFirst) {
+    for (const WindowCase& w : windows) {
+        SCOPED_TRACE(to_utf8(w.window->name));
+        std::set<forms::ControlId> built;
+        std::set<std::string_view> names;
+        for (const forms::ControlDesc& c : w.window->controls) {
+            SCOPED_TRACE(to_utf8(c.name));
+            EXPECT_TRUE(built.insert(c.id).second) << "built twice";
+            EXPECT_TRUE(names.insert(c.name).second) << "name used twice";
+            EXPECT_NE(c.id, w.window->self);
+            if (c.parent == 0) {
+                EXPECT_EQ(c.page, -1);
+                continue;
+            }
+            const forms::ControlDesc* parent = find(*w.window, c.parent);
+            ASSERT_NE(parent, nullptr);
+            EXPECT_TRUE(built.contains(c.parent)) << "child listed before its parent";
+            if (parent->kind == Kind::Tab) {
+                EXPECT_GE(c.page, 0);
+                EXPECT_LT(c.page, static_cast<int>(parent->items.size()));
+            } else {
+                EXPECT_EQ(parent->kind, Kind::GroupBox);
+                EXPECT_EQ(c.page, -1);
+            }
+        }
+        for (forms::ControlId id = w.first; id <= w.last; ++id) EXPECT_TRUE(built.contains(id)) << id;
+        EXPECT_EQ(built.size(), static_cast<std::size_t>(w.last - w.first + 1));
+    }
+}
+
+TEST(Layouts, PictureBoxesStretchAndAnimateTheirPictures) {
+    for (const WindowCase& w : windows)
+        for (const forms::ControlDesc& c : w.window->controls) {
+            if (c.kind != Kind::PicBox) continue;
+            SCOPED_TRACE(to_utf8(c.name));
+            EXPECT_NE(c.picture, nullptr);
+            EXPECT_EQ(c.display_mode, 1);
+            EXPECT_TRUE(c.animate);
+            if (w.window == &main_window::description) {
+                EXPECT_EQ(c.cursor, forms::Cursor::Hand);
+            }
+        }
+}
+
+TEST(SiteDirectory, EveryLogoIsAFramedPressablePictureOnItsGridCell) {
+    using namespace main_window;
+    const forms::WindowDesc& window = description;
+    ASSERT_EQ(directory::sites().size(), 28u);
+    std::set<std::tuple<int, int, int>> cells;
+    int per_page[2] = {0, 0};
+    for (const directory::Site& site : directory::sites()) {
+        const forms::ControlDesc* logo = find(window, site.logo);
+        ASSERT_NE(logo, nullptr) << site.logo;
+        SCOPED_TRACE(to_utf8(logo->name));
+        EXPECT_EQ(logo->kind, Kind::PicBox);
+        EXPECT_EQ(logo->parent, 选择夹3);
+        ASSERT_TRUE(logo->page == 0 || logo->page == 1);
+        ++per_page[logo->page];
+        EXPECT_EQ(logo->border, 2);
+        EXPECT_TRUE(logo->geometry.left == 16 || logo->geometry.left == 160);
+        EXPECT_EQ((logo->geometry.top - 30) % 50, 0);
+        EXPECT_TRUE(logo->geometry.top >= 30 && logo->geometry.top <= 330);
+        EXPECT_TRUE(cells.emplace(logo->page, logo->geometry.left, logo->geometry.top).second) << "cell taken twice";
+        EXPECT_EQ(handler(window, site.logo, forms::event::LeftButtonDown), &directory::open_site_of_logo);
+        EXPECT_FALSE(site.host.empty());
+    }
+    EXPECT_EQ(per_page[0], 14);
+    EXPECT_EQ(per_page[1], 14);
+    EXPECT_EQ(find(window, 图片框36)->picture, find(window, 图片框3)->picture);
+    EXPECT_EQ(find(window, 图片框5)->geometry.width, 117);
+    EXPECT_EQ(find(window, 图片框9)->geometry.height, 42);
+}
+
+TEST(Recommendations, EachBookIsAGroupWithItsCoverAndBlurbOnItsGenrePage) {
+    using namespace main_window;
+    const forms::WindowDesc& window = description;
+    ASSERT_EQ(directory::books().size(), 18u);
+    std::set<std::pair<int, int>> slots;
+    std::set<forms::Picture> pictures_shown;
+    for (const directory::Book& book : directory::books()) {
+        const forms::ControlDesc* group = find(window, book.group);
+        const forms::ControlDesc* cover = find(window, book.cover);
+        const forms::ControlDesc* blurb = find(window, book.blurb_label);
+        ASSERT_TRUE(group && cover && blurb);
+        SCOPED_TRACE(to_utf8(group->text));
+        EXPECT_TRUE(slots.emplace(book.page, book.slot).second);
+        EXPECT_EQ(group->kind, Kind::GroupBox);
+        EXPECT_EQ(group->parent, 选择夹4);
+        EXPECT_EQ(group->page, book.page);
+        EXPECT_EQ(group->geometry.top, 8 + 128 * book.slot);
+        EXPECT_EQ(group->cursor, forms::Cursor::Hand);
+        EXPECT_TRUE(group->bindings.empty());
+        EXPECT_EQ(cover->parent, book.group);
+        EXPECT_EQ(cover->border, 5);
+        EXPECT_EQ(cover->picture, book.picture);
+        EXPECT_TRUE(pictures_shown.insert(cover->picture).second) << "cover shown twice";
+        EXPECT_EQ(handler(window, book.cover, forms::event::LeftButtonDown), &directory::open_book_of_cover);
+        EXPECT_EQ(blurb->kind, Kind::TransLabel);
+        EXPECT_EQ(blurb->parent, book.group);
+        EXPECT_EQ(blurb->text, book.blurb);
+        EXPECT_TRUE(blurb->bindings.empty());
+    }
+}
+
+TEST(Recommendations, LookupsAnswerOnlyForTheirOwnKindOfMember) {
+    using namespace main_window;
+    EXPECT_TRUE(directory::caption_of(图片框16).empty());
+    EXPECT_TRUE(directory::blurb_of(分组框6).empty());
+    EXPECT_EQ(directory::cover_of(透明标签3), nullptr);
+    EXPECT_EQ(directory::cover_of(图片框16), &pictures::cover_shengwang);
+    EXPECT_EQ(directory::book_of(按钮1), nullptr);
+}
+
+TEST(Windows, CarryTheirOwnAttributes) {
+    const forms::WindowDesc& main = main_window::description;
+    EXPECT_EQ(main.title, "砚舟小说搜索器V1.4正式版 ");
+    EXPECT_EQ(std::tie(main.geometry.width, main.geometry.height), std::make_tuple(317, 521));
+    EXPECT_EQ(main.frame, forms::Frame::FixedWithTitle);
+    EXPECT_TRUE(main.always_on_top && main.esc_closes && main.minimize_box && main.centred);
+    EXPECT_FALSE(main.maximize_box || main.enter_moves_focus);
+    const forms::WindowDesc& welcome = welcome_window::description;
+    EXPECT_TRUE(welcome.title.empty());
+    EXPECT_EQ(std::tie(welcome.geometry.width, welcome.geometry.height), std::make_tuple(580, 475));
+    EXPECT_EQ(welcome.frame, forms::Frame::None);
+    EXPECT_TRUE(welcome.esc_closes && welcome.centred);
+    EXPECT_FALSE(welcome.always_on_top || welcome.enter_moves_focus);
+    EXPECT_FALSE(find(welcome, welcome_window::按钮1)->visible);
+    for (const forms::WindowDesc* window : {&main, &welcome}) EXPECT_EQ(window->icon, &pictures::app_icon);
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+// The links as the binding tables wire them: each pressable control hands
+// exactly its address to the browser, once; nothing else opens anything.
+#include <set>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "app/text.h"
+#include "tests/layouts/expected_addresses.h"
+#include "tests/layouts/layout_lookup.h"
+#include "tests/support/recording_platform.h"
+
+namespace {
+
+using layout_lookup::find;
+using layout_lookup::handler;
+using layout_lookup::lines_of;
+
+const forms::WindowDesc& window_of(forms::WindowId id) {
+    return id == main_window::id ? main_window::description : welcome_window::description;
+}
+
+TEST(Links, EachOpensExactlyItsAddressWhateverThePointerAndKeys) {
+    const forms::EventArgs pointers[] = {{0, 0, 0, 0}, {7, 30, 0, forms::keys::Ctrl | forms::keys::Shift}};
+    for (const ExpectedLink& link : expected_links) {
+        const forms::WindowDesc& window = window_of(link.window);
+        SCOPED_TRACE(to_utf8(find(window, link.control)->name) + " -> " + link.address);
+        forms::Handler open = handler(window, link.control, link.event);
+        ASSERT_NE(open, nullptr);
+        for (forms::EventArgs args : pointers) {
+            RecordingPlatform outside;
+            args.window = link.window;
+            args.control = link.control;
+            EXPECT_EQ(open(args), std::nullopt) << "the press must go through";
+            ASSERT_EQ(outside.opened.size(), 1u);
+            EXPECT_EQ(outside.opened[0], link.address);
+        }
+    }
+}
+
+TEST(Links, NoOtherControlOpensAnythingWhenPressed) {
+    std::set<std::pair<forms::WindowId, forms::ControlId>> links;
+    for (const ExpectedLink& link : expected_links) links.emplace(link.window, link.control);
+    int silent_handlers = 0;
+    for (const forms::WindowDesc* window : {&main_window::description, &welcome_window::description})
+        for (const forms::ControlDesc& control : window->controls) {
+            if (links.contains({window->id, control.id})) continue;
+            forms::Handler press = handler(*window, control.id, forms::event::LeftButtonDown);
+            if (!press) continue;
+            SCOPED_TRACE(to_utf8(control.name));
+            RecordingPlatform outside;
+            EXPECT_EQ(press({3, 3, 0, 0, window->id, control.id}), std::nullopt);
+            EXPECT_TRUE(outside.opened.empty());
+            ++silent_handlers;
+        }
+    // Only the welcome window's slogan frame has a press handler that does nothing.
+    EXPECT_EQ(silent_handlers, 1);
+    EXPECT_NE(handler(welcome_window::description, welcome_window::透明标签1, forms::event::LeftButtonDown), nullptr);
+}
+
+TEST(Links, ChatGroupsJoinTheGroupWhoseNumberTheLabelShows) {
+    using namespace welcome_window;
+    for (forms::ControlId label : {透明标签4, 透明标签10}) {
+        std::string shown = lines_of(find(description, label)->text)[0];
+        std::string number = shown.substr(shown.find_first_of("0123456789"));
+        RecordingPlatform outside;
+        handler(description, label, forms::event::LeftButtonDown)({0, 0, 0, 0, id, label});
+        ASSERT_EQ(outside.opened.size(), 1u);
+        EXPECT_TRUE(outside.opened[0].ends_with("/gid/" + number)) << outside.opened[0];
+    }
+}
+
+}  // namespace
