@@ -118,13 +118,16 @@ bool read_palette(BmpLayout& layout, std::span<const std::uint8_t> bytes, Header
                   std::uint32_t colours_used, std::size_t start) {
     if (layout.bits_per_pixel > 8) return true;  // a palette there is only a hint
     const std::size_t entry = kind == HeaderKind::core ? 3 : 4;
-    const std::uint64_t declared =
-        colours_used != 0 ? colours_used : std::uint64_t{1} << layout.bits_per_pixel;
-    if (start > bytes.size() || declared * entry > bytes.size() - start) return false;
-    std::uint64_t count = std::min<std::uint64_t>(declared, 1u << layout.bits_per_pixel);
+    if (start > bytes.size()) return false;
+    const std::uint64_t room = (bytes.size() - start) / entry;
+    // A count the file cannot hold is a corrupt header, not a short palette.
+    if (colours_used > room) return false;
+    std::uint64_t count = std::uint64_t{1} << layout.bits_per_pixel;
+    if (colours_used != 0) count = std::min<std::uint64_t>(count, colours_used);
     // Some writers leave out the tail of the palette; the pixel offset tells.
     if (layout.pixel_offset >= start + entry)
         count = std::min<std::uint64_t>(count, (layout.pixel_offset - start) / entry);
+    count = std::min(count, room);
     for (std::uint64_t i = 0; i < count; ++i) {
         const std::uint8_t* p = &bytes[start + i * entry];
         layout.palette.push_back({p[2], p[1], p[0]});
