@@ -1,0 +1,96 @@
+// Writing the skin engine beside the program.
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "skins/skins.h"
+#include "tests/skins/skin_test_support.h"
+
+namespace {
+
+TEST(DeploySkinEngine, WritesTheBuiltEngineHiddenIntoAnEmptyDirectory) {
+    TempRunDirectory run;
+    const std::string engine = built_engine();
+    ASSERT_GT(engine.size(), 1000u);
+
+    deploy_skin_engine();
+
+    const std::string path = run.file("SkinH_EL.dll");
+    EXPECT_EQ(file_bytes(path), engine);
+    EXPECT_EQ(dos_attributes(path), "0x2");
+    // Hidden only: not read-only.
+    EXPECT_EQ(access(path.c_str(), W_OK), 0);
+    EXPECT_NE(std::filesystem::status(path).permissions() & std::filesystem::perms::owner_write,
+              std::filesystem::perms::none);
+    // Nothing else is left in the directory.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(run.path), {}), 1);
+}
+
+TEST(DeploySkinEngine, NeverTouchesWhatAlreadyCarriesTheName) {
+    struct Case {
+        const char* what;
+        std::string content;
+    };
+    const Case cases[] = {
+        {"an empty file", ""},
+        {"a short file", "not an engine"},
+        {"a longer file", std::string(200000, 'x')},
+        {"the engine itself", built_engine()},
+    };
+    for (const auto& c : cases) {
+        TempRunDirectory run;
+        const std::string path = run.file("SkinH_EL.dll");
+        write_file(path, c.content);
+        deploy_skin_engine();
+        deploy_skin_engine();
+        EXPECT_EQ(file_bytes(path), c.content) << c.what;
+        EXPECT_EQ(dos_attributes(path), "") << c.what;
+    }
+}
+
+TEST(DeploySkinEngine, LeavesADirectoryOfThatNameAlone) {
+    TempRunDirectory run;
+    const std::string path = run.file("SkinH_EL.dll");
+    std::filesystem::create_directory(path);
+    deploy_skin_engine();
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+    EXPECT_TRUE(std::filesystem::is_empty(path));
+}
+
+TEST(DeploySkinEngine, ARunDirectoryThatCannotHoldFilesGetsNothing) {
+    TempRunDirectory parent;
+    // A "directory" that is a file: no write below it can succeed, even as root.
+    write_file(parent.file("plain"), "x");
+    SetRunDirectoryForTesting(parent.file("plain"));
+    deploy_skin_engine();
+    SetRunDirectoryForTesting(parent.path);
+    EXPECT_EQ(file_bytes(parent.file("plain")), "x");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(parent.path), {}), 1);
+}
+
+// A disk that fills up halfway through the write, made with a file size limit.
+TEST(DeploySkinEngine, AWriteCutShortLeavesNoEngineBehind) {
+    TempRunDirectory run;
+    rlimit old_limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old_limit;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    deploy_skin_engine();
+
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+    EXPECT_FALSE(std::filesystem::exists(run.file("SkinH_EL.dll")));
+    EXPECT_TRUE(std::filesystem::is_empty(run.path)) << "a partial file was left behind";
+
+    // Once there is room again, the next attempt writes the whole engine.
+    deploy_skin_engine();
+    EXPECT_EQ(file_bytes(run.file("SkinH_EL.dll")), built_engine());
+}
+
+}  // namespace
