@@ -1,0 +1,109 @@
+// CallExternalLibrary: where a library is found, the cache of entries, the
+// fatal report when something is missing, and the release at the end.
+#include <cstdint>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/host.h"
+#include "app/program_end.h"
+#include "app/run_directory.h"
+#include "temp_folder.h"
+#include "tests/support/recording_platform.h"
+
+namespace {
+
+// The copy in the test program's directory (its run directory) answers 1xxx,
+// the copy on the test program's library search path answers 2xxx.
+const ExternalEntry probe{"yzprobe.dll", "yz_probe"};
+const std::string elsewhere = YZ_PROBE_ELSEWHERE;  // absolute path of the 2xxx copy
+
+class ExternalLibrary : public testing::Test {
+protected:
+    void SetUp() override {
+        SetRunDirectoryForTesting("");
+        release_external_libraries();
+    }
+    void TearDown() override {
+        release_external_libraries();
+        SetRunDirectoryForTesting("");
+    }
+};
+
+TEST_F(ExternalLibrary, RunDirectoryCopyWinsOverTheLibrarySearch) {
+    EXPECT_EQ(CallExternalLibrary(probe, 3, 4), 1034);
+}
+
+TEST_F(ExternalLibrary, WithoutACopyInTheRunDirectoryTheLibrarySearchFindsIt) {
+    TempFolder empty;
+    SetRunDirectoryForTesting(empty.utf8());
+    EXPECT_EQ(CallExternalLibrary(probe, 3, 4), 2034);
+}
+
+TEST_F(ExternalLibrary, NameWithAPathIsLoadedFromThatPath) {
+    const std::string path_form = elsewhere;
+    EXPECT_EQ(CallExternalLibrary(ExternalEntry{path_form.c_str(), "yz_probe"}, 5, 6), 2056);
+    std::string colon_form = "C:" + elsewhere;
+    for (char& c : colon_form)
+        if (c == '/') c = '\\';
+    EXPECT_EQ(CallExternalLibrary(ExternalEntry{colon_form.c_str(), "yz_probe"}, 7, 8), 2078);
+}
+
+TEST_F(ExternalLibrary, ResolvedEntryServesLaterCallsUntilReleased) {
+    void* first = ResolveExternalEntry(probe);
+    TempFolder empty;
+    SetRunDirectoryForTesting(empty.utf8());
+    EXPECT_EQ(ResolveExternalEntry(probe), first);
+    EXPECT_EQ(CallExternalLibrary(probe, 0, 1), 1001);  // still the first library
+    release_external_libraries();
+    EXPECT_EQ(CallExternalLibrary(probe, 0, 1), 2001);  // looked up afresh
+}
+
+TEST_F(ExternalLibrary, SixArgumentsLikeTheSkinEngineArriveInOrder) {
+    const unsigned char skin[] = {1, 2, 3};
+    const Text name = "皮肤";
+    const ExternalEntry six{"yzprobe.dll", "yz_probe_six"};
+    EXPECT_EQ(CallExternalLibrary(six, skin, 3, name.c_str(), 7, 8, 9), 6 * 1000000 + 4 * 10000 + 789);
+}
+
+struct MissingCase {
+    const char* library;
+    const char* entry;
+    Text message;
+};
+
+TEST_F(ExternalLibrary, MissingLibraryOrEntryEndsInTheFatalReport) {
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    const MissingCase cases[] = {
+        {"SkinH_EL.dll", "SkinH_AttachRes", "无法找到指定DLL库文件“SkinH_EL.dll”中的输出命令“SkinH_AttachRes”"},
+        {"yzprobe.dll", "SkinH_AttachRes", "无法找到指定DLL库文件“yzprobe.dll”中的输出命令“SkinH_AttachRes”"},
+        {"yzprobe.dll", "", "无法找到指定DLL库文件“yzprobe.dll”中的输出命令“”"},
+        {"", "yz_probe", "无法找到指定DLL库文件中的输出命令“yz_probe”"},
+        {"/nonexistent/皮肤.dll", "e", "无法找到指定DLL库文件“/nonexistent/皮肤.dll”中的输出命令“e”"},
+    };
+    for (const MissingCase& c : cases) {
+        const Text text = "运行时出错!\r\n\r\n错误信息：" + c.message + "\r\n";
+        EXPECT_EXIT(
+            {
+                RecordingPlatform outside;
+                TempFolder empty;  // no SkinH_EL.dll of another test's build
+                if (std::string(c.library) != "yzprobe.dll") SetRunDirectoryForTesting(empty.utf8());
+                ResolveExternalEntry(ExternalEntry{c.library, c.entry});
+            },
+            testing::ExitedWithCode(255), RecordingPlatform::error_box_line("错误", text))
+            << c.message;
+    }
+}
+
+TEST_F(ExternalLibrary, EndProgramReleasesTheLibrariesAndEndsWithTheCode) {
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            CallExternalLibrary(probe, 1, 2);
+            EndProgram(3);
+        },
+        testing::ExitedWithCode(3), "probe library unloaded");
+    EXPECT_EXIT(EndProgram(-1), testing::ExitedWithCode(255), "");
+}
+
+}  // namespace
