@@ -8,7 +8,7 @@ namespace forms::image {
 
 inline constexpr std::uint64_t kMaxPicturePixels = 64ull * 1024 * 1024;
 // All frames of one animation together, in bytes of RGBA.
-inline constexpr std::uint64_t kMaxAnimationBytes = 512ull * 1024 * 1024;
+inline constexpr std::uint64_t kMaxAnimationBytes = 256ull * 1024 * 1024;
 inline constexpr std::size_t kMaxFrames = 1000;
 
 inline bool picture_size_allowed(std::int64_t width, std::int64_t height) {

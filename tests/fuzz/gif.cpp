@@ -1,0 +1,14 @@
+// Any bytes through the GIF decoder: no crash, no hang, frames of the stated size.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "forms/image/picture.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto picture = forms::image::decode_gif({data, size});
+    for (const auto& frame : picture.frames)
+        if (frame.rgba.size() != static_cast<std::size_t>(picture.width) * picture.height * 4)
+            std::abort();
+    return 0;
+}
