@@ -1,0 +1,169 @@
+// OpenAddress: the address reaches the browser launcher exactly, as one
+// argument, never through a shell; a stand-in xdg-open records what it got.
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "app/host.h"
+#include "app/platform/browser_launcher.h"
+#include "temp_folder.h"
+#include "tests/support/recording_platform.h"
+
+namespace {
+
+// Puts a stand-in xdg-open first on PATH. It writes its argument count and
+// its first argument to files in the folder (moved into place whole, so a
+// half-written file is never read).
+class StandInXdgOpen {
+public:
+    StandInXdgOpen() {
+        folder_.put("xdg-open",
+                    "#!/bin/sh\n"
+                    "printf '%s' \"$#\" > \"$(dirname \"$0\")/count\"\n"
+                    "printf '%s' \"$1\" > \"$(dirname \"$0\")/arg.part\"\n"
+                    "mv \"$(dirname \"$0\")/arg.part\" \"$(dirname \"$0\")/arg\"\n");
+        chmod(folder_.os("xdg-open").c_str(), 0755);
+        const char* path = getenv("PATH");
+        old_path_ = path != nullptr ? path : "";
+        setenv("PATH", (folder_.utf8() + ":" + old_path_).c_str(), 1);
+    }
+    ~StandInXdgOpen() { setenv("PATH", old_path_.c_str(), 1); }
+
+    // The UTF-8 argument of the next run, or "(none)" after five seconds.
+    std::string next_argument() {
+        for (int i = 0; i < 500 && !folder_.exists("arg"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!folder_.exists("arg")) return "(none)";
+        std::string argument = folder_.get("arg");
+        count_ = folder_.get("count");
+        unlink(folder_.os("arg").c_str());
+        return argument;
+    }
+    const std::string& count() const { return count_; }
+
+private:
+    TempFolder folder_;
+    std::string old_path_;
+    std::string count_;
+};
+
+struct AddressCase {
+    Text address;       // as the program passes it (GBK)
+    Text shell_sees;    // what xdg-open gets, in GBK for readability
+};
+
+TEST(OpenAddress, ReachesXdgOpenAsExactlyOneArgument) {
+    install_platform(nullptr);
+    StandInXdgOpen xdg_open;
+    const AddressCase cases[] = {
+        {"http://book.easou.com/w/search.html?q=斗破苍穹", "http://book.easou.com/w/search.html?q=斗破苍穹"},
+        {"http://x.com/a b  c", "http://x.com/a b  c"},
+        {"http://x.com/?a='1'&b=\"2\";c=$(touch pwned)`id`|x>y", "http://x.com/?a='1'&b=\"2\";c=$(touch pwned)`id`|x>y"},
+        {"https://www.17k.com/", "https://www.17k.com/"},
+        {"www.qidian.com", "http://www.qidian.com"},
+        {"WWW.Qidian.com/x", "http://WWW.Qidian.com/x"},
+        {"ftp.gnu.org/gnu", "ftp://ftp.gnu.org/gnu"},
+        {"xiaoshuozhe.com", "xiaoshuozhe.com"},  // no guess for it: passed unchanged
+        {"-h", "./-h"},                          // a file name, never an option
+        {"--version", "./--version"},
+        {"mailto:a@b.cn", "mailto:a@b.cn"},
+        {"wwwx.cn", "wwwx.cn"},
+    };
+    for (const AddressCase& c : cases) {
+        OpenAddress(c.address);
+        EXPECT_EQ(xdg_open.next_argument(), to_utf8(c.shell_sees)) << to_utf8(c.address);
+        EXPECT_EQ(xdg_open.count(), "1") << to_utf8(c.address);
+    }
+    EXPECT_FALSE(std::filesystem::exists("pwned"));
+    OpenAddress();
+    EXPECT_EQ(xdg_open.next_argument(), "https://www.17k.com/");
+}
+
+// Children of this process that have ended but were not reaped.
+int zombie_children() {
+    int zombies = 0;
+    for (auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream status(entry.path() / "status");
+        std::string line, state;
+        long parent = -1;
+        while (std::getline(status, line)) {
+            if (line.rfind("State:", 0) == 0) state = line;
+            if (line.rfind("PPid:", 0) == 0) parent = std::stol(line.substr(5));
+        }
+        if (parent == getpid() && state.find('Z') != std::string::npos) ++zombies;
+    }
+    return zombies;
+}
+
+TEST(OpenAddress, ReturnsAtOnceAndLeavesNoZombies) {
+    install_platform(nullptr);
+    TempFolder folder;
+    folder.put("xdg-open", "#!/bin/sh\nsleep 1\n");
+    chmod(folder.os("xdg-open").c_str(), 0755);
+    const std::string old_path = getenv("PATH");
+    setenv("PATH", (folder.utf8() + ":" + old_path).c_str(), 1);
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 5; ++i) OpenAddress("http://slow.example/");
+    auto spent = std::chrono::steady_clock::now() - start;
+    setenv("PATH", old_path.c_str(), 1);
+    EXPECT_LT(spent, std::chrono::milliseconds(500));
+    // The launchers end after a second; give them time, then none may linger.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    int zombies = zombie_children();
+    for (int i = 0; i < 100 && zombies > 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        zombies = zombie_children();
+    }
+    EXPECT_EQ(zombies, 0);
+}
+
+TEST(OpenAddress, HandsThePlatformTheAddressUpToAZeroByte) {
+    RecordingPlatform outside;
+    OpenAddress("http://x.cn/斗破");
+    OpenAddress(Text("http://a\0b", 10));
+    OpenAddress();
+    ASSERT_EQ(outside.opened.size(), 3u);
+    EXPECT_EQ(outside.opened[0], "http://x.cn/斗破");
+    EXPECT_EQ(outside.opened_utf8[0], "http://x.cn/\xE6\x96\x97\xE7\xA0\xB4");
+    EXPECT_EQ(outside.opened[1], "http://a");
+    EXPECT_EQ(outside.opened[2], "https://www.17k.com/");
+}
+
+TEST(ShellAddress, SchemeGuessOnlyWhereThereIsNoScheme) {
+    EXPECT_EQ(shell_address("www.a.cn"), "http://www.a.cn");
+    EXPECT_EQ(shell_address("http://www.a.cn"), "http://www.a.cn");
+    EXPECT_EQ(shell_address("ftp.a.cn"), "ftp://ftp.a.cn");
+    EXPECT_EQ(shell_address("C:\\a.txt"), "C:\\a.txt");   // a drive, not a scheme
+    EXPECT_EQ(shell_address("-x:y"), "./-x:y");
+    EXPECT_EQ(shell_address(""), "");
+}
+
+TEST(ScreenAndClock, ComeFromThePlatform) {
+    RecordingPlatform outside;
+    outside.width = 1430 + 7;
+    outside.height = 800 + 3;
+    EXPECT_EQ(ScreenWidth(), 1437);
+    EXPECT_EQ(ScreenHeight(), 803);
+    EXPECT_EQ(CurrentDateTime(), (DateTime{2013, 3, 30, 16, 32, 10}));
+}
+
+TEST(ScreenAndClock, LinuxClockIsLocalTimeInWholeSeconds) {
+    install_platform(nullptr);
+    DateTime now = CurrentDateTime();
+    std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    EXPECT_EQ(now.year, local.tm_year + 1900);
+    EXPECT_EQ(now.month, local.tm_mon + 1);
+    EXPECT_GE(now.second, 0);
+    EXPECT_LE(now.second, 60);
+}
+
+}  // namespace
