@@ -12,7 +12,6 @@
 #include "directory/sites.h"
 #include "forms/main_window/main_window.h"
 #include "forms/welcome_window/welcome_window.h"
-#include "pictures.h"
 #include "tests/layouts/layout_lookup.h"
 
 namespace {
@@ -133,32 +132,6 @@ TEST(Recommendations, EachBookIsAGroupWithItsCoverAndBlurbOnItsGenrePage) {
         EXPECT_EQ(blurb->text, book.blurb);
         EXPECT_TRUE(blurb->bindings.empty());
     }
-}
-
-TEST(Recommendations, LookupsAnswerOnlyForTheirOwnKindOfMember) {
-    using namespace main_window;
-    EXPECT_TRUE(directory::caption_of(图片框16).empty());
-    EXPECT_TRUE(directory::blurb_of(分组框6).empty());
-    EXPECT_EQ(directory::cover_of(透明标签3), nullptr);
-    EXPECT_EQ(directory::cover_of(图片框16), &pictures::cover_shengwang);
-    EXPECT_EQ(directory::book_of(按钮1), nullptr);
-}
-
-TEST(Windows, CarryTheirOwnAttributes) {
-    const forms::WindowDesc& main = main_window::description;
-    EXPECT_EQ(main.title, "砚舟小说搜索器V1.4正式版 ");
-    EXPECT_EQ(std::tie(main.geometry.width, main.geometry.height), std::make_tuple(317, 521));
-    EXPECT_EQ(main.frame, forms::Frame::FixedWithTitle);
-    EXPECT_TRUE(main.always_on_top && main.esc_closes && main.minimize_box && main.centred);
-    EXPECT_FALSE(main.maximize_box || main.enter_moves_focus);
-    const forms::WindowDesc& welcome = welcome_window::description;
-    EXPECT_TRUE(welcome.title.empty());
-    EXPECT_EQ(std::tie(welcome.geometry.width, welcome.geometry.height), std::make_tuple(580, 475));
-    EXPECT_EQ(welcome.frame, forms::Frame::None);
-    EXPECT_TRUE(welcome.esc_closes && welcome.centred);
-    EXPECT_FALSE(welcome.always_on_top || welcome.enter_moves_focus);
-    EXPECT_FALSE(find(welcome, welcome_window::按钮1)->visible);
-    for (const forms::WindowDesc* window : {&main, &welcome}) EXPECT_EQ(window->icon, &pictures::app_icon);
 }
 
 }  // namespace

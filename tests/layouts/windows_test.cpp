@@ -1,0 +1,167 @@
+// The two windows loaded headless with their real widgets, pressed as a
+// reader would press them: every logo, cover and link opens its address,
+// nothing else opens anything, and pages show their controls only when
+// chosen. The windows' own Created handlers (skins, placement) are left out;
+// they belong to the start-up flow, not to the layouts.
+#include <QApplication>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/host.h"
+#include "app/text.h"
+#include "forms/model.h"
+#include "forms/qt/widget_access.h"
+#include "tests/layouts/expected_addresses.h"
+#include "tests/layouts/layout_lookup.h"
+#include "tests/support/recording_platform.h"
+
+namespace {
+
+using layout_lookup::find;
+
+class LoadedWindows : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        outside = new RecordingPlatform;
+        InitHost();
+        main_layout = main_window::description;
+        main_layout.bindings = {};
+        welcome_layout = welcome_window::description;
+        welcome_layout.bindings = {};
+        static const forms::WindowDesc* windows[] = {&main_layout, &welcome_layout};
+        forms::DescribeWindows(windows);
+        ASSERT_TRUE(LoadWindow(main_window::id, std::nullopt, false));
+        ASSERT_TRUE(LoadWindow(welcome_window::id, std::nullopt, false));
+        QCoreApplication::processEvents();
+    }
+    static void TearDownTestSuite() {
+        delete outside;
+        outside = nullptr;
+    }
+    void SetUp() override { outside->opened.clear(); }
+
+    static const forms::WindowDesc& layout(forms::WindowId window) {
+        return window == main_window::id ? main_layout : welcome_layout;
+    }
+
+    static void choose_page(forms::WindowId window, forms::ControlId tab, int page) {
+        auto* tabs = qobject_cast<QTabWidget*>(WidgetOf(window, tab));
+        ASSERT_NE(tabs, nullptr) << tab;
+        QTabBar* bar = tabs->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
+        QCoreApplication::processEvents();
+        ASSERT_EQ(tabs->currentIndex(), page);
+    }
+
+    // Chooses, outermost first, every page the control sits on.
+    static void reveal(forms::WindowId window, forms::ControlId control) {
+        std::vector<std::pair<forms::ControlId, int>> pages;
+        for (const forms::ControlDesc* c = find(layout(window), control); c && c->parent != 0;
+             c = find(layout(window), c->parent))
+            if (c->page >= 0) pages.emplace_back(c->parent, c->page);
+        for (auto page = pages.rbegin(); page != pages.rend(); ++page) choose_page(window, page->first, page->second);
+    }
+
+    static QWidget* shown(forms::WindowId window, forms::ControlId control) {
+        reveal(window, control);
+        QWidget* widget = WidgetOf(window, control);
+        EXPECT_NE(widget, nullptr) << control;
+        EXPECT_TRUE(widget && widget->isVisible()) << control;
+        return widget;
+    }
+
+    static void press(QWidget* widget, QPoint at) {
+        QTest::mousePress(widget, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents();
+    }
+
+    static inline RecordingPlatform* outside = nullptr;
+    static inline forms::WindowDesc main_layout, welcome_layout;
+};
+
+TEST_F(LoadedWindows, EveryLinkOpensExactlyItsAddress) {
+    for (const ExpectedLink& link : expected_links) {
+        SCOPED_TRACE(to_utf8(find(layout(link.window), link.control)->name) + " -> " + link.address);
+        outside->opened.clear();
+        QWidget* widget = shown(link.window, link.control);
+        ASSERT_NE(widget, nullptr);
+        if (link.event == click) {
+            QTest::mouseClick(widget, Qt::LeftButton);
+            QCoreApplication::processEvents();
+        } else {
+            press(widget, widget->rect().center());
+        }
+        ASSERT_EQ(outside->opened.size(), 1u);
+        EXPECT_EQ(outside->opened[0], link.address);
+    }
+}
+
+TEST_F(LoadedWindows, ARightButtonPressOnALogoOpensNothing) {
+    QWidget* logo = shown(main_window::id, main_window::图片框8);
+    ASSERT_NE(logo, nullptr);
+    QTest::mouseClick(logo, Qt::RightButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(outside->opened.empty());
+}
+
+TEST_F(LoadedWindows, BlurbsFramesAndSlogansOpenNothing) {
+    struct Quiet {
+        forms::WindowId window;
+        forms::ControlId control;
+    };
+    std::vector<Quiet> quiet = {{welcome_window::id, welcome_window::透明标签1},
+                                {welcome_window::id, welcome_window::透明标签11},
+                                {welcome_window::id, welcome_window::分组框6},
+                                {welcome_window::id, welcome_window::图片框2}};
+    for (const forms::ControlDesc& c : main_layout.controls)
+        if (c.parent != 0 && find(main_layout, c.parent)->id == main_window::选择夹4) {
+            quiet.push_back({main_window::id, c.id});  // the recommendation's frame
+            for (const forms::ControlDesc& member : main_layout.controls)
+                if (member.parent == c.id && member.kind == forms::Kind::TransLabel)
+                    quiet.push_back({main_window::id, member.id});  // its blurb
+        }
+    ASSERT_EQ(quiet.size(), 4u + 36u);
+    for (const Quiet& q : quiet) {
+        const forms::ControlDesc* c = find(layout(q.window), q.control);
+        SCOPED_TRACE(to_utf8(c->name));
+        QWidget* widget = shown(q.window, q.control);
+        ASSERT_NE(widget, nullptr);
+        // A frame is pressed on its left edge, beside what it holds.
+        QPoint at = c->kind == forms::Kind::GroupBox ? QPoint(3, widget->height() / 2) : widget->rect().center();
+        press(widget, at);
+        EXPECT_TRUE(outside->opened.empty());
+        outside->opened.clear();
+    }
+}
+
+TEST_F(LoadedWindows, ControlsOfOtherPagesStayHiddenUntilTheirPageIsChosen) {
+    using namespace main_window;
+    struct Step {
+        forms::ControlId tab;
+        int page;
+        forms::ControlId control;
+        bool visible;
+    };
+    const Step steps[] = {
+        {选择夹1, 0, 选择夹3, true},   {选择夹3, 0, 图片框8, true},   {选择夹3, 0, 图片框33, false},
+        {选择夹3, 1, 图片框33, true},  {选择夹3, 1, 图片框8, false},  {选择夹3, 1, 图片框36, true},
+        {选择夹1, 1, 图片框33, false}, {选择夹4, 0, 分组框6, true},   {选择夹4, 0, 图片框16, true},
+        {选择夹4, 3, 图片框16, false}, {选择夹4, 3, 图片框24, true},  {选择夹4, 3, 透明标签15, true},
+        {选择夹1, 2, 图片框24, false}, {选择夹1, 2, 编辑框2, true},   {选择夹1, 2, 组合框2, true},
+        {选择夹1, 3, 编辑框2, false},  {选择夹2, 0, 透明标签6, true}, {选择夹2, 3, 透明标签6, false},
+        {选择夹2, 3, 透明标签1, true}, {选择夹1, 4, 透明标签1, false}, {选择夹1, 4, 按钮7, true},
+        {选择夹1, 0, 按钮7, false},    {选择夹1, 0, 图片框33, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(to_utf8(find(main_layout, step.control)->name));
+        choose_page(id, step.tab, step.page);
+        EXPECT_EQ(WidgetOf(id, step.control)->isVisible(), step.visible);
+        EXPECT_EQ(forms::ReadBoolean(id, step.control, forms::prop::Visible), step.visible);
+    }
+}
+
+}  // namespace
