@@ -1,7 +1,5 @@
 // What apply_skin hands the engine, seen by a recording stand-in engine that
 // sits in the run directory under the engine's name.
-#include <dlfcn.h>
-
 #include <climits>
 #include <cstring>
 #include <filesystem>
@@ -11,27 +9,10 @@
 
 #include "skins/catalogue.h"
 #include "skins/skins.h"
+#include "tests/skins/recorder.h"
 #include "tests/skins/skin_test_support.h"
 
 namespace {
-
-// The record kept by tests/skins/recording_engine.cpp.
-struct Recorder {
-    void* library = nullptr;
-    template <class F>
-    F get(const char* name) const { return reinterpret_cast<F>(dlsym(library, name)); }
-    int calls() const { return get<int (*)()>("recorded_calls")(); }
-    void forget() const { get<void (*)()>("forget_calls")(); }
-    bool null(int i) const { return get<bool (*)(int)>("recorded_null")(i); }
-    const unsigned char* address(int i) const { return get<const unsigned char* (*)(int)>("recorded_address")(i); }
-    int size(int i) const { return get<int (*)(int)>("recorded_size")(i); }
-    std::string bytes(int i) const {
-        auto data = get<const unsigned char* (*)(int)>("recorded_bytes")(i);
-        return {reinterpret_cast<const char*>(data), std::size_t(get<int (*)(int)>("recorded_byte_count")(i))};
-    }
-    std::string password(int i) const { return get<const char* (*)(int)>("recorded_password")(i); }
-    int number(int i, int which) const { return get<int (*)(int, int)>("recorded_number")(i, which); }
-};
 
 std::string catalogue_bytes(int number) {
     const ByteSet skin = catalogue_skin(number);

@@ -2,6 +2,8 @@
 // check what the program hands the engine. The test reaches the record through
 // the same loaded library: dlopen with RTLD_NOLOAD, then the functions below.
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,20 +16,32 @@ struct Call {
     std::vector<unsigned char> bytes;  // copied: the caller frees its own right after
     std::string password;
     int numbers[3];
+    std::string watched;  // the watched file's content at the moment of the call
 };
 std::vector<Call> calls;
+std::string watched_path;
+
+std::string watched_content() {
+    std::ifstream in(watched_path, std::ios::binary);
+    if (!in) return "(missing)";
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 }  // namespace
 
 #define EXPORTED extern "C" __attribute__((visibility("default")))
 
 EXPORTED int SkinH_AttachRes(const unsigned char* data, int size, const char* password, int a, int b, int c) {
-    Call call{data, data == nullptr, size, {}, password ? password : "(null)", {a, b, c}};
+    Call call{data, data == nullptr, size, {}, password ? password : "(null)", {a, b, c}, watched_path.empty() ? "" : watched_content()};
     if (data != nullptr && size > 0) call.bytes.assign(data, data + size);
     calls.push_back(call);
     return 1;
 }
 
+// A file whose content each call writes down, to tell what happened before
+// the engine was called and what after.
+EXPORTED void watch_file(const char* path) { watched_path = path; }
+EXPORTED const char* recorded_watched(int i) { return calls.at(std::size_t(i)).watched.c_str(); }
 EXPORTED int recorded_calls() { return int(calls.size()); }
 EXPORTED void forget_calls() { calls.clear(); }
 EXPORTED bool recorded_null(int i) { return calls.at(std::size_t(i)).data_was_null; }
