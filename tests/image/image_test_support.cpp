@@ -17,8 +17,11 @@ Bytes read_file(const std::filesystem::path& path) {
 
 std::filesystem::path conformance_images() {
     const char* root = std::getenv("YZ_CONFORMANCE");
-    if (!root) return {};
-    const auto dir = std::filesystem::path(root) / "images";
+    // The shared folder sits beside the work tree when the variable is not passed on.
+    const std::filesystem::path base =
+        root ? std::filesystem::path(root)
+             : std::filesystem::path(YZ_SOURCE_DIR) / ".." / "shared" / "conformance";
+    const auto dir = base / "images";
     return std::filesystem::is_directory(dir) ? dir : std::filesystem::path{};
 }
 
