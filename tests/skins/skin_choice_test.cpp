@@ -5,12 +5,15 @@
 // file, which tells whether the skin was attached before or after the write.
 #include <QApplication>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -55,6 +58,11 @@ protected:
         widget<QTabWidget>(选择夹1)->setCurrentIndex(2);  // "软件设置"
     }
 
+    static void TearDownTestSuite() {
+        outside.reset();
+        run.reset();
+    }
+
     void SetUp() override {
         ASSERT_TRUE(forms::IsLoaded(id));
         recorder.library = dlopen(run->file("SkinH_EL.dll").c_str(), RTLD_NOW | RTLD_NOLOAD);
@@ -76,7 +84,16 @@ protected:
         box->setFocus();
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, typed);
+        for (QChar ch : typed) {
+            if (ch.unicode() < 0x80) {
+                QTest::keyClicks(box, QString(ch));
+            } else {
+                // Chinese comes through the input method, one committed character at a time.
+                QInputMethodEvent commit;
+                commit.setCommitString(QString(ch));
+                QApplication::sendEvent(box, &commit);
+            }
+        }
     }
 
     // What the engine was handed: the skin's bytes, or "" for no skin.
@@ -166,5 +183,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // The main window stays loaded to the end, and like the program the test
+    // ends at once rather than tear down widgets after their application.
+    std::fflush(nullptr);
+    std::_Exit(result);
 }
