@@ -1,6 +1,8 @@
 // CallExternalLibrary: where a library is found, the cache of entries, the
 // fatal report when something is missing, and the release at the end.
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -18,6 +20,29 @@ namespace {
 const ExternalEntry probe{"yzprobe.dll", "yz_probe"};
 const std::string elsewhere = YZ_PROBE_ELSEWHERE;  // absolute path of the 2xxx copy
 
+// Runs `body` in a fresh copy of the test program whose library search path
+// (LD_LIBRARY_PATH, read only when a program starts) holds the 2xxx copy, and
+// expects it to print `expected` to stderr. A fresh process is needed anyway:
+// a sanitizer's dlopen wrapper hides the program's own run path from dlopen.
+#define EXPECT_ON_LIBRARY_PATH(body, expected)                                              \
+    do {                                                                                    \
+        testing::FLAGS_gtest_death_test_style = "threadsafe";                              \
+        const char* old = getenv("LD_LIBRARY_PATH");                                       \
+        const std::string saved = old != nullptr ? old : "";                               \
+        setenv("LD_LIBRARY_PATH", elsewhere.substr(0, elsewhere.rfind('/')).c_str(), 1);    \
+        EXPECT_EXIT(                                                                        \
+            {                                                                               \
+                body;                                                                       \
+                std::fflush(stderr);                                                        \
+                std::_Exit(0);                                                              \
+            },                                                                              \
+            testing::ExitedWithCode(0), expected);                                          \
+        if (old != nullptr)                                                                 \
+            setenv("LD_LIBRARY_PATH", saved.c_str(), 1);                                    \
+        else                                                                                \
+            unsetenv("LD_LIBRARY_PATH");                                                    \
+    } while (false)
+
 class ExternalLibrary : public testing::Test {
 protected:
     void SetUp() override {
@@ -32,12 +57,17 @@ protected:
 
 TEST_F(ExternalLibrary, RunDirectoryCopyWinsOverTheLibrarySearch) {
     EXPECT_EQ(CallExternalLibrary(probe, 3, 4), 1034);
+    EXPECT_ON_LIBRARY_PATH(std::fprintf(stderr, "result %d\n", CallExternalLibrary(probe, 3, 4)), "result 1034");
 }
 
 TEST_F(ExternalLibrary, WithoutACopyInTheRunDirectoryTheLibrarySearchFindsIt) {
     TempFolder empty;
-    SetRunDirectoryForTesting(empty.utf8());
-    EXPECT_EQ(CallExternalLibrary(probe, 3, 4), 2034);
+    EXPECT_ON_LIBRARY_PATH(
+        {
+            SetRunDirectoryForTesting(empty.utf8());
+            std::fprintf(stderr, "result %d\n", CallExternalLibrary(probe, 3, 4));
+        },
+        "result 2034");
 }
 
 TEST_F(ExternalLibrary, NameWithAPathIsLoadedFromThatPath) {
@@ -50,13 +80,17 @@ TEST_F(ExternalLibrary, NameWithAPathIsLoadedFromThatPath) {
 }
 
 TEST_F(ExternalLibrary, ResolvedEntryServesLaterCallsUntilReleased) {
-    void* first = ResolveExternalEntry(probe);
     TempFolder empty;
-    SetRunDirectoryForTesting(empty.utf8());
-    EXPECT_EQ(ResolveExternalEntry(probe), first);
-    EXPECT_EQ(CallExternalLibrary(probe, 0, 1), 1001);  // still the first library
-    release_external_libraries();
-    EXPECT_EQ(CallExternalLibrary(probe, 0, 1), 2001);  // looked up afresh
+    EXPECT_ON_LIBRARY_PATH(
+        {
+            void* first = ResolveExternalEntry(probe);
+            SetRunDirectoryForTesting(empty.utf8());
+            std::fprintf(stderr, "same %d\n", ResolveExternalEntry(probe) == first);
+            std::fprintf(stderr, "cached %d\n", CallExternalLibrary(probe, 0, 1));  // still the first library
+            release_external_libraries();
+            std::fprintf(stderr, "afresh %d\n", CallExternalLibrary(probe, 0, 1));  // looked up again
+        },
+        "same 1\n(probe library unloaded\n)?cached 1001\nprobe library unloaded\nafresh 2001");
 }
 
 TEST_F(ExternalLibrary, SixArgumentsLikeTheSkinEngineArriveInOrder) {
