@@ -51,26 +51,6 @@ TEST(DeploySkinEngine, NeverTouchesWhatAlreadyCarriesTheName) {
     }
 }
 
-TEST(DeploySkinEngine, LeavesADirectoryOfThatNameAlone) {
-    TempRunDirectory run;
-    const std::string path = run.file("SkinH_EL.dll");
-    std::filesystem::create_directory(path);
-    deploy_skin_engine();
-    EXPECT_TRUE(std::filesystem::is_directory(path));
-    EXPECT_TRUE(std::filesystem::is_empty(path));
-}
-
-TEST(DeploySkinEngine, ARunDirectoryThatCannotHoldFilesGetsNothing) {
-    TempRunDirectory parent;
-    // A "directory" that is a file: no write below it can succeed, even as root.
-    write_file(parent.file("plain"), "x");
-    SetRunDirectoryForTesting(parent.file("plain"));
-    deploy_skin_engine();
-    SetRunDirectoryForTesting(parent.path);
-    EXPECT_EQ(file_bytes(parent.file("plain")), "x");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(parent.path), {}), 1);
-}
-
 // A disk that fills up halfway through the write, made with a file size limit.
 TEST(DeploySkinEngine, AWriteCutShortLeavesNoEngineBehind) {
     TempRunDirectory run;

@@ -36,6 +36,13 @@ int distance(QColor a, she::Rgb b) {
     return std::abs(a.red() - b.red) + std::abs(a.green() - b.green) + std::abs(a.blue() - b.blue);
 }
 
+bool has_colour(const QImage& image, QColor wanted) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == wanted) return true;
+    return false;
+}
+
 TEST(MainWindowLook, TakesEachSkinTheReaderChooses) {
     TempRunDirectory run;
     RecordingPlatform outside;
@@ -59,6 +66,10 @@ TEST(MainWindowLook, TakesEachSkinTheReaderChooses) {
         // corner the settings page holds no control.
         const QColor page = shot.pixelColor(shot.width() - 20, shot.height() - 20);
         EXPECT_LE(distance(page, page_colour(number)), 3) << "skin " << number;
+        // The clock's transparent label keeps the colour its layout gives it.
+        const QWidget* clock = WidgetOf(id, 透明标签5);
+        const QImage label = shot.copy(QRect(clock->mapTo(window, QPoint(0, 0)), clock->size()));
+        EXPECT_TRUE(has_colour(label, QColor(0x00, 0x88, 0xFF))) << "skin " << number << " recoloured the clock";
     }
 }
 

@@ -1,17 +1,15 @@
-// The settings page's two skin choices, driven on the real main window as a
-// reader would: pick a list entry and click "确定", or type a number into the
-// skin box and press Enter or click its button. A recording stand-in engine
-// in the run directory sees each attach and, at that moment, the settings
-// file, which tells whether the skin was attached before or after the write.
+// Choosing skins on the real main window as a reader does: pick a list entry
+// and click "确定", or type a number into the skin box and press Enter or
+// click its button. A recording stand-in engine sits in the run directory
+// under the engine's name; it sees what apply_skin hands over and, at that
+// moment, the settings file, which tells whether the skin came before the write.
 #include <QApplication>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -40,9 +38,7 @@ std::string catalogue_bytes(int number) {
 
 template <class W>
 W* widget(forms::ControlId control) {
-    auto* w = qobject_cast<W*>(WidgetOf(id, control));
-    EXPECT_NE(w, nullptr) << "control " << control;
-    return w;
+    return qobject_cast<W*>(WidgetOf(id, control));
 }
 
 // The main window stays loaded for the whole run: closing it ends the program.
@@ -57,21 +53,22 @@ protected:
         ASSERT_TRUE(LoadWindow(id, std::nullopt, false));
         widget<QTabWidget>(选择夹1)->setCurrentIndex(2);  // "软件设置"
     }
-
     static void TearDownTestSuite() {
         outside.reset();
         run.reset();
     }
 
     void SetUp() override {
-        ASSERT_TRUE(forms::IsLoaded(id));
         recorder.library = dlopen(run->file("SkinH_EL.dll").c_str(), RTLD_NOW | RTLD_NOLOAD);
         ASSERT_NE(recorder.library, nullptr) << "the main window attached no skin from the run directory";
-        std::filesystem::remove(settings_path());
         recorder.watch(settings_path());
-        recorder.forget();
+        start_afresh();
     }
 
+    void start_afresh() const {
+        std::filesystem::remove(settings_path());
+        recorder.forget();
+    }
     static std::string settings_path() { return os_path(settings_file_path()); }
     static Text stored_skin() { return ReadSetting(settings_file_path(), settings_section, skin_key); }
 
@@ -79,25 +76,27 @@ protected:
         widget<QComboBox>(组合框2)->setCurrentIndex(entry);
         QTest::mouseClick(widget<QPushButton>(按钮5), Qt::LeftButton);
     }
-    static void type_number(const QString& typed) {
+    static void type_number(const char* typed, bool by_enter) {
         auto* box = widget<QLineEdit>(编辑框2);
-        box->setFocus();
+        QTest::mouseClick(box, Qt::LeftButton);
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
-        for (QChar ch : typed) {
-            if (ch.unicode() < 0x80) {
-                QTest::keyClicks(box, QString(ch));
-            } else {
-                // Chinese comes through the input method, one committed character at a time.
-                QInputMethodEvent commit;
-                commit.setCommitString(QString(ch));
-                QApplication::sendEvent(box, &commit);
-            }
-        }
+        QTest::keyClicks(box, QString::fromLatin1(typed));
+        if (by_enter)
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            QTest::mouseClick(widget<QPushButton>(按钮2), Qt::LeftButton);
     }
 
-    // What the engine was handed: the skin's bytes, or "" for no skin.
-    std::string attached(int call) const { return recorder.null(call) ? std::string() : recorder.bytes(call); }
+    // One attach happened, with these bytes ("" for none), the empty password and three zeros.
+    void expect_one_attach(const std::string& bytes, const std::string& how) const {
+        ASSERT_EQ(recorder.calls(), 1) << how;
+        EXPECT_EQ(recorder.null(0), bytes.empty()) << how;
+        EXPECT_EQ(recorder.size(0), int(bytes.size())) << how;
+        EXPECT_EQ(recorder.bytes(0), bytes) << how;
+        EXPECT_EQ(recorder.password(0), "") << how;
+        EXPECT_EQ(recorder.number(0, 0) | recorder.number(0, 1) | recorder.number(0, 2), 0) << how;
+    }
 
     static std::unique_ptr<TempRunDirectory> run;
     static std::unique_ptr<RecordingPlatform> outside;
@@ -112,69 +111,56 @@ TEST_F(SkinChoice, EachListedEntryAttachesItsSkinThenStoresIt) {
         const char* stored;
     } cases[] = {{0, 1, "1"}, {1, 3, "3"}, {2, 2, "2"}, {3, 4, "4"}, {4, 8, "8"}, {5, 36, "36"}, {6, 9, "9"}, {7, 15, "15"}};
     for (const auto& c : cases) {
-        std::filesystem::remove(settings_path());
-        recorder.forget();
+        start_afresh();
         choose_listed(c.entry);
-        ASSERT_EQ(recorder.calls(), 1) << c.entry;
-        EXPECT_EQ(attached(0), catalogue_bytes(c.skin)) << c.entry;
+        expect_one_attach(catalogue_bytes(c.skin), "entry " + std::to_string(c.entry));
         EXPECT_EQ(recorder.watched(0), "(missing)") << "stored before the skin was attached: " << c.entry;
         EXPECT_EQ(stored_skin(), c.stored) << c.entry;
     }
-}
-
-TEST_F(SkinChoice, ClickingTwiceAttachesAndStoresTwice) {
-    choose_listed(5);
-    choose_listed(5);
-    ASSERT_EQ(recorder.calls(), 2);
-    EXPECT_EQ(attached(1), catalogue_bytes(36));
-    EXPECT_TRUE(recorder.watched(1).find("36") != std::string::npos) << "the first click stored nothing";
-    EXPECT_EQ(stored_skin(), "36");
-}
-
-TEST_F(SkinChoice, NoListSelectionDoesNothing) {
+    // No entry selected: nothing attached, nothing stored.
+    start_afresh();
     forms::WriteProperty(id, 组合框2, forms::prop::ComboSelection, -1);
     QTest::mouseClick(widget<QPushButton>(按钮5), Qt::LeftButton);
     EXPECT_EQ(recorder.calls(), 0);
     EXPECT_FALSE(std::filesystem::exists(settings_path()));
-    widget<QComboBox>(组合框2)->setCurrentIndex(0);
 }
 
 TEST_F(SkinChoice, ATypedNumberIsStoredAsTypedThenAttached) {
     const struct {
-        QString typed;
-        const char* stored;
+        const char* typed;
         int skin;  // 0: no skin data
-    } cases[] = {{"58", "58", 58}, {"7", "7", 7}, {"1", "1", 1}, {"0", "0", 0}, {"99", "99", 0},
-                 {"ab", "ab", 0}, {"", "", 0}, {"5x", "5x", 5}};
+        int size;
+    } cases[] = {{"58", 58, 20975}, {"42", 42, 5057}, {"6", 6, 26370}, {"0", 0, 0}, {"59", 0, 0},
+                 {"99", 0, 0},      {"ab", 0, 0},     {"", 0, 0},       {"5x", 5, 8321}};
     for (bool by_enter : {true, false}) {
         for (const auto& c : cases) {
-            const std::string how = (by_enter ? "Enter, typed " : "button, typed ") + c.typed.toStdString();
-            std::filesystem::remove(settings_path());
-            recorder.forget();
-            type_number(c.typed);
-            if (by_enter)
-                QTest::keyClick(widget<QLineEdit>(编辑框2), Qt::Key_Return);
-            else
-                QTest::mouseClick(widget<QPushButton>(按钮2), Qt::LeftButton);
-            ASSERT_EQ(recorder.calls(), 1) << how;
-            EXPECT_EQ(attached(0), c.skin ? catalogue_bytes(c.skin) : std::string()) << how;
-            EXPECT_EQ(recorder.size(0), c.skin ? int(catalogue_skin(c.skin).size()) : 0) << how;
-            // Stored first: the file already held the text when the engine was called.
-            EXPECT_NE(recorder.watched(0), "(missing)") << how;
-            EXPECT_EQ(stored_skin(), c.stored) << how;
+            const std::string how = std::string(by_enter ? "Enter after " : "button after ") + "\"" + c.typed + "\"";
+            start_afresh();
+            type_number(c.typed, by_enter);
+            expect_one_attach(c.skin ? catalogue_bytes(c.skin) : std::string(), how);
+            EXPECT_EQ(recorder.size(0), c.size) << how;
+            if (c.skin) {
+                EXPECT_EQ(recorder.bytes(0).substr(0, 4), ".SHE") << how;
+                EXPECT_NE(recorder.address(0), catalogue_skin(c.skin).data()) << "not a copy: " << how;
+            }
+            EXPECT_NE(recorder.watched(0), "(missing)") << "attached before the text was stored: " << how;
+            EXPECT_EQ(stored_skin(), c.typed) << how;
         }
     }
 }
 
-TEST_F(SkinChoice, TheSkinBoxTakesTwoBytesAtMost) {
-    type_number(QStringLiteral("123"));
-    EXPECT_EQ(forms::ReadText(id, 编辑框2, forms::prop::EditContent), "12");
-    type_number(QStringLiteral("皮肤"));
-    EXPECT_EQ(forms::ReadText(id, 编辑框2, forms::prop::EditContent), "皮");
-    QTest::keyClick(widget<QLineEdit>(编辑框2), Qt::Key_Return);
-    ASSERT_EQ(recorder.calls(), 1);
-    EXPECT_TRUE(recorder.null(0));
-    EXPECT_EQ(stored_skin(), "皮");
+TEST_F(SkinChoice, AMissingEngineFileIsWrittenAgainWithoutReplacingTheLoadedOne) {
+    const std::string path = run->file("SkinH_EL.dll");
+    choose_listed(1);
+    EXPECT_EQ(file_bytes(path), file_bytes(RECORDING_ENGINE)) << "an existing engine file was replaced";
+    std::filesystem::rename(path, run->file("recorder.so"));
+    start_afresh();
+    choose_listed(7);
+    EXPECT_EQ(file_bytes(path), built_engine());
+    EXPECT_EQ(dos_attributes(path), "0x2");
+    expect_one_attach(catalogue_bytes(15), "served by the engine already loaded");
+    std::filesystem::remove(path);
+    std::filesystem::rename(run->file("recorder.so"), path);
 }
 
 }  // namespace
