@@ -2,6 +2,7 @@
 // RecordingPlatform: the outside world for tests, header-only.
 //
 //   RecordingPlatform outside;          // installed at once, removed at scope end
+//                                       // (one at a time: removal restores Linux)
 //   run_search();                       // code under test calls OpenAddress ...
 //   EXPECT_EQ(outside.opened.back(), "http://...");   // GBK, as the program sent it
 //   EXPECT_EQ(outside.opened_utf8.back(), to_utf8("..."));  // what the browser got
