@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Measures the program against a bare Qt window on a virtual display of its
+# own: start-up to a painted window (later and first start), idle CPU, peak
+# memory, and the GUI-thread time of a search. Each figure is printed beside
+# its reference and its goal; the exit status is 0 only when every goal holds.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash tools/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target yanzhou-search bare-window search-bench
+
+# A free display number: no lock file and no socket of a running server.
+number=150
+while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
+Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp -ac -br >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+
+status=0
+echo "== start-up, idle cost and memory (display :$number)"
+/usr/bin/python3 bench/startup_bench.py --display ":$number" \
+  --program build/bin/yanzhou-search --bare build/bin/bare-window \
+  --engine build/lib/SkinH_EL.dll \
+  --runs "${YZ_BENCH_RUNS:-11}" || status=1
+
+echo "== search"
+QT_QPA_PLATFORM=offscreen build/bin/search-bench || status=1
+exit $status
