@@ -10,13 +10,13 @@ bash tools/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target yanzhou-search bare-window search-bench
 
-# A free display number: no lock file and no socket of a running server.
-number=150
-while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp -ac -br >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and tells it through a file.
+numberfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -ac -br 3>"$numberfile" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+trap 'kill $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true; rm -f "$numberfile"' EXIT
+for _ in $(seq 100); do [ -s "$numberfile" ] && break; sleep 0.1; done
+number=$(head -n1 "$numberfile")
 
 status=0
 echo "== start-up, idle cost and memory (display :$number)"

@@ -1,0 +1,192 @@
+"""The real program meeting a broken run directory: a skin engine file that is
+no library or lacks its entry, a directory it may not write, and settings
+files of noise, of huge values and of NUL bytes. Each case runs in a fresh
+copy of the program's directory on a virtual display of this test's own."""
+
+import os
+import random
+import shutil
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
+from desktop import SCREEN, Desktop, ProgramCopy  # noqa: E402
+from Xlib import display as xdisplay  # noqa: E402
+
+BINARY = os.path.abspath(os.environ.get("YZ_BINARY", "build/bin/yanzhou-search"))
+NO_ENTRY_LIBRARY = os.environ.get("YZ_NO_ENTRY_LIBRARY")
+MAIN_TITLE = "砚舟小说搜索器V1.4正式版 "
+WELCOME = (580, 475)
+SECTION = "[搜索器设置：]\r\n".encode("gbk")
+SKIN = "皮肤".encode("gbk")
+HISTORY = "搜索记录".encode("gbk")
+# Slow builds (the sanitizers) get more time to start.
+PATIENCE = 40.0
+
+
+def is_main(entry):
+    return entry[1] == MAIN_TITLE
+
+
+def is_welcome(entry):
+    return entry[1] == "" and (entry[4], entry[5]) == WELCOME
+
+
+def is_error_box(entry):
+    return entry[1] == "错误"
+
+
+class OwnDesktop(Desktop):
+    """Desktop on a display number that Xvfb itself picks as free, so that
+    tests running side by side never share a server."""
+
+    def __init__(self):
+        self.screen = SCREEN
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+             "-nolisten", "tcp", "-ac"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as f:
+            self.number = int(f.readline())
+        self.name = f":{self.number}"
+        self.x = xdisplay.Display(self.name)
+        self.root = self.x.screen().root
+        self.atom_name = self.x.intern_atom("_NET_WM_NAME")
+        self.atom_utf8 = self.x.intern_atom("UTF8_STRING")
+        self.atom_protocols = self.x.intern_atom("WM_PROTOCOLS")
+        self.atom_delete = self.x.intern_atom("WM_DELETE_WINDOW")
+
+
+def settings_file(*items):
+    return SECTION + b"".join(key + b"=" + value + b"\r\n" for key, value in items)
+
+
+class ProgramFaults(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = OwnDesktop()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def setUp(self):
+        self.copy = ProgramCopy(BINARY)
+
+    def tearDown(self):
+        self.copy.remove()
+
+    def file(self, name):
+        return os.path.join(self.copy.dir, name)
+
+    def put(self, name, data):
+        with open(self.file(name), "wb") as f:
+            f.write(data)
+
+    def get(self, name):
+        with open(self.file(name), "rb") as f:
+            return f.read()
+
+    def finish(self, expected_status):
+        """Waits for the end and checks it was an orderly one."""
+        status = self.copy.wait(timeout=PATIENCE)
+        self.assertIsNotNone(status, "the program did not end")
+        errors = self.copy.process.stderr.read().decode("utf-8", "replace")
+        self.assertEqual(status, expected_status, errors[-2000:])
+        for sign in ("Sanitizer", "runtime error:", "Segmentation"):
+            self.assertNotIn(sign, errors)
+
+    def expect_fatal_report(self):
+        """The one message box, with no window of the program beside it;
+        closing it ends the program with status 255."""
+        box = self.desktop.wait_window(is_error_box, timeout=PATIENCE)
+        self.assertIsNotNone(box, "no fatal report appeared")
+        others = [w for w in self.desktop.windows() if is_main(w) or is_welcome(w)]
+        self.assertEqual(others, [], "a window of the program appeared beside the report")
+        self.desktop.ask_to_close(box[0])
+        self.finish(255)
+
+    def test_engine_file_that_cannot_serve_ends_in_the_fatal_report(self):
+        noise = random.Random(7).randbytes(88576)
+        cases = [("random bytes", noise), ("an empty file", b"")]
+        if NO_ENTRY_LIBRARY:
+            with open(NO_ENTRY_LIBRARY, "rb") as f:
+                cases.append(("a library without the entry", f.read()))
+        else:
+            self.fail("YZ_NO_ENTRY_LIBRARY is not set")
+        for name, data in cases:
+            with self.subTest(name):
+                self.copy.remove()
+                self.copy = ProgramCopy(BINARY)
+                self.put("SkinH_EL.dll", data)
+                self.copy.start(self.desktop)
+                self.expect_fatal_report()
+                # A file of that name is never replaced, whatever it holds.
+                self.assertEqual(self.get("SkinH_EL.dll"), data)
+                self.assertIsNone(self.copy.settings_bytes())
+
+    def test_unwritable_directory_without_engine_ends_in_the_fatal_report(self):
+        self.copy.start(self.desktop, user="nobody")
+        self.expect_fatal_report()
+        self.assertEqual(sorted(os.listdir(self.copy.dir)), sorted([os.path.basename(BINARY), ".stand-in"]))
+
+    def test_unwritable_directory_makes_every_start_a_first_start(self):
+        # A first start as the owner leaves the engine file; Esc before
+        # entering writes nothing.
+        self.copy.start(self.desktop)
+        self.assertIsNotNone(self.desktop.wait_window(is_welcome, timeout=PATIENCE))
+        time.sleep(0.3)
+        self.desktop.key("Escape")
+        self.finish(0)
+        self.assertTrue(os.path.exists(self.file("SkinH_EL.dll")))
+        before = sorted(os.listdir(self.copy.dir))
+
+        for start in range(2):
+            with self.subTest(start=start):
+                self.copy.start(self.desktop, user="nobody")
+                welcome = self.desktop.wait_window(is_welcome, timeout=PATIENCE)
+                self.assertIsNotNone(welcome, "a start as nobody skipped the welcome window")
+                # The bar fills in about five seconds; then the enter button.
+                time.sleep(6.5)
+                self.desktop.click(welcome[2] + 184 + 112, welcome[3] + 40 + 12)
+                main = self.desktop.wait_window(is_main, timeout=PATIENCE)
+                self.assertIsNotNone(main, "the enter button did not open the main window")
+                time.sleep(0.3)
+                self.desktop.ask_to_close(main[0])
+                self.finish(0)
+                self.assertIsNone(self.copy.settings_bytes())
+                self.assertEqual(sorted(os.listdir(self.copy.dir)), before)
+
+    def test_damaged_settings_files_still_open_the_main_window(self):
+        noise = random.Random(11).randbytes(1 << 20)
+        cases = [
+            ("a megabyte of random bytes", noise),
+            ("a skin number of 20 000 digits", settings_file((SKIN, b"7" * 20000))),
+            ("a book name of 20 000 bytes", settings_file((SKIN, b"6"), (HISTORY, "书".encode("gbk") * 10000))),
+            ("NUL bytes in names and values",
+             SECTION.replace(b"\r\n", b"\x00\r\n") + SKIN + b"=\x006\r\n" + HISTORY + b"=a\x00b\r\n\x00"),
+        ]
+        for name, data in cases:
+            with self.subTest(name):
+                self.copy.remove()
+                self.copy = ProgramCopy(BINARY)
+                self.put("搜索器设置信息1.4.ini", data)
+                self.copy.start(self.desktop)
+                main = self.desktop.wait_window(is_main, timeout=PATIENCE)
+                self.assertIsNotNone(main, "the main window did not open")
+                self.assertIsNone(self.desktop.wait_window(is_welcome, timeout=0.3))
+                # Let the timers run a while: the caption and the clock.
+                time.sleep(1.5)
+                self.assertIsNone(self.copy.process.poll(), "the program ended on its own")
+                self.desktop.ask_to_close(main[0])
+                self.finish(0)
+                # A later start reads the file and writes nothing.
+                self.assertEqual(self.copy.settings_bytes(), data)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
