@@ -17,6 +17,8 @@
 namespace she {
 namespace {
 
+// ComboButton has no rule: a styled drop-down loses the style's arrow unless
+// an arrow picture comes with it, so the combo's button keeps the style's look.
 // The sheet, with {Role} for a colour, {fill:Target} for a gradient (or its
 // role's plain colour), {radius}, {inner_radius} and {frame}.
 constexpr std::string_view sheet_template = R"(
