@@ -1,10 +1,10 @@
-# embed_files(TARGET target NAMESPACE ns HEADER name.h FILES a.bmp b.gif ...)
+# embed_files(TARGET target NAMESPACE ns HEADER name.h FILES a.bmp b.gif ... [DEPENDS targets...])
 #
 # Carries files inside the binary as constant data. Each file becomes
 #   ns::<stem>  : const std::span<const std::uint8_t>
 # declared in generated/<HEADER>. The bytes are pulled in with the assembler's
 # .incbin, so even large files cost nothing at compile time, and a changed file
-# rebuilds only its own object.
+# rebuilds only its own object. DEPENDS names targets that build the files.
 function(embed_files)
   cmake_parse_arguments(E "" "TARGET;NAMESPACE;HEADER" "FILES;DEPENDS" ${ARGN})
   set(gen ${CMAKE_BINARY_DIR}/generated)
@@ -28,6 +28,12 @@ function(embed_files)
   file(CONFIGURE OUTPUT ${gen}/${E_HEADER} CONTENT "${header}" @ONLY)
   file(CONFIGURE OUTPUT ${gen}/${base}.cpp CONTENT "${source}" @ONLY)
   file(CONFIGURE OUTPUT ${gen}/${base}.S CONTENT "${asm}" @ONLY)
-  set_source_files_properties(${gen}/${base}.S PROPERTIES OBJECT_DEPENDS "${deps};${E_DEPENDS}")
+  # The object belongs to the target, whose directory may be another one:
+  # the property must be set there, or a changed file would not be re-embedded.
+  set_source_files_properties(${gen}/${base}.S TARGET_DIRECTORY ${E_TARGET}
+    PROPERTIES OBJECT_DEPENDS "${deps}")
+  if(E_DEPENDS)
+    add_dependencies(${E_TARGET} ${E_DEPENDS})
+  endif()
   target_sources(${E_TARGET} PRIVATE ${gen}/${base}.cpp ${gen}/${base}.S)
 endfunction()
