@@ -1,0 +1,259 @@
+// The main window as a reader meets it: engines chosen in the list, names
+// typed into the book-name box, searches sent with Enter or the button, and
+// what reaches the browser, byte for byte. The window is loaded once, with its
+// real handlers and a recording platform; it is never closed, because closing
+// it ends the program.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "app/host.h"
+#include "app/run_directory.h"
+#include "app/window_flow.h"
+#include "forms/main_window/main_window.h"
+#include "forms/model.h"
+#include "forms/qt/widget_access.h"
+#include "forms/welcome_window/welcome_window.h"
+#include "tests/app/temp_folder.h"
+#include "tests/support/recording_platform.h"
+
+namespace {
+
+using namespace main_window;
+namespace prop = forms::prop;
+
+const Text settings_name = "搜索器设置信息1.4.ini";
+
+class MainWindow : public ::testing::Test {
+protected:
+    static inline RecordingPlatform* outside = nullptr;
+    static inline TempFolder* folder = nullptr;
+    static inline std::string first_start_file;
+
+    static void SetUpTestSuite() {
+        outside = new RecordingPlatform;
+        InitHost();
+        folder = new TempFolder;
+        SetRunDirectoryForTesting(folder->utf8());
+        static const forms::WindowDesc* windows[] = {&welcome_window::description, &main_window::description};
+        forms::DescribeWindows(windows);
+        ASSERT_TRUE(LoadWindow(id, std::nullopt, false));
+        first_start_file = folder->get(settings_name);
+        QCoreApplication::processEvents();
+    }
+
+    void SetUp() override {
+        outside->opened.clear();
+        outside->width = 1920;
+        outside->height = 1080;
+        std::filesystem::remove(folder->os(settings_name));
+        choose(组合框1, 0);
+        choose(组合框3, 0);
+        type_name("");
+    }
+
+    static QLineEdit* edit_box() { return qobject_cast<QLineEdit*>(WidgetOf(id, 编辑框1)); }
+    static QComboBox* list(forms::ControlId control) { return qobject_cast<QComboBox*>(WidgetOf(id, control)); }
+
+    static void choose(forms::ControlId control, int index) {
+        auto* box = list(control);
+        ASSERT_NE(box, nullptr);
+        box->setCurrentIndex(index);
+        QCoreApplication::processEvents();
+    }
+
+    // Types the name into the book-name box as a reader would.
+    static void type_name(const Text& gbk_name) {
+        QLineEdit* box = edit_box();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);  // the old name goes as a reader clears it
+        QTest::keyClick(box, Qt::Key_Delete);
+        for (const QChar ch : QString::fromUtf8(to_utf8(gbk_name))) {
+            if (ch.unicode() < 0x80)
+                QTest::keyClick(box, char(ch.unicode()));
+            else  // what an input method hands the box
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+    }
+
+    static void press_enter(QWidget* widget, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(widget, Qt::Key_Return, modifiers);
+        QCoreApplication::processEvents();
+    }
+
+    static std::string settings() { return folder->get(settings_name); }
+
+    // Waits for the window's timers, as the reader would wait.
+    template <class Condition>
+    static bool within(std::chrono::milliseconds limit, Condition condition) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() > end) return false;
+            QTest::qWait(5);
+        }
+        return true;
+    }
+};
+
+TEST_F(MainWindow, FirstStartWritesTheFirstStartSkinAlone) {
+    EXPECT_EQ(first_start_file, "[搜索器设置：]\r\n皮肤=6\r\n");
+}
+
+// Each engine's address for a name, written out in full.
+struct EngineAddress {
+    int index;
+    Text before;
+    Text after;
+};
+const EngineAddress engine_addresses[] = {
+    {0, "http://book.easou.com/w/search/", "_1_0_0_1.html?wver=dsp"},
+    {1, "http://www.jjwxc.net/search.php?kw=", "&t=1"},
+    {2, "http://search.readnovel.com/web/search.php?searchconditions=0&keywords=", ""},
+    {3, "http://search.zongheng.com/search/bookName/", "/1.html"},
+    {4, "http://search.xs8.cn/kw/", "/col/all?"},
+    {5, "http://www.lingdiankanshu.com/Book/Search.aspx?SearchKey=", ""},
+    {6, "http://yc.sohu.com/search.php?keyword=", "&searchtype=1"},
+    {7, "http://www.soso.com/q?sc=web&site=book.qq.com&cid=w.q.book&w=", ""},
+    {8, "http://book.sina.com.cn/s.php?k=", "+&s_type="},
+    {9, "http://www.yuanchuang.com/book/search?q=", "+&f=0"},
+    {10, "http://search.xinxs8.com/mm_s_search.php?PHPSESSID=7c2e4a91d05b38f6e1a9c4d27b0f5e83&exact=bkName&k=", ""},
+};
+// Names go in exactly as typed: GBK bytes, nothing trimmed or escaped.
+const Text names[] = {"Dou Po", "斗破苍穹", "", "a&b?c#d/e+f", "  two sides  "};
+
+TEST_F(MainWindow, EveryEngineBuildsItsAddressFromTheNameExactlyAsTyped) {
+    for (const auto& engine : engine_addresses) {
+        choose(组合框1, engine.index);
+        for (const auto& name : names) {
+            outside->opened.clear();
+            type_name(name);
+            press_enter(edit_box());
+            ASSERT_EQ(outside->opened.size(), 1u) << engine.index << " " << to_utf8(name);
+            EXPECT_EQ(outside->opened[0], engine.before + name + engine.after)
+                << engine.index << " " << to_utf8(name);
+        }
+    }
+    // The Chinese name reaches the address as its two-byte GBK characters.
+    choose(组合框1, 1);
+    type_name("斗破");
+    press_enter(edit_box());
+    EXPECT_EQ(outside->opened.back(), "http://www.jjwxc.net/search.php?kw=\xB6\xB7\xC6\xC6&t=1");
+}
+
+TEST_F(MainWindow, ThreeWaysSendASearchAndOtherKeysDoNothing) {
+    type_name("abc");
+    QTest::keyClick(edit_box(), Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter
+    press_enter(edit_box(), Qt::ControlModifier);                      // any modifier held
+    for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Left})
+        QTest::keyClick(edit_box(), key);
+    EXPECT_EQ(outside->opened.size(), 2u);
+    type_name("abc");
+
+    auto* search_button = qobject_cast<QPushButton*>(WidgetOf(id, 按钮1));
+    ASSERT_NE(search_button, nullptr);
+    QTest::mouseClick(search_button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(outside->opened.size(), 3u);
+
+    // Enter in the skin list searches with the engine and name of the strip.
+    auto* skin_list = list(组合框2);
+    skin_list->setFocus();
+    press_enter(skin_list);
+    ASSERT_EQ(outside->opened.size(), 4u);
+    for (const auto& address : outside->opened)
+        EXPECT_EQ(address, "http://book.easou.com/w/search/abc_1_0_0_1.html?wver=dsp");
+}
+
+TEST_F(MainWindow, SearchButtonCaptionFollowsTheEngineListWithinATick) {
+    auto* search_button = qobject_cast<QPushButton*>(WidgetOf(id, 按钮1));
+    ASSERT_NE(search_button, nullptr);
+    const Text captions[] = {"宜搜小说网", "晋江文学网", "小说阅读网", "纵横中文网", "言情小说吧", "零点看书网",
+                             "搜狐原创", "腾讯读书", "新浪读书", "原创小说网", "新小说吧"};
+    for (int index : {10, 3, 7, 0}) {
+        choose(组合框1, index);
+        EXPECT_TRUE(within(std::chrono::milliseconds(200), [&] {
+            return forms::ReadText(id, 按钮1, prop::ButtonCaption) == captions[index];
+        })) << index;
+        EXPECT_EQ(from_utf8(search_button->text().toStdString()), captions[index]);
+    }
+    // The history captions tell what a search will do with the name.
+    choose(组合框3, 1);
+    EXPECT_TRUE(within(std::chrono::milliseconds(200), [&] {
+        return from_utf8(list(组合框3)->toolTip().toStdString()) == "读出书名" &&
+               from_utf8(search_button->toolTip().toStdString()) == "读出书名";
+    }));
+    choose(组合框3, 0);
+    EXPECT_TRUE(within(std::chrono::milliseconds(200), [&] {
+        return from_utf8(search_button->toolTip().toStdString()) == "记录书名";
+    }));
+    // The skin button keeps its own caption.
+    EXPECT_EQ(forms::ReadText(id, 按钮2, prop::ButtonCaption), "确定（Enter）");
+}
+
+TEST_F(MainWindow, WriteModeRemembersTheNameAfterEverySearch) {
+    type_name("遮天");
+    press_enter(edit_box());
+    EXPECT_EQ(settings(), "[搜索器设置：]\r\n搜索记录=遮天\r\n");
+    // An empty box stores an empty value; the key stays.
+    type_name("");
+    press_enter(edit_box());
+    EXPECT_EQ(settings(), "[搜索器设置：]\r\n搜索记录=\r\n");
+    EXPECT_EQ(outside->opened.size(), 2u);
+}
+
+TEST_F(MainWindow, ReadModeSearchesWithTheTypedNameThenShowsTheStoredOne) {
+    folder->put(settings_name, "[搜索器设置：]\r\n皮肤=3\r\n搜索记录=圣王\r\n");
+    choose(组合框3, 1);
+    type_name("typed");
+    press_enter(edit_box());
+    ASSERT_EQ(outside->opened.size(), 1u);
+    EXPECT_EQ(outside->opened[0], "http://book.easou.com/w/search/typed_1_0_0_1.html?wver=dsp");
+    EXPECT_EQ(forms::ReadText(id, 编辑框1, prop::EditContent), "圣王");
+    EXPECT_EQ(settings(), "[搜索器设置：]\r\n皮肤=3\r\n搜索记录=圣王\r\n");
+    // Without a stored name the box is emptied.
+    std::filesystem::remove(folder->os(settings_name));
+    press_enter(edit_box());
+    EXPECT_EQ(outside->opened.back(), "http://book.easou.com/w/search/圣王_1_0_0_1.html?wver=dsp");
+    EXPECT_EQ(forms::ReadText(id, 编辑框1, prop::EditContent), "");
+    EXPECT_FALSE(std::filesystem::exists(folder->os(settings_name)));
+}
+
+TEST_F(MainWindow, ClockShowsTheDateAndTheSmallestNonZeroUnit) {
+    const std::pair<DateTime, Text> cases[] = {
+        {{2026, 12, 7, 9, 5, 0}, "2026年12月7日9时5分"},
+        {{2026, 12, 7, 12, 0, 7}, "2026年12月7日12时0分7秒"},
+        {{2026, 1, 1, 0, 0, 0}, "2026年1月1日"},
+        {{2013, 3, 30, 16, 0, 0}, "2013年3月30日16时"},
+    };
+    for (const auto& [when, text] : cases) {
+        outside->clock = when;
+        EXPECT_TRUE(within(std::chrono::milliseconds(2500), [&] {
+            return forms::ReadText(id, 透明标签5, prop::TransCaption) == text;
+        })) << to_utf8(text);
+    }
+}
+
+TEST_F(MainWindow, PlacementFollowsTheScreenWithoutClamping) {
+    const struct {
+        int width, height, left, top;
+    } screens[] = {{1920, 1080, 490, 280}, {1366, 768, -64, -32}, {1430, 800, 0, 0}};
+    for (const auto& screen : screens) {
+        outside->width = screen.width;
+        outside->height = screen.height;
+        place_main_window();
+        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Left), screen.left) << screen.width;
+        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Top), screen.top) << screen.height;
+    }
+}
+
+}  // namespace
