@@ -1,0 +1,132 @@
+#include "forms/dispatch.h"
+
+#include "app/host.h"
+#include "forms/view.h"
+
+namespace forms {
+
+namespace {
+
+inline constexpr int key_tab = 9, key_enter = 13, key_escape = 27;
+
+Handler handler_of(const LoadedWindow& w, ControlId control, int event) {
+    std::span<const Binding> bindings;
+    if (control == w.desc->self) {
+        bindings = w.desc->bindings;
+    } else if (const ControlState* c = w.find(control); c != nullptr && c->desc != nullptr) {
+        bindings = c->desc->bindings;
+    }
+    for (const auto& b : bindings)
+        if (b.event == event) return b.handler;
+    return nullptr;
+}
+
+std::optional<ControlId> default_button(const LoadedWindow& w) {
+    for (const auto& c : w.controls)
+        if (c.kind == Kind::Button && c.desc->default_button && !c.disabled && w.visible_now(c)) return c.id;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<bool> raise(WindowId window, ControlId control, int event, EventArgs args) {
+    LoadedWindow* w = find_loaded(window);
+    if (w == nullptr || w->creating || ProgramEnding()) return std::nullopt;
+    Handler h = handler_of(*w, control, event);
+    if (h == nullptr) return std::nullopt;
+    args.window = window;
+    args.control = control;
+    return h(args);
+}
+
+bool has_binding(WindowId window, ControlId control, int event) {
+    const LoadedWindow* w = find_loaded(window);
+    return w != nullptr && handler_of(*w, control, event) != nullptr;
+}
+
+bool key_pressed(WindowId window, ControlId focused, int key, int function_keys, bool takes_key) {
+    LoadedWindow* w = find_loaded(window);
+    if (w == nullptr) return false;
+    if (function_keys == 0 && !takes_key) {
+        if (key == key_tab) return false;  // the display moves the focus; no KeyDown
+        if (key == key_escape && w->desc->esc_closes) {
+            if (!ProgramEnding()) close_requested(window);
+            return true;
+        }
+        if (key == key_enter) {
+            const ControlState* f = w->find(focused);
+            if (f != nullptr && f->kind == Kind::Button && f->desc->default_button) {
+                button_clicked(window, focused);
+                return true;
+            }
+            if (w->desc->enter_moves_focus) {
+                if (w->view) w->view->focus_next();
+                return true;
+            }
+            if (auto b = default_button(*w)) {
+                button_clicked(window, *b);
+                return true;
+            }
+        }
+    }
+    auto result = raise(window, focused, event::KeyDown, {.key = key, .function_keys = function_keys});
+    return result.has_value() && !*result;
+}
+
+bool left_button_down(WindowId window, ControlId control, int x, int y, int function_keys) {
+    auto result = raise(window, control, event::LeftButtonDown, {.x = x, .y = y, .function_keys = function_keys});
+    return result.has_value() && !*result;
+}
+
+void button_clicked(WindowId window, ControlId button) { raise(window, button, event::Click); }
+
+void text_edited(WindowId window, ControlId edit, const Text& content) {
+    if (LoadedWindow* w = find_loaded(window))
+        if (ControlState* c = w->find(edit)) c->text = content;
+}
+
+void selection_changed(WindowId window, ControlId combo, int index) {
+    if (LoadedWindow* w = find_loaded(window))
+        if (ControlState* c = w->find(combo)) c->selection = index;
+}
+
+void selection_committed(WindowId window, ControlId combo, int index) {
+    selection_changed(window, combo, index);
+    raise(window, combo, event::SelectionMade);
+}
+
+void tab_strip_clicked(WindowId window, ControlId tab) { raise(window, tab, event::Click); }
+
+void page_chosen(WindowId window, ControlId tab, int page) {
+    LoadedWindow* w = find_loaded(window);
+    if (w == nullptr) return;
+    ControlState* c = w->find(tab);
+    if (c == nullptr || c->selection == page) return;
+    c->selection = page;
+    if (w->view) w->view->refresh_pages(tab, true);
+}
+
+void timer_ticked(WindowId window, ControlId timer) { raise(window, timer, event::Tick); }
+
+void window_placed(WindowId window, Geometry outer) {
+    LoadedWindow* w = find_loaded(window);
+    if (w == nullptr) return;
+    Geometry& g = w->self().geometry;
+    const bool moved = g.left != outer.left || g.top != outer.top;
+    const bool resized = g.width != outer.width || g.height != outer.height;
+    g = outer;
+    const ControlId self = w->desc->self;
+    if (moved) raise(window, self, event::Moved);
+    if (resized) raise(window, self, event::Resized);
+}
+
+bool close_requested(WindowId window) {
+    LoadedWindow* w = find_loaded(window);
+    if (w == nullptr || w->destroying) return false;
+    auto result = raise(window, w->desc->self, event::MayClose);
+    if (result.has_value() && !*result) return false;
+    destroy_window(window);
+    return true;
+}
+
+}  // namespace forms

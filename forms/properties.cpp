@@ -1,0 +1,204 @@
+// Numbered properties: what a read returns and what a write stores and shows.
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "forms/dispatch.h"
+#include "forms/model.h"
+#include "forms/property_values.h"
+#include "forms/view.h"
+
+namespace forms {
+
+namespace {
+
+struct Target {
+    LoadedWindow* window;
+    ControlState* control;
+};
+
+Target locate(WindowId window, ControlId control) {
+    LoadedWindow* w = find_loaded(window);
+    if (w == nullptr) ReportFatalError("未载入欲访问窗口组件所在的窗口");
+    ControlState* c = w->find(control);
+    if (c == nullptr) ReportFatalError("指定窗口尚未载入");
+    return {w, c};
+}
+
+std::optional<Value> read_common(const LoadedWindow& w, const ControlState& c, int number) {
+    switch (number) {
+        case prop::Left: return c.geometry.left;
+        case prop::Top: return c.geometry.top;
+        case prop::Width: return c.geometry.width;
+        case prop::Height: return c.geometry.height;
+        case prop::Tag: return c.tag;
+        case prop::Visible: return w.visible_now(c);
+        case prop::Disabled: return c.disabled;
+        case prop::MousePointer: return cursor_number(c.cursor);
+    }
+    return std::nullopt;
+}
+
+std::optional<Value> read_own(const ControlState& c, int number) {
+    switch (c.kind) {
+        case Kind::Window:
+            if (number == prop::WindowCaption) return c.text;
+            break;
+        case Kind::EditBox:
+            if (number == prop::EditContent) return c.text;
+            break;
+        case Kind::Button:
+            if (number == prop::ButtonCaption) return c.text;
+            break;
+        case Kind::Label:
+            if (number == prop::LabelCaption) return c.text;
+            break;
+        case Kind::TransLabel:
+            switch (number) {
+                case prop::TransCaption: return c.text;
+                case prop::TransEffect: return c.effect;
+                case prop::TransColor: return c.text_color;
+                case prop::TransAlign: return static_cast<int>(c.align);
+                case prop::TransWrap: return c.word_wrap;
+                case prop::TransVAlign: return static_cast<int>(c.valign);
+            }
+            break;
+        case Kind::ComboBox:
+            if (number == prop::ComboSelection) return c.selection;
+            break;
+        case Kind::ProcessBar:
+            switch (number) {
+                case prop::BarMinimum: return c.minimum;
+                case prop::BarMaximum: return c.maximum;
+                case prop::BarPosition: return c.position;
+            }
+            break;
+        case Kind::Timer:
+            if (number == prop::TimerInterval) return c.interval;
+            break;
+        case Kind::PicBox:
+            switch (number) {
+                case prop::PicBorder: return c.border;
+                case prop::PicDisplayMode: return c.display_mode;
+                case prop::PicAnimate: return c.animate;
+            }
+            break;
+        case Kind::GroupBox:
+        case Kind::Tab:
+            break;
+    }
+    return std::nullopt;
+}
+
+int in_range(int value, int lowest, int highest) { return value < lowest || value > highest ? lowest : value; }
+
+// Stores a kind's own property; false when the kind has no such property.
+bool write_own(ControlState& c, int number, const Value& value) {
+    switch (c.kind) {
+        case Kind::Window:
+            if (number != prop::WindowCaption) return false;
+            c.text = as_text(value);
+            return true;
+        case Kind::EditBox:
+            if (number != prop::EditContent) return false;
+            c.text = as_text(value);
+            return true;
+        case Kind::Button:
+            if (number != prop::ButtonCaption) return false;
+            c.text = as_text(value);
+            return true;
+        case Kind::Label:
+            if (number != prop::LabelCaption) return false;
+            c.text = as_text(value);
+            return true;
+        case Kind::TransLabel:
+            switch (number) {
+                case prop::TransCaption: c.text = as_text(value); return true;
+                case prop::TransEffect: c.effect = in_range(as_integer(value), 0, 3); return true;
+                case prop::TransColor: c.text_color = as_integer(value); return true;
+                case prop::TransAlign: c.align = static_cast<Align>(in_range(as_integer(value), 0, 2)); return true;
+                case prop::TransWrap: c.word_wrap = as_boolean(value); return true;
+                case prop::TransVAlign: c.valign = static_cast<VAlign>(in_range(as_integer(value), 0, 2)); return true;
+            }
+            return false;
+        case Kind::ComboBox: {
+            if (number != prop::ComboSelection) return false;
+            // An index outside the list leaves nothing selected, as the list control does.
+            const int count = c.desc != nullptr ? static_cast<int>(c.desc->items.size()) : 0;
+            const int index = as_integer(value);
+            c.selection = index >= 0 && index < count ? index : -1;
+            return true;
+        }
+        case Kind::ProcessBar:
+            switch (number) {
+                case prop::BarMinimum: c.minimum = clamp_bar(as_integer(value)); return true;
+                case prop::BarMaximum: c.maximum = clamp_bar(as_integer(value)); return true;
+                case prop::BarPosition: c.position = clamp_bar(as_integer(value)); return true;
+            }
+            return false;
+        case Kind::Timer:
+            if (number != prop::TimerInterval) return false;
+            c.interval = std::max(0, as_integer(value));
+            return true;
+        case Kind::PicBox:
+            switch (number) {
+                case prop::PicBorder: c.border = in_range(as_integer(value), 0, 5); return true;
+                case prop::PicDisplayMode: c.display_mode = in_range(as_integer(value), 0, 2); return true;
+                case prop::PicAnimate: c.animate = as_boolean(value); return true;
+            }
+            return false;
+        case Kind::GroupBox:
+        case Kind::Tab:
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+Value ReadProperty(WindowId window, ControlId control, int number) {
+    auto [w, c] = locate(window, control);
+    if (auto v = read_common(*w, *c, number)) return *v;
+    if (auto v = read_own(*c, number)) return *v;
+    return std::int32_t{0};  // a property this kind does not have
+}
+
+void WriteProperty(WindowId window, ControlId control, int number, const Value& value) {
+    auto [w, c] = locate(window, control);
+    const bool is_window = c->desc == nullptr;
+    const Geometry before = c->geometry;
+    switch (number) {
+        case prop::Left: c->geometry.left = clamp_position(as_integer(value)); break;
+        case prop::Top: c->geometry.top = clamp_position(as_integer(value)); break;
+        case prop::Width: c->geometry.width = clamp_extent(as_integer(value)); break;
+        case prop::Height: c->geometry.height = clamp_extent(as_integer(value)); break;
+        case prop::Tag: c->tag = as_text(value); return;
+        case prop::Visible:
+            c->visible = as_boolean(value);
+            if (is_window) w->visibility_written = true;
+            break;
+        case prop::Disabled: c->disabled = as_boolean(value); break;
+        case prop::MousePointer: c->cursor = cursor_of(as_integer(value)); break;
+        default:
+            if (!write_own(*c, number, value)) return;
+    }
+    if (w->view) w->view->refresh(control, number);
+    if (is_window) {
+        const Geometry& g = c->geometry;
+        if (g.left != before.left || g.top != before.top) raise(window, control, event::Moved);
+        if (find_loaded(window) == w && (g.width != before.width || g.height != before.height))
+            raise(window, control, event::Resized);
+    }
+}
+
+std::int32_t ReadInteger(WindowId window, ControlId control, int number) {
+    return as_integer(ReadProperty(window, control, number));
+}
+
+bool ReadBoolean(WindowId window, ControlId control, int number) {
+    return as_boolean(ReadProperty(window, control, number));
+}
+
+Text ReadText(WindowId window, ControlId control, int number) { return as_text(ReadProperty(window, control, number)); }
+
+}  // namespace forms

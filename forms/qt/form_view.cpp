@@ -1,0 +1,396 @@
+#include "forms/qt/form_view.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "forms/dispatch.h"
+#include "forms/image/picture.h"
+#include "forms/qt/gbk_limit.h"
+#include "forms/qt/input_filter.h"
+#include "forms/qt/looks.h"
+#include "forms/qt/picture_box.h"
+#include "forms/qt/tab_control.h"
+#include "forms/qt/trans_label.h"
+
+namespace forms::qt {
+
+namespace {
+
+// Timers of the desktop this program comes from never fire more often.
+constexpr int shortest_timer_ms = 10;
+
+const char* kind_name(Kind kind) {
+    switch (kind) {
+        case Kind::Window: return "Window";
+        case Kind::EditBox: return "EditBox";
+        case Kind::PicBox: return "PicBox";
+        case Kind::GroupBox: return "GroupBox";
+        case Kind::Label: return "Label";
+        case Kind::Button: return "Button";
+        case Kind::ComboBox: return "ComboBox";
+        case Kind::ProcessBar: return "ProcessBar";
+        case Kind::Tab: return "Tab";
+        case Kind::Timer: return "Timer";
+        case Kind::TransLabel: return "TransLabel";
+    }
+    return "";
+}
+
+Qt::Alignment horizontal(Align align) {
+    switch (align) {
+        case Align::Centre: return Qt::AlignHCenter;
+        case Align::Right: return Qt::AlignRight;
+        default: return Qt::AlignLeft;
+    }
+}
+
+QString shown_text(const Text& text) {
+    QString s = from_gbk(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+QCursor cursor_of(Cursor cursor) { return cursor == Cursor::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor; }
+
+QRect rect_of(const Geometry& g) { return {g.left, g.top, g.width, g.height}; }
+
+QIcon icon_of(Picture picture) {
+    if (picture == nullptr) return {};
+    const image::Picture decoded = image::decode_picture(*picture);
+    if (decoded.empty()) return {};
+    const auto& rgba = decoded.frames.front().rgba;
+    return QIcon(QPixmap::fromImage(
+        QImage(rgba.data(), decoded.width, decoded.height, decoded.width * 4, QImage::Format_RGBA8888).copy()));
+}
+
+}  // namespace
+
+QtWindowView::QtWindowView(LoadedWindow& window) : state_(window), context_(new QObject) {}
+
+QtWindowView::~QtWindowView() { dismantle(); }
+
+QString QtWindowView::unique_id(ControlId control) const {
+    return QStringLiteral("w%1c%2").arg(state_.id).arg(control);
+}
+
+QWidget* QtWindowView::widget_of(ControlId control) const {
+    auto it = widgets_.find(control);
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+void QtWindowView::create() {
+    const WindowDesc& desc = *state_.desc;
+    window_ = new FormWindow(state_.id, desc);
+    window_->setObjectName(from_gbk(desc.name));
+    window_->setProperty("yzKind", "Window");
+    window_->setProperty("yzWindow", state_.id);
+    window_->setProperty("yzControl", desc.self);
+    window_->setWindowTitle(from_gbk(state_.self().text));
+    window_->setWindowIcon(icon_of(desc.icon));
+    window_->setFont(font_of({}));
+    window_->place(state_.self().geometry);
+    window_->setEnabled(!state_.self().disabled);
+    widgets_[desc.self] = window_.data();
+
+    for (std::size_t i = 1; i < state_.controls.size(); ++i) {
+        const ControlState& c = state_.controls[i];
+        if (c.kind == Kind::Timer) {
+            make_timer(c);
+            continue;
+        }
+        QWidget* parent = c.parent == 0 ? nullptr : widget_of(c.parent);
+        if (parent == nullptr) parent = window_;
+        QWidget* w = make_control(c, parent);
+        w->setObjectName(from_gbk(c.desc->name));
+        w->setProperty("yzKind", kind_name(c.kind));
+        w->setProperty("yzWindow", state_.id);
+        w->setProperty("yzControl", c.id);
+        w->setGeometry(rect_of(c.geometry));
+        w->setEnabled(!c.disabled);
+        w->setCursor(cursor_of(c.cursor));
+        w->setVisible(state_.shown_on_parent(c));
+        widgets_[c.id] = w;
+        if (c.kind == Kind::TransLabel) show_trans(c, w);  // its ink follows the final geometry
+    }
+    install_input_filter();
+}
+
+QWidget* QtWindowView::make_control(const ControlState& c, QWidget* parent) {
+    const ControlDesc& d = *c.desc;
+    const WindowId window = state_.id;
+    const ControlId id = c.id;
+    const QFont font = font_of(d.font);
+    switch (c.kind) {
+        case Kind::EditBox: {
+            auto* edit = new QLineEdit(shown_text(c.text), parent);
+            edit->setFont(font);
+            edit->setFrame(d.border != 0);
+            edit->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
+            if (d.max_length > 0) edit->setValidator(new GbkByteLimit(edit, d.max_length));
+            edit->setFocusPolicy(Qt::StrongFocus);
+            pin_colors(edit, "QLineEdit", unique_id(id), d.text_color, d.back_color);
+            QObject::connect(edit, &QLineEdit::textEdited, context_,
+                             [window, id](const QString& text) { text_edited(window, id, to_gbk(text)); });
+            return edit;
+        }
+        case Kind::Button: {
+            auto* button = new QPushButton(shown_text(c.text), parent);
+            button->setFont(font);
+            button->setAutoDefault(false);
+            button->setDefault(d.default_button);
+            button->setFocusPolicy(Qt::StrongFocus);
+            pin_colors(button, "QPushButton", unique_id(id), d.text_color, d.back_color);
+            QObject::connect(button, &QPushButton::clicked, context_, [window, id] { button_clicked(window, id); });
+            return button;
+        }
+        case Kind::Label: {
+            auto* label = new QLabel(shown_text(c.text), parent);
+            label->setFont(font);
+            label->setWordWrap(true);
+            label->setAlignment(horizontal(d.align) | Qt::AlignTop);
+            label->setMargin(0);
+            label->setFocusPolicy(Qt::NoFocus);
+            if (d.back_color != system_color) label->setAutoFillBackground(true);
+            pin_colors(label, "QLabel", unique_id(id), d.text_color, d.back_color);
+            return label;
+        }
+        case Kind::TransLabel: return new TransLabel(parent);
+        case Kind::GroupBox: {
+            auto* group = new QGroupBox(from_gbk(d.text), parent);
+            group->setFont(font);
+            group->setAlignment(horizontal(d.align));
+            group->setFocusPolicy(Qt::NoFocus);
+            pin_colors(group, "QGroupBox", unique_id(id), d.text_color, d.back_color);
+            return group;
+        }
+        case Kind::ComboBox: {
+            auto* combo = new QComboBox(parent);
+            combo->setFont(font);
+            combo->setEditable(false);
+            for (std::string_view item : d.items) combo->addItem(from_gbk(item));
+            combo->setCurrentIndex(c.selection);
+            combo->setMaxVisibleItems(std::max<int>(combo->count(), 1));
+            if (d.drop_height > 0) combo->view()->setMinimumHeight(d.drop_height);
+            combo->setFocusPolicy(Qt::StrongFocus);
+            pin_colors(combo, "QComboBox", unique_id(id), d.text_color, d.back_color);
+            QObject::connect(combo, &QComboBox::currentIndexChanged, context_,
+                             [window, id](int index) { selection_changed(window, id, index); });
+            QObject::connect(combo, &QComboBox::activated, context_,
+                             [window, id](int index) { selection_committed(window, id, index); });
+            return combo;
+        }
+        case Kind::ProcessBar: {
+            auto* bar = new QProgressBar(parent);
+            bar->setTextVisible(false);
+            bar->setFocusPolicy(Qt::NoFocus);
+            pin_colors(bar, "QProgressBar", unique_id(id), d.text_color, d.back_color);
+            show_bar(c, bar);
+            return bar;
+        }
+        case Kind::Tab: {
+            auto* tab = new TabControl(parent, d);
+            tab->setCurrentIndex(c.selection);
+            QObject::connect(tab, &QTabWidget::currentChanged, context_,
+                             [window, id](int page) { page_chosen(window, id, page); });
+            // Queued, so that a page change the same press makes comes first.
+            QObject::connect(tab, &QTabWidget::tabBarClicked, context_,
+                             [window, id](int) { tab_strip_clicked(window, id); }, Qt::QueuedConnection);
+            return tab;
+        }
+        case Kind::PicBox: {
+            auto* picture = new PictureBox(parent, d.picture);
+            picture->set_border(c.border);
+            picture->set_display_mode(c.display_mode);
+            picture->set_animate(c.animate);
+            return picture;
+        }
+        case Kind::Window:
+        case Kind::Timer: break;
+    }
+    return new QWidget(parent);
+}
+
+void QtWindowView::make_timer(const ControlState& c) {
+    auto* timer = new QTimer(context_);
+    timer->setTimerType(Qt::PreciseTimer);
+    const WindowId window = state_.id;
+    const ControlId id = c.id;
+    QObject::connect(timer, &QTimer::timeout, context_, [window, id] { timer_ticked(window, id); });
+    timers_[c.id] = timer;
+    show_timer(c);
+}
+
+void QtWindowView::show_timer(const ControlState& c) {
+    QTimer* timer = timers_[c.id];
+    if (timer == nullptr) return;
+    timer->stop();
+    if (c.interval > 0) timer->start(std::max(c.interval, shortest_timer_ms));
+}
+
+void QtWindowView::show_bar(const ControlState& c, QWidget* widget) {
+    auto* bar = static_cast<QProgressBar*>(widget);
+    const int low = std::min(c.minimum, c.maximum), high = std::max(c.minimum, c.maximum);
+    // An empty range would make Qt draw its busy animation; the bar is empty instead.
+    if (low == high) {
+        bar->setRange(low, low + 1);
+        bar->setValue(low);
+        return;
+    }
+    bar->setRange(low, high);
+    bar->setValue(std::clamp(c.position, low, high));
+}
+
+void QtWindowView::show_trans(const ControlState& c, QWidget* widget) {
+    TransLook look;
+    look.text = shown_text(c.text);
+    look.font = font_of(c.desc->font);
+    look.color = color_of(c.text_color, Qt::black);
+    look.effect = c.effect;
+    look.align = c.align;
+    look.word_wrap = c.word_wrap;
+    look.valign = c.valign;
+    static_cast<TransLabel*>(widget)->show_look(look);
+}
+
+void QtWindowView::refresh(ControlId control, int property) {
+    const ControlState* c = state_.find(control);
+    if (c == nullptr || window_ == nullptr) return;
+    if (c->kind == Kind::Window) {
+        refresh_window(*c, property);
+        return;
+    }
+    if (c->kind == Kind::Timer) {
+        if (property == prop::TimerInterval) show_timer(*c);
+        return;
+    }
+    QWidget* w = widget_of(control);
+    if (w == nullptr) return;
+    switch (property) {
+        case prop::Left:
+        case prop::Top:
+        case prop::Width:
+        case prop::Height: w->setGeometry(rect_of(c->geometry)); return;
+        case prop::Visible: w->setVisible(state_.shown_on_parent(*c)); return;
+        case prop::Disabled: w->setEnabled(!c->disabled); return;
+        case prop::MousePointer: w->setCursor(cursor_of(c->cursor)); return;
+        case prop::Tag: return;
+    }
+    refresh_own(*c, w, property);
+}
+
+void QtWindowView::refresh_window(const ControlState& c, int property) {
+    switch (property) {
+        case prop::Left:
+        case prop::Top:
+        case prop::Width:
+        case prop::Height: window_->place(c.geometry); return;
+        case prop::Visible:
+            if (c.visible) show_and_activate();
+            else window_->hide();
+            return;
+        case prop::Disabled: window_->setEnabled(!c.disabled); return;
+        case prop::MousePointer: window_->setCursor(cursor_of(c.cursor)); return;
+        case prop::WindowCaption: window_->setWindowTitle(from_gbk(c.text)); return;
+    }
+}
+
+void QtWindowView::refresh_own(const ControlState& c, QWidget* w, int property) {
+    switch (c.kind) {
+        case Kind::EditBox: static_cast<QLineEdit*>(w)->setText(shown_text(c.text)); return;
+        case Kind::Button: static_cast<QPushButton*>(w)->setText(shown_text(c.text)); return;
+        case Kind::Label: static_cast<QLabel*>(w)->setText(shown_text(c.text)); return;
+        case Kind::TransLabel: show_trans(c, w); return;
+        case Kind::ComboBox: {
+            QSignalBlocker quiet(w);
+            static_cast<QComboBox*>(w)->setCurrentIndex(c.selection);
+            return;
+        }
+        case Kind::ProcessBar: show_bar(c, w); return;
+        case Kind::PicBox: {
+            auto* picture = static_cast<PictureBox*>(w);
+            if (property == prop::PicBorder) picture->set_border(c.border);
+            if (property == prop::PicDisplayMode) picture->set_display_mode(c.display_mode);
+            if (property == prop::PicAnimate) picture->set_animate(c.animate);
+            return;
+        }
+        default: return;
+    }
+}
+
+void QtWindowView::refresh_pages(ControlId tab, bool by_user) {
+    const ControlState* t = state_.find(tab);
+    if (t == nullptr) return;
+    if (auto* tabs = qobject_cast<QTabWidget*>(widget_of(tab)); tabs != nullptr && tabs->currentIndex() != t->selection) {
+        QSignalBlocker quiet(tabs);
+        tabs->setCurrentIndex(t->selection);
+    }
+    for (const ControlState& c : state_.controls)
+        if (c.parent == tab && c.desc != nullptr)
+            if (QWidget* w = widget_of(c.id)) w->setVisible(state_.shown_on_parent(c));
+    if (!by_user) return;
+    if (auto first = state_.first_focusable_on_page(tab, t->selection))
+        if (QWidget* w = widget_of(*first)) w->setFocus(Qt::TabFocusReason);
+}
+
+void QtWindowView::focus_next() {
+    if (window_ == nullptr) return;
+    QWidget* start = window_->focusWidget() != nullptr ? window_->focusWidget() : window_.data();
+    for (QWidget* w = start->nextInFocusChain(); w != nullptr && w != start; w = w->nextInFocusChain()) {
+        if (w->window() == window_ && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void QtWindowView::show_and_activate() {
+    if (window_ == nullptr) return;
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void QtWindowView::dismantle() {
+    if (context_ == nullptr) return;
+    for (auto& [id, timer] : timers_)
+        if (timer) timer->stop();
+    timers_.clear();
+    // Later: a tick or a click may be the very signal that is closing us.
+    context_->deleteLater();
+    context_ = nullptr;
+    widgets_.clear();
+    if (window_ != nullptr) {
+        window_->retire();
+        window_->hide();
+        window_->deleteLater();
+        window_ = nullptr;
+    }
+}
+
+}  // namespace forms::qt
+
+namespace forms {
+
+std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
+    // Windows come and go at the model's word, never Qt's: a hidden start-up
+    // window must not end the program.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    return std::make_unique<qt::QtWindowView>(window);
+}
+
+}  // namespace forms
+
+QWidget* WidgetOf(forms::WindowId window, forms::ControlId control) {
+    forms::LoadedWindow* w = forms::find_loaded(window);
+    if (w == nullptr) return nullptr;
+    auto* view = dynamic_cast<forms::qt::QtWindowView*>(w->view.get());
+    return view != nullptr ? view->widget_of(control) : nullptr;
+}

@@ -1,0 +1,62 @@
+#include "forms/qt/form_window.h"
+
+#include <QCloseEvent>
+
+#include "forms/dispatch.h"
+
+namespace forms::qt {
+
+namespace {
+
+Qt::WindowFlags flags_of(const WindowDesc& desc) {
+    Qt::WindowFlags flags = Qt::Window;
+    if (desc.frame == Frame::None) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (desc.minimize_box) flags |= Qt::WindowMinimizeButtonHint;
+        if (desc.maximize_box) flags |= Qt::WindowMaximizeButtonHint;
+    }
+    if (desc.always_on_top) flags |= Qt::WindowStaysOnTopHint;
+    return flags;
+}
+
+}  // namespace
+
+QMargins frame_margins(Frame frame) { return frame == Frame::None ? QMargins() : QMargins(3, 22, 3, 3); }
+
+FormWindow::FormWindow(WindowId id, const WindowDesc& desc)
+    : QWidget(nullptr, flags_of(desc)), id_(id), frame_(desc.frame) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void FormWindow::place(Geometry outer) {
+    const QMargins m = frame_margins(frame_);
+    const QSize client(std::max(0, outer.width - m.left() - m.right()), std::max(0, outer.height - m.top() - m.bottom()));
+    placed_at_ = QPoint(outer.left + m.left(), outer.top + m.top());
+    setFixedSize(client);
+    setGeometry(QRect(placed_at_, client));
+}
+
+Geometry FormWindow::outer() const {
+    const QMargins m = frame_margins(frame_);
+    const QRect r = geometry();
+    return {r.left() - m.left(), r.top() - m.top(), r.width() + m.left() + m.right(), r.height() + m.top() + m.bottom()};
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The model decides (MayClose) and destroys the window itself.
+    event->ignore();
+    if (!retired_) close_requested(id_);
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Our own placements are known already; only the reader's moves are news.
+    if (retired_ || geometry().topLeft() == placed_at_) return;
+    placed_at_ = geometry().topLeft();
+    window_placed(id_, outer());
+}
+
+}  // namespace forms::qt

@@ -1,0 +1,69 @@
+#include "forms/qt/looks.h"
+
+#include <algorithm>
+
+#include <QPalette>
+#include <QWidget>
+
+namespace forms::qt {
+
+namespace {
+
+constexpr int default_pixel_height = 12;
+
+std::string_view face_without_vertical_mark(std::string_view face) {
+    return face.starts_with('@') ? face.substr(1) : face;
+}
+
+QString family_of(std::string_view face) {
+    face = face_without_vertical_mark(face);
+    if (face.empty()) return QStringLiteral("Noto Sans CJK SC");
+    if (face == "宋体") return QStringLiteral("AR PL UMing CN");
+    if (face == "楷体_GB2312" || face == "楷体") return QStringLiteral("AR PL UKai CN");
+    if (face == "黑体") return QStringLiteral("Noto Sans CJK SC");
+    return from_gbk(face);
+}
+
+QString css(QColor c) { return c.name(QColor::HexRgb); }
+
+}  // namespace
+
+QFont font_of(const Font& font) {
+    QFont f(family_of(font.face));
+    f.setPixelSize(font.height > 0 ? font.height : default_pixel_height);
+    f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
+    f.setUnderline(font.underline);
+    return f;
+}
+
+bool vertical_font(const Font& font) { return font.face.starts_with('@'); }
+
+QColor color_of(Color color, QColor fallback) {
+    if (color == system_color) return fallback;
+    return QColor((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
+}
+
+void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background) {
+    QString rules;
+    QPalette palette = widget->palette();
+    if (text != system_color) {
+        const QColor c = color_of(text);
+        rules += QStringLiteral("color: %1; ").arg(css(c));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) palette.setColor(role, c);
+    }
+    if (background != system_color) {
+        const QColor c = color_of(background);
+        rules += QStringLiteral("background-color: %1; ").arg(css(c));
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(role, c);
+    }
+    if (rules.isEmpty()) return;
+    widget->setPalette(palette);
+    widget->setProperty("yzId", unique_id);
+    widget->setStyleSheet(QStringLiteral("%1[yzId=\"%2\"] { %3}").arg(QString::fromLatin1(qt_class), unique_id, rules));
+}
+
+QString from_gbk(std::string_view gbk) { return QString::fromStdString(to_utf8(gbk)); }
+
+Text to_gbk(const QString& text) { return from_utf8(text.toStdString()); }
+
+}  // namespace forms::qt

@@ -1,0 +1,33 @@
+#pragma once
+// How the program's fonts, colours and cursors look on this desktop.
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include "app/text.h"
+#include "forms/description.h"
+
+class QWidget;
+
+namespace forms::qt {
+
+// The font of a description: 宋体 and 楷体_GB2312 become the AR PL faces of
+// the same style, no face the default GUI font (Noto Sans CJK SC at 12 px,
+// the size of Windows' 9-point UI text). A face beginning with "@" is the
+// vertical variant; vertical_font() tells.
+QFont font_of(const Font& font);
+bool vertical_font(const Font& font);
+
+// 0xRRGGBB; system_color gives `fallback`.
+QColor color_of(Color color, QColor fallback = Qt::black);
+
+// Pins a description's explicit colours on one widget with a style sheet
+// that names only that widget, so an application style sheet (a skin)
+// cannot override them. `qt_class` is the widget's Qt class name;
+// `unique_id` an ASCII id unique in the program. System colours stay free.
+void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background);
+
+QString from_gbk(std::string_view gbk);
+Text to_gbk(const QString& text);
+
+}  // namespace forms::qt

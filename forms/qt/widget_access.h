@@ -1,0 +1,27 @@
+#pragma once
+// The widget that shows a control of a loaded window, for tests that drive
+// the real widgets as a reader would (QTest mouse presses, key clicks,
+// choosing a combo box item) and for screenshots.
+//
+//   QWidget* WidgetOf(window, control)
+//     window:  a loaded window's identifier.
+//     control: a control identifier of that window, or the window's own
+//              identifier for the top-level widget itself.
+//   Returns nullptr when the window is not loaded, the control is unknown,
+//   or the control has no widget (a timer). The widget lives as long as its
+//   window stays loaded.
+//
+// What a test finds on each widget: objectName() is the control's name in
+// UTF-8 ("按钮1"); the dynamic property "yzKind" is the kind's English name
+// (Window, EditBox, PicBox, GroupBox, Label, Button, ComboBox, ProcessBar,
+// Tab, Timer, TransLabel). The classes: the window a QWidget, EditBox a
+// QLineEdit, Button a QPushButton, ComboBox a QComboBox, Label a QLabel,
+// GroupBox a QGroupBox, ProcessBar a QProgressBar, Tab a QTabWidget (its
+// page controls are children of the QTabWidget itself), PicBox a QFrame,
+// TransLabel a plain QWidget over the label's rectangle (its text is drawn
+// by a sibling that lets the mouse through).
+#include <QWidget>
+
+#include "forms/ids.h"
+
+QWidget* WidgetOf(forms::WindowId window, forms::ControlId control);

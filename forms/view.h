@@ -1,0 +1,44 @@
+#pragma once
+// The seam between the form model and the widgets that show it. The model
+// decides every value; a view only shows the state of its LoadedWindow and
+// reports what the reader did through forms/dispatch.h. forms/qt provides the
+// one implementation; nothing here names a toolkit type.
+#include <functional>
+#include <memory>
+
+#include "forms/window_state.h"
+
+namespace forms {
+
+class WindowView {
+public:
+    virtual ~WindowView() = default;
+    // Creates the window and every control, in description order, from the
+    // state; nothing is shown yet and no event is raised.
+    virtual void create() = 0;
+    // A property of a control (or of the window) changed in the state.
+    virtual void refresh(ControlId control, int property) = 0;
+    // The current page of a tab control changed: hide and show its pages'
+    // controls; by_user also moves the focus onto the page.
+    virtual void refresh_pages(ControlId tab, bool by_user) = 0;
+    // Moves the keyboard focus to the next control in tab order.
+    virtual void focus_next() = 0;
+    // Shows the window and makes it the active one.
+    virtual void show_and_activate() = 0;
+    // The window is going away: stop timers and let go of the widgets. No
+    // event may come from the view after this.
+    virtual void dismantle() = 0;
+};
+
+// Made by the display for a window whose state is complete. The view keeps
+// a reference to the state, which outlives it.
+std::unique_ptr<WindowView> make_window_view(LoadedWindow& window);
+
+// Message loops of the display.
+// Runs the event loop until done() is true after some event; other windows'
+// events and timers are served meanwhile.
+void run_loop_until(const std::function<bool()>& done);
+// Wakes every running loop so that each checks its condition again.
+void wake_loops();
+
+}  // namespace forms

@@ -1,0 +1,94 @@
+#pragma once
+// What the form model knows about each loaded window and its controls. The
+// display (forms/qt) shows this state; it never decides it. Values are kept
+// as the program wrote them (a progress position above the maximum stays
+// what it was written as), so that reading a property gives back exactly
+// what was stored.
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/text.h"
+#include "forms/description.h"
+
+namespace forms {
+
+class WindowView;
+
+struct ControlState {
+    const ControlDesc* desc = nullptr;  // nullptr for the window itself
+    Kind kind = Kind::Window;
+    ControlId id = 0;
+    ControlId parent = 0;  // 0: the window
+    int page = -1;
+
+    Geometry geometry;  // the window: outer rectangle on the screen
+    bool visible = true;    // the control's own flag
+    bool disabled = false;
+    Cursor cursor = Cursor::Arrow;
+    Text tag;
+
+    Text text;  // caption or content
+    Color text_color = system_color;
+    int effect = 0;
+    Align align = Align::Left;
+    bool word_wrap = true;
+    VAlign valign = VAlign::Top;
+
+    int selection = -1;  // combo box item, tab control page
+    int minimum = 0, maximum = 100, position = 0;
+    int interval = 0;
+    int border = 0, display_mode = 1;
+    bool animate = true;
+};
+
+struct LoadedWindow {
+    const WindowDesc* desc = nullptr;
+    WindowId id = 0;
+    std::vector<ControlState> controls;  // [0] is the window itself
+    bool creating = true;
+    bool destroying = false;
+    bool visibility_written = false;  // a handler chose the visibility while loading
+    std::optional<WindowId> parent;
+    // Windows a modal load disabled, with the enabled state each had.
+    std::vector<std::pair<WindowId, bool>> disabled_by_modal;
+    std::unique_ptr<WindowView> view;
+
+    ControlState& self() { return controls.front(); }
+    ControlState* find(ControlId control);
+    const ControlState* find(ControlId control) const;
+
+    // Whether the control's own widget should be shown: its own flag, and
+    // for a control on a tab page, that page being current.
+    bool shown_on_parent(const ControlState& c) const;
+    // Whether the control can be seen now: shown on its parent, every parent
+    // shown, and the window itself shown.
+    bool visible_now(const ControlState& c) const;
+    // The first enabled control that takes the focus on a page of a tab
+    // control, searching group boxes on the page too, in description order.
+    std::optional<ControlId> first_focusable_on_page(ControlId tab, int page) const;
+    // Whether the control lies somewhere inside the given parent.
+    bool is_inside(const ControlState& c, ControlId ancestor) const;
+
+    ~LoadedWindow();
+};
+
+// Builds the state of a window from its description, centred on the screen.
+std::unique_ptr<LoadedWindow> make_window_state(const WindowDesc& desc, int screen_width, int screen_height);
+
+// The table of loaded windows.
+LoadedWindow* find_loaded(WindowId window);
+void add_loaded(std::unique_ptr<LoadedWindow> window);
+std::unique_ptr<LoadedWindow> take_loaded(WindowId window);
+std::vector<WindowId> loaded_ids();
+
+// The description registry.
+const WindowDesc* find_description(WindowId window);
+
+// Clamps of the common and kind-specific properties.
+int clamp_position(int value);  // left, top
+int clamp_extent(int value);    // width, height
+int clamp_bar(int value);       // progress minimum, maximum, position
+
+}  // namespace forms
