@@ -167,6 +167,7 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
     auto [w, c] = locate(window, control);
     const bool is_window = c->desc == nullptr;
     const Geometry before = c->geometry;
+    const int interval_before = c->interval;
     switch (number) {
         case prop::Left: c->geometry.left = clamp_position(as_integer(value)); break;
         case prop::Top: c->geometry.top = clamp_position(as_integer(value)); break;
@@ -181,6 +182,8 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
         case prop::MousePointer: c->cursor = cursor_of(as_integer(value)); break;
         default:
             if (!write_own(*c, number, value)) return;
+            // Writing the same period again does not restart it.
+            if (c->kind == Kind::Timer && c->interval == interval_before) return;
     }
     if (w->view) w->view->refresh(control, number);
     if (is_window) {

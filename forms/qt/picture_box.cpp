@@ -102,9 +102,12 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     if (!frames_.empty()) {
         painter.save();
         painter.setClipRect(contentsRect());
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         const QImage& image = frames_[current_];
-        painter.drawImage(picture_rect(image.size()), image);
+        const QRect target = picture_rect(image.size());
+        // Shrunk logos and covers read better smoothed; enlarged ones stay crisp.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                              target.width() < image.width() || target.height() < image.height());
+        painter.drawImage(target, image);
         painter.restore();
     }
     painter.end();

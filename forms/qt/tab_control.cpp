@@ -33,7 +33,9 @@ bool TabStrip::stacked_text() const { return vertical_text_ || is_vertical_shape
 QSize TabStrip::tabSizeHint(int index) const {
     const QFontMetrics metrics(font());
     const QString title = tabText(index);
-    if (!stacked_text()) return {metrics.horizontalAdvance(title) + tab_padding, tab_strip_height};
+    if (!stacked_text())
+        return {std::max(QTabBar::tabSizeHint(index).width(), metrics.horizontalAdvance(title) + tab_padding),
+                tab_strip_height};
     int widest = 0;
     for (QChar ch : title) widest = std::max(widest, metrics.horizontalAdvance(ch));
     return {std::max(widest + 8, tab_strip_height), static_cast<int>(title.size()) * metrics.height() + tab_padding};

@@ -57,7 +57,7 @@ void TransInk::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(look_.font);
     const QRect text_rect(label_rect_.topLeft() - geometry().topLeft(), label_rect_.size());
-    const int flags = text_flags();
+    const int flags = text_flags() | Qt::TextDontClip;
     auto draw = [&](QPoint offset, QColor color) {
         painter.setPen(color);
         painter.drawText(text_rect.translated(offset), flags, look_.text);

@@ -142,6 +142,7 @@ constexpr ControlDesc controls[] = {
     timer(时钟2, "时钟2", 0).on(tick2),
     edit_box(编辑框4, "编辑框4", {130, 120, 100, 16}).hidden(),
     pic_box(图片框2, "图片框2", {230, 10, 10, 10}).shows(&moving_span, 1),
+    pic_box(图片框3, "图片框3", {110, 30, 40, 20}).at(选择夹1, 1).shows(&still_span).with_border(5),
 };
 
 constexpr ControlDesc modal_controls[] = {
@@ -156,6 +157,13 @@ constexpr ControlDesc modal_controls_bound[] = {
 constexpr Binding modal_events[] = {{event::Created, on_modal_created}, {event::Destroying, on_destroying}};
 
 constexpr Binding bare_events[] = {{event::Created, on_created}, {event::Destroying, on_destroying}};
+
+constexpr std::string_view genres[] = {"玄幻奇幻", "武侠仙侠", "都市言情"};
+constexpr ControlDesc bare_controls[] = {
+    tab(竖排选择夹, "竖排选择夹", {10, 10, 307, 393}).pages(genres, 0).tabs_right().with_font({"@宋体", normal, 12}),
+    trans_label(竖排标签, "竖排标签", {8, 18, 168, 96}).at(竖排选择夹, 0).caption("  本软件是一款强大的小说搜索器，支持多个搜索引擎。\r\n第二行").colors(0x9000FF).with_font({"宋体", bold, 14}).with_effect(1),
+    pic_box(竖排图片框, "竖排图片框", {8, 120, 80, 104}).at(竖排选择夹, 0).shows(&still_span, 2).with_border(4),
+};
 
 }  // namespace
 
@@ -174,7 +182,7 @@ const WindowDesc modal_desc{
 const WindowDesc bare_desc{
     .id = bare, .self = 窗口, .name = "无框窗口", .title = "",
     .geometry = {0, 0, 580, 475}, .frame = Frame::None, .esc_closes = true,
-    .controls = {}, .bindings = bare_events,
+    .controls = bare_controls, .bindings = bare_events,
 };
 
 const std::span<const std::uint8_t>* still_picture() { return &still_span; }

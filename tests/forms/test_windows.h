@@ -19,10 +19,11 @@ enum : forms::ControlId {
     编辑框1, 按钮1, 组合框1, 组合框2, 标签1, 图片框1, 透明标签1, 进度条1,
     分组框1, 按钮2,
     选择夹1, 编辑框2, 按钮3, 分组框2, 编辑框3, 按钮4,
-    时钟1, 时钟2, 编辑框4, 图片框2,
+    时钟1, 时钟2, 编辑框4, 图片框2, 图片框3,
 };
 
 enum : forms::ControlId { 对话框 = 1, 对话时钟, 对话按钮 };
+enum : forms::ControlId { 竖排选择夹 = 2, 竖排标签, 竖排图片框 };
 
 extern const forms::WindowDesc window_desc;
 extern const forms::WindowDesc modal_desc;

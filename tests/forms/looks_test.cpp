@@ -1,0 +1,211 @@
+// What the reader sees: transparent labels, pictures, tabs, colours under a
+// skin's style sheet, and a screenshot of the test windows.
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "app/program_end.h"
+#include "forms/qt/picture_box.h"
+#include "forms_fixture.h"
+
+using namespace forms;
+using namespace trial;
+
+namespace {
+
+// What the window shows on the screen now: the backing store, with every
+// incremental repaint in it (QWidget::grab would paint everything afresh).
+QImage on_screen(QWidget* top) {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    return top->screen()->grabWindow(top->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int pixels_of(const QImage& image, QRect area, QRgb color) {
+    int n = 0;
+    area = area.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) ++n;
+    return n;
+}
+
+QRgb pixel(QWidget* w, QPoint at) { return w->grab().toImage().pixel(at) & 0xFFFFFF; }
+
+void wait_ms(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+}  // namespace
+
+TEST_F(FormsTest, ANewTransparentCaptionLeavesNoTraceOfTheOldOverAPicture) {
+    QWidget* top = load();
+    const QRect around(130, 66, 100, 50);  // the label over 图片框1, and room around it
+    write(透明标签1, prop::TransCaption, Text("很长很长的旧文字"));
+    const QImage before = on_screen(top);
+    write(透明标签1, prop::TransCaption, Text("新"));
+    const QImage after = on_screen(top).copy(around);
+    destroy_window(window);
+
+    QWidget* fresh = load();
+    write(透明标签1, prop::TransCaption, Text("新"));
+    const QImage expected = on_screen(fresh).copy(around);
+    EXPECT_NE(before.copy(around), expected) << "the old caption was on the screen";
+    EXPECT_EQ(after, expected);
+}
+
+TEST_F(FormsTest, TransparentTextIsNotClippedToTheLabel) {
+    QWidget* top = load();
+    write(透明标签1, prop::Left, 10);
+    write(透明标签1, prop::Top, 100);
+    write(透明标签1, prop::Width, 30);
+    write(透明标签1, prop::TransAlign, 0);
+    write(透明标签1, prop::TransCaption, Text("一行很长的文字不换行"));
+    const QImage screen = on_screen(top);
+    screen.save(QStringLiteral(YZ_BINARY_DIR "/forms_unclipped.png"));
+    const QRgb blue = 0x0088FF;
+    EXPECT_GT(pixels_of(screen, QRect(10, 100, 30, 16), blue), 0);
+    EXPECT_GT(pixels_of(screen, QRect(45, 100, 120, 16), blue), 0) << "the line goes on past the label's right edge";
+}
+
+TEST_F(FormsTest, EffectThreeDrawsABlackShadowAndAnEmptyCaptionDrawsNothing) {
+    QWidget* top = load();
+    const QRect area(228, 38, 80, 24);  // empty window background
+    write(透明标签1, prop::Left, 230);
+    write(透明标签1, prop::Top, 40);
+    write(透明标签1, prop::Width, 70);
+    write(透明标签1, prop::TransCaption, Text("阴影"));
+    EXPECT_EQ(pixels_of(on_screen(top), area, 0x000000), 0);
+    EXPECT_GT(pixels_of(on_screen(top), area, 0x0088FF), 0);
+    write(透明标签1, prop::TransEffect, 3);
+    EXPECT_GT(pixels_of(on_screen(top), area, 0x000000), 0);
+    write(透明标签1, prop::TransCaption, Text(""));
+    const QImage empty = on_screen(top);
+    EXPECT_EQ(pixels_of(empty, area, 0x000000) + pixels_of(empty, area, 0x0088FF), 0);
+}
+
+TEST_F(FormsTest, PicturesAreDecodedWhenFirstShown) {
+    load();
+    auto* hidden = static_cast<qt::PictureBox*>(widget(图片框3));
+    auto* shown = static_cast<qt::PictureBox*>(widget(图片框1));
+    EXPECT_TRUE(shown->decoded());
+    EXPECT_EQ(shown->frame_count(), 1);
+    EXPECT_FALSE(hidden->decoded()) << "its page was never opened";
+    page_chosen(window, 选择夹1, 1);
+    EXPECT_TRUE(hidden->decoded());
+}
+
+TEST_F(FormsTest, DisplayModesPlaceThePicture) {
+    load();
+    QWidget* box = widget(图片框1);  // 80 x 40, a 2-pixel frame: 76 x 36 inside; the picture is 4 x 2
+    struct Case {
+        int mode;
+        QPoint at;
+        QRgb color;
+    };
+    const Case cases[] = {
+        {1, {2 + 9, 2 + 9}, 0xFF0000},   // stretched: each picture pixel 19 x 18
+        {1, {2 + 66, 2 + 27}, 0xFFFF00},
+        {1, {2 + 47, 2 + 9}, 0x0000FF},
+        {0, {2, 2}, 0xFF0000},           // natural size from the top left
+        {0, {5, 3}, 0xFFFF00},
+        {2, {2 + 36, 2 + 17}, 0xFF0000},  // smaller than the box: centred, not enlarged
+        {2, {2 + 39, 2 + 18}, 0xFFFF00},
+    };
+    for (const Case& c : cases) {
+        write(图片框1, prop::PicDisplayMode, c.mode);
+        EXPECT_EQ(pixel(box, c.at), c.color) << "mode " << c.mode << " at " << c.at.x() << "," << c.at.y();
+    }
+    write(图片框1, prop::PicDisplayMode, 0);
+    EXPECT_NE(pixel(box, {2 + 20, 2 + 20}), 0xFFFF00u) << "nothing stretched";
+}
+
+TEST_F(FormsTest, AnAnimatedPicturePlaysItsFramesUnlessStill) {
+    load();
+    auto* box = static_cast<qt::PictureBox*>(widget(图片框2));
+    ASSERT_EQ(box->frame_count(), 2);
+    EXPECT_EQ(pixel(box, {5, 5}), 0xFF0000u);
+    wait_ms(150);
+    EXPECT_EQ(box->current_frame(), 1);
+    EXPECT_EQ(pixel(box, {5, 5}), 0x0000FFu);
+    write(图片框2, prop::PicAnimate, false);
+    const int frame = box->current_frame();
+    wait_ms(250);
+    EXPECT_EQ(box->current_frame(), frame);
+}
+
+TEST_F(FormsTest, PageControlsStartBelowAOneRowStrip) {
+    load();
+    auto* tabs = qobject_cast<QTabWidget*>(widget(选择夹1));
+    EXPECT_LE(tabs->tabBar()->geometry().bottom(), 20) << "the layouts place page controls from 21 down";
+    EXPECT_EQ(tabs->tabPosition(), QTabWidget::North);
+}
+
+TEST_F(FormsTest, AVerticalTabFontStacksTheTitlesOnTheRight) {
+    ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
+    auto* tabs = qobject_cast<QTabWidget*>(WidgetOf(bare, 竖排选择夹));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabPosition(), QTabWidget::East);
+    const QRect first = tabs->tabBar()->tabRect(0);
+    EXPECT_GE(first.height(), 4 * 12) << "four characters one under another";
+    EXPECT_LT(first.width(), first.height() / 2);
+    EXPECT_EQ(tabs->tabBar()->font().family(), QStringLiteral("AR PL UMing CN"));
+    EXPECT_EQ(tabs->tabBar()->font().pixelSize(), 12);
+}
+
+TEST_F(FormsTest, ExplicitColoursSurviveAnApplicationStyleSheet) {
+    qApp->setStyleSheet(QStringLiteral("QLineEdit { color: #123456; background-color: #654321; }"
+                                       "QLabel { color: #0000ff; background-color: #ffff00; }"));
+    load();
+    QWidget* pinned = widget(编辑框1);  // black on white
+    QWidget* free = widget(编辑框3);    // system colours
+    page_chosen(window, 选择夹1, 1);
+    EXPECT_EQ(pixel(pinned, {pinned->width() / 2, pinned->height() / 2}), 0xFFFFFFu);
+    EXPECT_EQ(pixel(free, {free->width() / 2, free->height() / 2}), 0x654321u) << "the sheet reaches the rest";
+    QWidget* label = widget(标签1);  // red on green
+    EXPECT_EQ(pixel(label, {label->width() - 1, label->height() - 1}), 0x00FF00u);
+    qApp->setStyleSheet(QString());
+}
+
+TEST_F(FormsTest, FontsMapToTheDesktopFaces) {
+    ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
+    load();
+    EXPECT_EQ(widget(按钮1)->font().family(), QStringLiteral("Noto Sans CJK SC"));
+    EXPECT_EQ(widget(按钮1)->font().pixelSize(), 12);
+    QGroupBox* group = qobject_cast<QGroupBox*>(widget(分组框1));
+    EXPECT_EQ(group->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+}
+
+TEST_F(FormsTest, Screenshot) {
+    QWidget* top = load();
+    write(透明标签1, prop::TransCaption, Text("2013-3-30 16:32:10"));
+    write(进度条1, prop::BarPosition, 150);
+    ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
+    QWidget* frameless = WidgetOf(bare, 窗口);
+    const QImage main_shot = on_screen(top);
+    const QImage bare_shot = on_screen(frameless);
+    page_chosen(window, 选择夹1, 1);
+    const QImage page_shot = on_screen(top);
+    EXPECT_TRUE(main_shot.save(QStringLiteral(YZ_BINARY_DIR "/forms_test_window.png")));
+    EXPECT_TRUE(page_shot.save(QStringLiteral(YZ_BINARY_DIR "/forms_test_window_page2.png")));
+    EXPECT_TRUE(bare_shot.save(QStringLiteral(YZ_BINARY_DIR "/forms_test_frameless.png")));
+    EXPECT_EQ(main_shot.size(), QSize(311, 375));
+}
+
+using FormsEndDeathTest = FormsTest;
+
+TEST_F(FormsEndDeathTest, NoEventIsRaisedOnceTheProgramIsEnding) {
+    EXPECT_EXIT(
+        {
+            load();
+            write(时钟1, prop::TimerInterval, 10);
+            begin_program_end();
+            QTest::mouseClick(widget(按钮1), Qt::LeftButton);
+            wait_ms(60);
+            std::exit(trial::record().count("Click 3") + trial::record().ticks1);
+        },
+        testing::ExitedWithCode(0), "");
+}
