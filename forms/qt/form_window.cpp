@@ -48,7 +48,8 @@ Geometry FormWindow::outer() const {
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The model decides (MayClose) and destroys the window itself.
     event->ignore();
-    if (!retired_) close_requested(id_);
+    // A window a modal dialog disabled takes no input, its close button included.
+    if (!retired_ && isEnabled()) close_requested(id_);
 }
 
 void FormWindow::moveEvent(QMoveEvent* event) {

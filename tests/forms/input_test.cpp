@@ -126,6 +126,11 @@ TEST_F(FormsTest, TheCloseButtonGoesThroughMayClose) {
     EXPECT_TRUE(IsLoaded(window));
     EXPECT_TRUE(top->isVisible());
     trial::record().close_result = true;
+    write(窗口, prop::Disabled, true);  // as under a modal dialog
+    top->close();
+    EXPECT_TRUE(IsLoaded(window)) << "a disabled window takes no close request";
+    EXPECT_EQ(trial::record().count("MayClose 1"), 1);
+    write(窗口, prop::Disabled, false);
     top->close();
     EXPECT_FALSE(IsLoaded(window));
 }
