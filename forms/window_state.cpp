@@ -8,9 +8,12 @@ namespace forms {
 
 namespace {
 
+// Loaded windows last as long as the process, like the application object:
+// static destruction runs after Qt's own globals are gone, so windows still
+// loaded then must not be torn down by it.
 std::map<WindowId, std::unique_ptr<LoadedWindow>>& table() {
-    static std::map<WindowId, std::unique_ptr<LoadedWindow>> windows;
-    return windows;
+    static auto* windows = new std::map<WindowId, std::unique_ptr<LoadedWindow>>;
+    return *windows;
 }
 
 ControlState state_of(const ControlDesc& d) {
