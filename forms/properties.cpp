@@ -32,6 +32,7 @@ std::optional<Value> read_common(const LoadedWindow& w, const ControlState& c, i
         case prop::Width: return c.geometry.width;
         case prop::Height: return c.geometry.height;
         case prop::Tag: return c.tag;
+        case prop::ToolTip: return c.tool_tip;
         case prop::Visible: return w.visible_now(c);
         case prop::Disabled: return c.disabled;
         case prop::MousePointer: return cursor_number(c.cursor);
@@ -168,6 +169,7 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
     const bool is_window = c->desc == nullptr;
     const Geometry before = c->geometry;
     const int interval_before = c->interval;
+    const Text text_before = c->text;
     switch (number) {
         case prop::Left: c->geometry.left = clamp_position(as_integer(value)); break;
         case prop::Top: c->geometry.top = clamp_position(as_integer(value)); break;
@@ -180,10 +182,19 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
             break;
         case prop::Disabled: c->disabled = as_boolean(value); break;
         case prop::MousePointer: c->cursor = cursor_of(as_integer(value)); break;
+        case prop::ToolTip:
+            if (c->tool_tip == as_text(value)) return;
+            c->tool_tip = as_text(value);
+            break;
         default:
             if (!write_own(*c, number, value)) return;
             // Writing the same period again does not restart it.
             if (c->kind == Kind::Timer && c->interval == interval_before) return;
+            // A caption rewritten unchanged (the search button's, a hundred
+            // times a second) shows nothing new: spare the widget.
+            if (c->kind != Kind::TransLabel && c->kind != Kind::ComboBox && c->text == text_before &&
+                std::holds_alternative<Text>(value))
+                return;
     }
     if (w->view) w->view->refresh(control, number);
     if (is_window) {

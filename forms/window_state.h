@@ -28,6 +28,7 @@ struct ControlState {
     bool disabled = false;
     Cursor cursor = Cursor::Arrow;
     Text tag;
+    Text tool_tip;
 
     Text text;  // caption or content
     Color text_color = system_color;

@@ -281,6 +281,7 @@ void QtWindowView::refresh(ControlId control, int property) {
         case prop::Visible: w->setVisible(state_.shown_on_parent(*c)); return;
         case prop::Disabled: w->setEnabled(!c->disabled); return;
         case prop::MousePointer: w->setCursor(cursor_of(c->cursor)); return;
+        case prop::ToolTip: w->setToolTip(shown_text(c->tool_tip)); return;
         case prop::Tag: return;
     }
     refresh_own(*c, w, property);
@@ -299,6 +300,7 @@ void QtWindowView::refresh_window(const ControlState& c, int property) {
         case prop::Disabled: window_->setEnabled(!c.disabled); return;
         case prop::MousePointer: window_->setCursor(cursor_of(c.cursor)); return;
         case prop::WindowCaption: window_->setWindowTitle(from_gbk(c.text)); return;
+        case prop::ToolTip: window_->setToolTip(from_gbk(c.tool_tip)); return;
     }
 }
 
