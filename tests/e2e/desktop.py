@@ -160,20 +160,24 @@ class ProgramCopy:
         if user:
             command = ["setpriv", f"--reuid={user}", f"--regid={user if user != 'nobody' else 'nogroup'}",
                        "--clear-groups", self.exe]
-        self.process = subprocess.Popen(command, cwd="/", env=env,
-                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        self.log = open(os.path.join(self.bin, "program.log"), "ab")
+        self.process = subprocess.Popen(command, cwd="/", env=env, stdout=self.log, stderr=self.log)
         return self.process
 
     def wait(self, timeout=10.0):
         try:
-            return self.process.wait(timeout=timeout)
+            status = self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             return None
+        self.log.close()
+        return status
 
     def stop(self):
         if self.process and self.process.poll() is None:
             self.process.send_signal(signal.SIGKILL)
             self.process.wait()
+        if self.process:
+            self.log.close()
 
     def remove(self):
         self.stop()

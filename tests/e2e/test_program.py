@@ -24,7 +24,8 @@ def is_main(entry):
 
 
 def is_welcome(entry):
-    return entry[1] == "" and (entry[4], entry[5]) == WELCOME
+    # Known by its size: X shows the program's name for a window without a title.
+    return entry[1] != MAIN_TITLE and (entry[4], entry[5]) == WELCOME
 
 
 class ProgramTest(unittest.TestCase):
@@ -92,8 +93,9 @@ class ProgramTest(unittest.TestCase):
         main = self.later_start()
         self.assertIsNone(self.desktop.wait_window(is_welcome, timeout=0.5))
         self.assertEqual((main[4], main[5]), MAIN_CLIENT)
-        # left = 1920 - 1430, top = 1080 - 800 (the frame's outer corner).
-        self.assertIn((main[2], main[3]), [(490, 280), (493, 302)])
+        # The frame's outer corner at 1920 - 1430, 1080 - 800; the client area
+        # lies inside a 3 px frame and a 19 px caption.
+        self.assertEqual((main[2], main[3]), (490 + 3, 280 + 3 + 19))
         self.assertEqual(self.copy.settings_bytes(), FIRST_START_SETTINGS)
 
     def test_search_typed_and_sent_with_enter_reaches_the_browser(self):
@@ -109,6 +111,45 @@ class ProgramTest(unittest.TestCase):
                          [b"http://book.easou.com/w/search/  Dou & Po?  _1_0_0_1.html?wver=dsp"])
         # Write mode is the default: the name is remembered.
         self.assertIn("搜索记录=  Dou & Po?  \r\n".encode("gbk"), self.copy.settings_bytes())
+
+    def background(self, main):
+        """The skin's colour of the window beside the clock line."""
+        time.sleep(0.4)
+        return self.desktop.pixel(main[0], 300, 70)
+
+    def restart(self):
+        self.desktop.key("Escape")
+        self.assertEqual(self.copy.wait(), 0)
+        self.copy.start(self.desktop)
+        main = self.desktop.wait_window(is_main)
+        self.assertIsNotNone(main)
+        return main
+
+    def test_skins_chosen_either_way_are_shown_again_after_a_restart(self):
+        d = self.desktop
+        main = self.later_start()
+        x, y = main[2], main[3]
+        first_start_look = self.background(main)
+        d.click(x + 150, y + 90)            # the page "软件设置"
+        d.click(x + 16 + 50, y + 202 + 10)  # the named skins, 组合框2
+        d.key("Down", "Return")             # "大气纯黑"
+        d.click(x + 123 + 45, y + 198 + 10)  # "确定", 按钮5
+        chosen_look = self.background(main)
+        self.assertNotEqual(chosen_look, first_start_look)
+        self.assertIn("皮肤=3\r\n".encode("gbk"), self.copy.settings_bytes())
+        main = self.restart()
+        self.assertEqual(self.background(main), chosen_look)
+
+        x, y = main[2], main[3]
+        d.click(x + 150, y + 90)
+        d.click(x + 64 + 12, y + 153 + 8)   # the skin number box, 编辑框2
+        d.type("369")                       # holds two bytes: "36"
+        d.key("Return")
+        typed_look = self.background(main)
+        self.assertNotEqual(typed_look, chosen_look)
+        self.assertIn("皮肤=36\r\n".encode("gbk"), self.copy.settings_bytes())
+        main = self.restart()
+        self.assertEqual(self.background(main), typed_look)
 
     def test_escape_ends_the_program_with_status_zero(self):
         self.later_start()
