@@ -144,6 +144,11 @@ class ProgramCopy:
         except FileNotFoundError:
             return []
 
+    def output(self):
+        """What the program wrote to its standard output and error."""
+        with open(os.path.join(self.bin, "program.log"), "rb") as f:
+            return f.read().decode("utf-8", "replace")
+
     def start(self, desktop, user=None):
         env = {
             "PATH": self.bin + ":/usr/local/bin:/usr/bin:/bin",

@@ -97,9 +97,7 @@ class ProgramFaults(unittest.TestCase):
         """Waits for the end and checks it was an orderly one."""
         status = self.copy.wait(timeout=PATIENCE)
         self.assertIsNotNone(status, "the program did not end")
-        errors = self.copy.process.stderr.read().decode("utf-8", "replace")
-        self.copy.process.stdout.close()
-        self.copy.process.stderr.close()
+        errors = self.copy.output()
         self.assertEqual(status, expected_status, errors[-2000:])
         for sign in ("Sanitizer", "runtime error:", "Segmentation"):
             self.assertNotIn(sign, errors)
