@@ -35,7 +35,7 @@ Bytes rgba_of(const std::vector<Rgba8>& pixels) {
 TEST(BmpDecoder, EveryDepthAndHeaderGivesThePicturesPixels) {
     const struct {
         const char* what;
-        BmpSpec spec;
+        BmpLayout layout;
         std::vector<Rgba8> pixels;
     } cases[] = {
         {"1 bit", {40, 1, kBiRgb, false, {kRed, kBlue}, {}}, kTwoColours},
@@ -61,7 +61,7 @@ TEST(BmpDecoder, EveryDepthAndHeaderGivesThePicturesPixels) {
         {"32 bits, alpha bitfields", {40, 32, kBiAlphaBitfields, false, {}, kArgb}, kWithAlpha},
     };
     for (const auto& c : cases) {
-        const Picture p = decode_bmp(make_bmp(c.spec, 3, 2, c.pixels));
+        const Picture p = decode_bmp(make_bmp(c.layout, 3, 2, c.pixels));
         EXPECT_EQ(p.frames.size(), 1u) << c.what;
         if (p.empty()) continue;
         EXPECT_EQ(p.width, 3) << c.what;
@@ -92,8 +92,8 @@ TEST(BmpDecoder, NarrowChannelsAreScaledWithRounding) {
     }
 }
 
-const BmpSpec kRle8{40, 8, kBiRle8, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}};
-const BmpSpec kRle4{40, 4, kBiRle4, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}};
+const BmpLayout kRle8{40, 8, kBiRle8, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}};
+const BmpLayout kRle4{40, 4, kBiRle4, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}};
 
 std::string shown(const Picture& p) {
     std::string map;
@@ -111,7 +111,7 @@ TEST(BmpDecoder, RunLengthCodingWithEscapes) {
     // 4 wide and 3 high; the first stored row is the bottom one.
     const struct {
         const char* what;
-        const BmpSpec& spec;
+        const BmpLayout& layout;
         Bytes data;
         const char* map;  // nullptr: refused
     } cases[] = {
@@ -129,7 +129,7 @@ TEST(BmpDecoder, RunLengthCodingWithEscapes) {
         {"colour outside the palette", kRle8, {1, 9, 0, 1}, nullptr},
     };
     for (const auto& c : cases) {
-        const Picture p = decode_bmp(make_bmp_raw(c.spec, 4, 3, c.data));
+        const Picture p = decode_bmp(make_bmp_raw(c.layout, 4, 3, c.data));
         if (!c.map) {
             EXPECT_TRUE(p.empty()) << c.what;
             continue;
@@ -142,7 +142,7 @@ TEST(BmpDecoder, RunLengthCodingWithEscapes) {
 
 // A good 8-bit file, then one field changed at a time.
 TEST(BmpDecoder, MalformedHeadersAreRefused) {
-    const BmpSpec pal8{40, 8, kBiRgb, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}};
+    const BmpLayout pal8{40, 8, kBiRgb, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}};
     const Bytes good = make_bmp(pal8, 3, 2, kFiveColours);
     ASSERT_FALSE(decode_bmp(good).empty());
     const auto with = [&](std::size_t at, std::uint32_t value, int bytes = 4) {
@@ -187,7 +187,7 @@ TEST(BmpDecoder, BadChannelMasksAreRefused) {
         EXPECT_TRUE(decode_bmp(make_bmp_raw({124, 16, kBiBitfields, false, {}, m}, 1, 2, data)).empty())
             << std::hex << m[0] << " " << m[1] << " " << m[2] << " " << m[3];
     }
-    const BmpSpec rle_top_down{40, 8, kBiRle8, true, {kRed}, {}};
+    const BmpLayout rle_top_down{40, 8, kBiRle8, true, {kRed}, {}};
     EXPECT_TRUE(decode_bmp(make_bmp_raw(rle_top_down, 1, 1, {1, 0, 0, 1})).empty());
 }
 

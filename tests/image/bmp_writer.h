@@ -11,7 +11,7 @@ namespace image_test {
 
 using Rgba8 = std::array<std::uint8_t, 4>;
 
-struct BmpSpec {
+struct BmpLayout {
     int header_size = 40;        // 12, 16, 40, 52, 56, 64, 108 or 124
     int bits = 24;
     std::uint32_t compression = 0;
@@ -23,8 +23,8 @@ struct BmpSpec {
 inline constexpr std::size_t kBmpOffsetOfHeaderSize = 14;
 inline constexpr std::size_t kBmpOffsetOfWidth = 18;
 
-Bytes make_bmp(const BmpSpec& spec, int width, int height, const std::vector<Rgba8>& pixels);
+Bytes make_bmp(const BmpLayout& layout, int width, int height, const std::vector<Rgba8>& pixels);
 // A file around ready-made pixel bytes, e.g. run-length data.
-Bytes make_bmp_raw(const BmpSpec& spec, int width, int height, const Bytes& data);
+Bytes make_bmp_raw(const BmpLayout& layout, int width, int height, const Bytes& data);
 
 }  // namespace image_test
