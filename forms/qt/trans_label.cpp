@@ -1,6 +1,7 @@
 #include "forms/qt/trans_label.h"
 
 #include <QPainter>
+#include <QTextOption>
 
 namespace forms::qt {
 
@@ -34,33 +35,81 @@ int TransInk::text_flags() const {
     return flags | Qt::TextSingleLine;
 }
 
-QRect TransInk::text_bounds() const {
+int line_pitch(const QFont& font) {
+    const QFontMetrics metrics(font);
+    // A character that fills its whole cell, as most Chinese characters do.
+    const int ink = metrics.boundingRect(QChar(u'国')).height();
+    return std::max(metrics.lineSpacing(), ink);
+}
+
+QRect TransInk::text_bounds() {
+    wrapped_.reset();
     if (look_.text.isEmpty()) return label_rect_;
-    const QFontMetrics metrics(look_.font);
-    QRect area(QPoint(0, 0), label_rect_.size());
-    if (look_.word_wrap) area.setHeight(std::max(area.height(), 1 << 20));
-    QRect bounds = metrics.boundingRect(area, text_flags(), look_.text);
+    QRect bounds;
+    if (look_.word_wrap) {
+        QString text = look_.text;
+        text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+        wrapped_ = std::make_unique<QTextLayout>(text, look_.font);
+        QTextOption option(Qt::Alignment(text_flags()) & Qt::AlignHorizontal_Mask);
+        option.setWrapMode(QTextOption::WordWrap);
+        wrapped_->setTextOption(option);
+        const int pitch = line_pitch(look_.font);
+        QRectF lines;
+        wrapped_->beginLayout();
+        for (int y = 0;; y += pitch) {
+            QTextLine line = wrapped_->createLine();
+            if (!line.isValid()) break;
+            line.setLineWidth(label_rect_.width());
+            line.setPosition(QPointF(0, y));
+            lines |= line.naturalTextRect();
+        }
+        wrapped_->endLayout();
+        bounds = lines.toAlignedRect();
+    } else {
+        const QFontMetrics metrics(look_.font);
+        bounds = metrics.boundingRect(QRect(QPoint(0, 0), label_rect_.size()), text_flags(), look_.text);
+    }
     bounds.translate(label_rect_.topLeft());
     return bounds.united(label_rect_).adjusted(-overhang, -overhang, overhang, overhang);
 }
 
-void TransInk::show_look(const TransLook& look, QRect label_rect) {
-    look_ = look;
-    label_rect_ = label_rect;
+std::vector<int> TransInk::line_tops() const {
+    std::vector<int> tops;
+    if (wrapped_)
+        for (int i = 0; i < wrapped_->lineCount(); ++i) tops.push_back(qRound(wrapped_->lineAt(i).y()));
+    return tops;
+}
+
+void TransInk::fit() {
+    stale_ = false;
     const QRect ink_rect = text_bounds();
     if (ink_rect != geometry()) setGeometry(ink_rect);
     update();
 }
 
+void TransInk::show_look(const TransLook& look, QRect label_rect) {
+    look_ = look;
+    label_rect_ = label_rect;
+    stale_ = true;
+    wrapped_.reset();
+    if (isVisible()) fit();
+}
+
+void TransInk::showEvent(QShowEvent*) {
+    if (stale_) fit();
+}
+
 void TransInk::paintEvent(QPaintEvent*) {
-    if (look_.text.isEmpty()) return;
+    if (look_.text.isEmpty() || stale_) return;
     QPainter painter(this);
     painter.setFont(look_.font);
-    const QRect text_rect(label_rect_.topLeft() - geometry().topLeft(), label_rect_.size());
+    const QPoint label_at = label_rect_.topLeft() - geometry().topLeft();
+    const QRect text_rect(label_at, label_rect_.size());
     const int flags = text_flags() | Qt::TextDontClip;
     auto draw = [&](QPoint offset, QColor color) {
         painter.setPen(color);
-        painter.drawText(text_rect.translated(offset), flags, look_.text);
+        if (wrapped_) wrapped_->draw(&painter, label_at + offset);
+        else painter.drawText(text_rect.translated(offset), flags, look_.text);
     };
     switch (look_.effect) {
         case 1:

@@ -5,8 +5,13 @@
 // above it that lets the mouse through, is as large as the text needs and
 // draws it. Neither paints a background, so when the text changes Qt
 // repaints what lies beneath and no trace of the old text stays.
+//
+// The text is laid out only when the ink is first shown: labels on pages
+// nobody opens (long word-wrapped notes among them) load no glyphs at start.
 #include <QPointer>
+#include <QTextLayout>
 #include <QWidget>
+#include <memory>
 
 #include "forms/description.h"
 
@@ -22,19 +27,31 @@ struct TransLook {
     VAlign valign = VAlign::Top;
 };
 
+// Distance between the baselines of wrapped lines: never less than the ink
+// of a full-height character, so that bold lines do not run into each other
+// (AR PL UMing's own line spacing is a pixel less than its ink).
+int line_pitch(const QFont& font);
+
 class TransInk final : public QWidget {
 public:
     explicit TransInk(QWidget* parent);
     void show_look(const TransLook& look, QRect label_rect);
+    bool laid_out() const { return !stale_; }
+    // Tops of the wrapped lines, relative to the label; empty when not wrapped.
+    std::vector<int> line_tops() const;
 
 protected:
+    void showEvent(QShowEvent*) override;
     void paintEvent(QPaintEvent*) override;
 
 private:
+    void fit();
     int text_flags() const;
-    QRect text_bounds() const;  // in the parent's coordinates
+    QRect text_bounds();  // in the parent's coordinates; lays out wrapped text
     TransLook look_;
     QRect label_rect_;
+    bool stale_ = true;
+    std::unique_ptr<QTextLayout> wrapped_;  // laid out in the label's coordinates
 };
 
 class TransLabel final : public QWidget {

@@ -8,6 +8,8 @@
 
 #include "app/program_end.h"
 #include "forms/qt/picture_box.h"
+#include "forms/qt/looks.h"
+#include "forms/qt/trans_label.h"
 #include "forms_fixture.h"
 
 using namespace forms;
@@ -29,6 +31,23 @@ int pixels_of(const QImage& image, QRect area, QRgb color) {
         for (int x = area.left(); x <= area.right(); ++x)
             if ((image.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) ++n;
     return n;
+}
+
+// Rows of `image` inside `area` where some pixel differs from `blank`.
+std::vector<int> inked_rows(const QImage& image, const QImage& blank, QRect area) {
+    std::vector<int> rows;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != blank.pixel(x, y)) {
+                rows.push_back(y);
+                break;
+            }
+    return rows;
+}
+
+qt::TransInk* ink_of(WindowId window, ControlId label) {
+    auto* trans = dynamic_cast<qt::TransLabel*>(WidgetOf(window, label));
+    return trans != nullptr ? trans->ink() : nullptr;
 }
 
 QRgb pixel(QWidget* w, QPoint at) { return w->grab().toImage().pixel(at) & 0xFFFFFF; }
@@ -96,6 +115,72 @@ TEST_F(FormsTest, PicturesAreDecodedWhenFirstShown) {
     EXPECT_FALSE(hidden->decoded()) << "its page was never opened";
     page_chosen(window, 选择夹1, 1);
     EXPECT_TRUE(hidden->decoded());
+}
+
+TEST_F(FormsTest, TransparentTextIsLaidOutWhenFirstShown) {
+    ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
+    WriteProperty(bare, 窗口, prop::Visible, true);
+    QWidget* top = WidgetOf(bare, 窗口);
+    qt::TransInk* shown = ink_of(bare, 竖排标签);
+    qt::TransInk* hidden = ink_of(bare, 楷体标签);
+    ASSERT_NE(shown, nullptr);
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_TRUE(shown->laid_out());
+    EXPECT_FALSE(hidden->laid_out()) << "its page was never opened";
+
+    // A caption written while the page is away is what the page shows, with
+    // room for all of its lines below the label's own 48 pixels.
+    WriteProperty(bare, 楷体标签, prop::TransCaption, Text("一\r\n二\r\n三\r\n四\r\n五"));
+    EXPECT_FALSE(hidden->laid_out());
+    page_chosen(bare, 竖排选择夹, 1);
+    EXPECT_TRUE(hidden->laid_out());
+    const QRect label = WidgetOf(bare, 楷体标签)->geometry();
+    EXPECT_GE(hidden->geometry().bottom(), label.top() + 4 * qt::line_pitch(qt::font_of({"楷体_GB2312", bold, 16})));
+    const QImage screen = on_screen(top);
+    const QPoint at = WidgetOf(bare, 楷体标签)->mapTo(top, QPoint(0, 0));
+    EXPECT_GT(pixels_of(screen, QRect(at + QPoint(0, 60), QSize(40, 30)), 0x0000FF), 0) << "the fifth line is drawn";
+}
+
+// Wrapped lines of the fonts the layouts use, as they come out on the screen:
+// the ink of one line fits in the pitch, and a text of three lines is three
+// pitches tall.
+TEST_F(FormsTest, WrappedLinesOfBoldTextDoNotOverlap) {
+    struct Case {
+        ControlId label;
+        int page;
+        forms::Font font;
+    };
+    const Case cases[] = {
+        {竖排标签, 0, {"宋体", bold, 14}},
+        {楷体标签, 1, {"楷体_GB2312", bold, 16}},
+    };
+    ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
+    WriteProperty(bare, 窗口, prop::Visible, true);
+    QWidget* top = WidgetOf(bare, 窗口);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.font.face);
+        page_chosen(bare, 竖排选择夹, c.page);
+        WriteProperty(bare, c.label, prop::TransEffect, 0);
+        QWidget* label = WidgetOf(bare, c.label);
+        const QRect area(label->mapTo(top, QPoint(0, -4)), QSize(label->width(), 90));
+        auto rows_with = [&](const Text& caption) {
+            WriteProperty(bare, c.label, prop::TransCaption, Text());
+            const QImage blank = on_screen(top);
+            WriteProperty(bare, c.label, prop::TransCaption, caption);
+            return inked_rows(on_screen(top), blank, area);
+        };
+        const std::vector<int> one = rows_with("国增加块");
+        const std::vector<int> three = rows_with("国增加块\r\n国增加块\r\n国增加块");
+        ASSERT_FALSE(one.empty());
+        ASSERT_FALSE(three.empty());
+        const int pitch = qt::line_pitch(qt::font_of(c.font));
+        const int height = one.back() - one.front() + 1;
+        EXPECT_LE(height, pitch) << "one line's ink is taller than the distance between lines";
+        EXPECT_EQ(three.back() - three.front() + 1, 2 * pitch + height);
+        EXPECT_EQ(three.size(), one.size() * 3) << "lines share rows";
+        const std::vector<int> tops = ink_of(bare, c.label)->line_tops();
+        EXPECT_EQ(tops, (std::vector<int>{0, pitch, 2 * pitch}));
+    }
 }
 
 TEST_F(FormsTest, DisplayModesPlaceThePicture) {

@@ -163,6 +163,7 @@ constexpr ControlDesc bare_controls[] = {
     tab(竖排选择夹, "竖排选择夹", {10, 10, 307, 393}).pages(genres, 0).tabs_right().with_font({"@宋体", normal, 12}),
     trans_label(竖排标签, "竖排标签", {8, 18, 168, 96}).at(竖排选择夹, 0).caption("  本软件是一款强大的小说搜索器，支持多个搜索引擎。\r\n第二行").colors(0x9000FF).with_font({"宋体", bold, 14}).with_effect(1),
     pic_box(竖排图片框, "竖排图片框", {8, 120, 80, 104}).at(竖排选择夹, 0).shows(&still_span, 2).with_border(4),
+    trans_label(楷体标签, "楷体标签", {8, 18, 168, 48}).at(竖排选择夹, 1).caption("第二页的字").colors(0x0000FF).with_font({"楷体_GB2312", bold, 16}),
 };
 
 }  // namespace
