@@ -1,14 +1,18 @@
 #include "app/file_replace.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -71,7 +75,57 @@ int create_temporary(const std::string& directory, const std::string& base, std:
     return -1;
 }
 
+// A temporary file older than this belongs to no write in progress, whatever
+// its process number says (numbers are reused, and a write takes moments).
+constexpr time_t leftover_age_seconds = 60;
+
+// The process number in ".BASE.PID.N.tmp", or 0 when `name` is not exactly
+// such a name.
+pid_t writer_of_temporary(std::string_view name, std::string_view base) {
+    const std::string_view head = ".", tail = ".tmp";
+    if (!name.starts_with(head) || !name.ends_with(tail)) return 0;
+    name.remove_prefix(head.size());
+    if (!name.starts_with(base) || name.size() <= base.size() || name[base.size()] != '.') return 0;
+    name.remove_prefix(base.size() + 1);
+    name.remove_suffix(tail.size());
+    const size_t dot = name.find('.');
+    if (dot == std::string_view::npos) return 0;
+    const std::string_view pid = name.substr(0, dot), counter = name.substr(dot + 1);
+    auto all_digits = [](std::string_view digits) {
+        return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!all_digits(pid) || !all_digits(counter)) return 0;
+    pid_t number = 0;
+    const auto [end, error] = std::from_chars(pid.data(), pid.data() + pid.size(), number);
+    if (error != std::errc() || end != pid.data() + pid.size()) return 0;
+    return number;
+}
+
+bool process_exists(pid_t pid) { return kill(pid, 0) == 0 || errno == EPERM; }
+
 }  // namespace
+
+int remove_leftover_temporaries(const std::string& os_path) {
+    const std::string target = resolve_link(os_path);
+    const size_t slash = target.rfind('/');
+    const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
+    if (base.empty()) return 0;
+    DIR* dir = opendir(directory_of(target).c_str());
+    if (dir == nullptr) return 0;
+    const time_t now = time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        const pid_t writer = writer_of_temporary(entry->d_name, base);
+        if (writer <= 0) continue;
+        struct stat st;
+        if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
+        const bool old = now - st.st_mtime > leftover_age_seconds;
+        if (!old && process_exists(writer)) continue;
+        if (unlinkat(dirfd(dir), entry->d_name, 0) == 0) ++removed;
+    }
+    closedir(dir);
+    return removed;
+}
 
 std::string directory_of(const std::string& os_path) {
     size_t slash = os_path.rfind('/');
@@ -113,6 +167,7 @@ bool replace_file(const std::string& os_path, std::string_view bytes) {
     const std::string target = resolve_link(os_path);
     const std::string directory = directory_of(target);
     const std::string base = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+    remove_leftover_temporaries(target);
     std::string temporary;
     int fd = create_temporary(directory, base, temporary);
     if (fd < 0) return false;

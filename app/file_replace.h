@@ -14,7 +14,19 @@ std::optional<std::string> read_whole_file(const std::string& os_path, bool* mis
 // disk and renames it over `os_path`. A symbolic link is followed, so the file
 // it points to is replaced and the link stays. False when anything fails; the
 // original is then untouched and no temporary file is left.
+//
+// The temporary file is ".NAME.PID.N.tmp". A process killed in the middle of a
+// write leaves its one behind; each replace first removes those of the same
+// file whose process has gone (see remove_leftover_temporaries).
 bool replace_file(const std::string& os_path, std::string_view bytes);
+
+// Removes the regular files ".NAME.PID.N.tmp" beside `os_path` (NAME its own
+// file name, PID and N decimal numbers) whose process no longer exists or that
+// were last written more than a minute ago; nothing else, not even near
+// misses of the pattern. Meant for a caller that holds the DirectoryLock, so
+// that no cooperating writer is in the middle of a write. Returns how many it
+// removed.
+int remove_leftover_temporaries(const std::string& os_path);
 
 // The file a symbolic link points to; any other path unchanged.
 std::string resolve_link(const std::string& os_path);
