@@ -17,8 +17,12 @@ extern "C" __attribute__((visibility("default"))) int SkinH_AttachRes(
     const auto skin = she::read_skin(data, static_cast<std::size_t>(size));
     if (!skin) return 0;
     // Palette first: the style sheet is applied last, and its polish pass
-    // repaints every existing window with both in place.
-    application->setPalette(she::palette_for(*skin));
-    application->setStyleSheet(she::style_sheet_for(*skin));
+    // repaints every existing window with both in place. Qt restyles every
+    // widget again even for the look already in force (a stored skin that is
+    // chosen once more), so an unchanged part is not handed over.
+    const QPalette palette = she::palette_for(*skin);
+    if (QApplication::palette() != palette) application->setPalette(palette);
+    const QString sheet = she::style_sheet_for(*skin);
+    if (application->styleSheet() != sheet) application->setStyleSheet(sheet);
     return 1;
 }

@@ -94,6 +94,39 @@ TEST_F(SkinEngine, EachCallReplacesTheSkinBefore) {
     }
 }
 
+// Counts the restyling a widget goes through.
+class Restyles : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) ++count;
+        return false;
+    }
+};
+
+TEST_F(SkinEngine, TheSkinInForceAttachedAgainRestylesNothing) {
+    QWidget window;
+    auto* button = new QPushButton("OK", &window);
+    window.show();
+    Restyles restyles;
+    button->installEventFilter(&restyles);
+    ASSERT_EQ(attach_skin(7), 1);
+    const int after_first = restyles.count;
+    EXPECT_GT(after_first, 0) << "a new skin restyles the button";
+    const QImage look = window.grab().toImage();
+
+    ASSERT_EQ(attach_skin(7), 1);
+    EXPECT_EQ(restyles.count, after_first);
+    EXPECT_EQ(current_look(), expected_look(7));
+    EXPECT_EQ(window.grab().toImage(), look);
+
+    ASSERT_EQ(attach_skin(8), 1);
+    EXPECT_GT(restyles.count, after_first) << "another skin is put in force";
+    EXPECT_EQ(current_look(), expected_look(8));
+}
+
 TEST_F(SkinEngine, WhatItCannotReadKeepsTheSkinInForce) {
     ASSERT_EQ(attach_skin(15), 1);
     const Look kept = current_look();
