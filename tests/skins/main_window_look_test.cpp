@@ -74,14 +74,3 @@ TEST(MainWindowLook, TakesEachSkinTheReaderChooses) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    // The main window stays loaded to the end, and like the program the test
-    // ends at once rather than tear down widgets after their application.
-    std::fflush(nullptr);
-    std::_Exit(result);
-}
