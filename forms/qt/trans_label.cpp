@@ -35,11 +35,16 @@ int TransInk::text_flags() const {
     return flags | Qt::TextSingleLine;
 }
 
+// Lines follow each other as closely as their ink allows, as on the Windows
+// desktop, whose fonts put lines one character height apart: a character that
+// fills its whole cell, a Latin descender and a full-width bracket of one
+// line never touch the next. (The fonts' own line spacing is far looser for
+// some faces: 17 px for a 12 px Noto Sans CJK, whose ink needs 14.)
 int line_pitch(const QFont& font) {
     const QFontMetrics metrics(font);
-    // A character that fills its whole cell, as most Chinese characters do.
-    const int ink = metrics.boundingRect(QChar(u'国')).height();
-    return std::max(metrics.lineSpacing(), ink);
+    QRect ink;
+    for (const QChar c : QStringView(u"国g（】")) ink |= metrics.boundingRect(c);
+    return ink.height();
 }
 
 QRect TransInk::text_bounds() {
