@@ -131,7 +131,6 @@ struct ControlDesc {
     constexpr ControlDesc in_blocks() const { auto c = *this; c.continuous = false; return c; }
     constexpr ControlDesc pages(std::span<const std::string_view> titles, int current = 0) const { auto c = *this; c.items = titles; c.selection = current; return c; }
     constexpr ControlDesc tabs_right(bool rows = true) const { auto c = *this; c.tab_side = TabSide::Right; c.multi_row = rows; return c; }
-    constexpr ControlDesc every(int ms) const { auto c = *this; c.interval = ms; return c; }
     constexpr ControlDesc as_default() const { auto c = *this; c.default_button = true; return c; }
     constexpr ControlDesc with_tag(std::string_view t) const { auto c = *this; c.tag = t; return c; }
     constexpr ControlDesc on(std::span<const Binding> b) const { auto c = *this; c.bindings = b; return c; }

@@ -37,8 +37,6 @@ constexpr auto list_texts = [] {
 
 }  // namespace
 
-std::span<const Engine> engines() { return catalogue; }
-
 std::span<const std::string_view> engine_list_texts() { return list_texts; }
 
 const Engine* engine_at(int index) {

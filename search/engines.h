@@ -16,7 +16,6 @@ struct Engine {
     std::string_view after;      // what follows the book name
 };
 
-std::span<const Engine> engines();
 // The list texts, as the engine list shows them.
 std::span<const std::string_view> engine_list_texts();
 // The engine at a list index, or nullptr outside 0 to 10.
