@@ -51,8 +51,7 @@ void copy_user_attributes(int from, int to) {
     }
 }
 
-}  // namespace
-
+// The file a symbolic link points to; any other path unchanged.
 std::string resolve_link(const std::string& os_path) {
     struct stat st;
     if (lstat(os_path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return os_path;
@@ -61,7 +60,28 @@ std::string resolve_link(const std::string& os_path) {
     return buffer;
 }
 
-namespace {
+// An in-place write holds an exclusive lock on the file and readers a shared
+// one. The wait is bounded: a lock that some other program keeps must never
+// freeze the window, and the locks only shorten the moment of a torn read.
+void lock_briefly(int fd, int operation) {
+    for (int tries = 0; tries < 500; ++tries) {
+        if (flock(fd, operation | LOCK_NB) == 0 || errno != EWOULDBLOCK) return;
+        usleep(1000);
+    }
+}
+
+// Opens an existing regular file without waiting for a FIFO's other end or
+// a device; -1 for anything else.
+int open_regular(const std::string& path, int flags, struct stat& st) {
+    const int fd = open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
 
 // A fresh name beside the target, created 0666 so that the umask shapes a
 // new file exactly as it would have shaped the original.
@@ -133,27 +153,44 @@ std::string directory_of(const std::string& os_path) {
     return slash == 0 ? "/" : os_path.substr(0, slash);
 }
 
-std::optional<std::string> read_whole_file(const std::string& os_path, bool* missing) {
-    if (missing != nullptr) *missing = false;
-    int fd = open(os_path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (missing != nullptr) *missing = errno == ENOENT || errno == ENOTDIR;
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
+ReadResult read_file(const std::string& os_path, std::string& bytes) {
+    bytes.clear();
+    struct stat st;
+    const int fd = open_regular(os_path, O_RDONLY, st);
+    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::missing : ReadResult::unreadable;
+    lock_briefly(fd, LOCK_SH);
+    // One byte past the cap tells a longer file from one of exactly the cap.
+    bytes.resize(max_file_size + 1);
+    size_t size = 0;
+    while (size < bytes.size()) {
+        const ssize_t n = read(fd, bytes.data() + size, bytes.size() - size);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             close(fd);
-            return std::nullopt;
+            bytes.clear();
+            return ReadResult::unreadable;
         }
         if (n == 0) break;
-        bytes.append(buffer, static_cast<size_t>(n));
+        size += static_cast<size_t>(n);
     }
     close(fd);
-    return bytes;
+    const bool cut = size > max_file_size;
+    bytes.resize(cut ? max_file_size : size);
+    return cut ? ReadResult::cut : ReadResult::whole;
+}
+
+std::optional<std::string> write_target(const std::string& os_path) {
+    struct stat st;
+    if (lstat(os_path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return os_path;
+        return std::nullopt;
+    }
+    if (S_ISREG(st.st_mode)) return os_path;
+    if (!S_ISLNK(st.st_mode)) return std::nullopt;
+    char buffer[PATH_MAX];
+    if (realpath(os_path.c_str(), buffer) == nullptr || stat(buffer, &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return std::string(buffer);
 }
 
 bool is_read_only(const std::string& os_path) {
@@ -163,26 +200,55 @@ bool is_read_only(const std::string& os_path) {
     return faccessat(AT_FDCWD, os_path.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
+namespace {
+
+// The fallback of a directory that refuses new files: the same bytes written
+// over the file itself. The room is reserved first, so that a full disk fails
+// the write before any byte of the file has changed.
+bool write_in_place(int fd, std::string_view bytes) {
+    lock_briefly(fd, LOCK_EX);
+    const off_t size = static_cast<off_t>(bytes.size());
+    if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP) return false;
+    if (lseek(fd, 0, SEEK_SET) != 0 || !write_all(fd, bytes)) return false;
+    return ftruncate(fd, size) == 0 && fsync(fd) == 0;
+}
+
+bool directory_refuses_new_files(int error) { return error == EACCES || error == EPERM; }
+
+}  // namespace
+
 bool replace_file(const std::string& os_path, std::string_view bytes) {
-    const std::string target = resolve_link(os_path);
+    const std::optional<std::string> checked = write_target(os_path);
+    if (!checked) return false;
+    const std::string& target = *checked;
     const std::string directory = directory_of(target);
     const std::string base = target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1);
+    struct stat st;
+    // The target has no link left in it: one found now was put there since.
+    const int old = open_regular(target, O_RDONLY | O_NOFOLLOW, st);
+    if (old < 0 && errno != ENOENT) return false;
     remove_leftover_temporaries(target);
     std::string temporary;
     int fd = create_temporary(directory, base, temporary);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        const bool in_place = old >= 0 && directory_refuses_new_files(errno);
+        if (old >= 0) close(old);
+        if (!in_place) return false;
+        const int file = open_regular(target, O_WRONLY | O_NOFOLLOW, st);
+        if (file < 0) return false;
+        const bool written = write_in_place(file, bytes);
+        return close(file) == 0 && written;
+    }
 
     bool ok = write_all(fd, bytes);
-    int old = open(target.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st;
-    if (old >= 0 && fstat(old, &st) == 0) {
+    if (old >= 0) {
         ok = ok && fchmod(fd, st.st_mode & 07777) == 0;
         if (ok && fchown(fd, st.st_uid, st.st_gid) != 0) {
             // Only root may give a file away; our own file keeps us as owner.
         }
         copy_user_attributes(old, fd);
+        close(old);
     }
-    if (old >= 0) close(old);
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temporary.c_str(), target.c_str()) == 0;

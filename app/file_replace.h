@@ -1,19 +1,46 @@
 #pragma once
 // Reading a whole file, and replacing one so that a crash or a full disk
 // leaves either the old file or the new one, never half of either.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// The file's bytes; nullopt when it cannot be read. `missing` tells a file
-// that does not exist apart from one that cannot be read.
-std::optional<std::string> read_whole_file(const std::string& os_path, bool* missing = nullptr);
+// The largest file read, and the largest a write may leave. The settings
+// file the program writes holds two items and stays far below it even with a
+// name of tens of kilobytes; the cap keeps a huge or endless file (a link to
+// /dev/zero) from costing a long freeze and all memory on every access.
+inline constexpr std::size_t max_file_size = std::size_t{1} << 20;
+
+enum class ReadResult {
+    whole,       // every byte of the file
+    cut,         // the first max_file_size bytes of a longer file
+    missing,     // no such file
+    unreadable,  // no access, or not a regular file (FIFO, device, directory)
+};
+
+// Reads a regular file into `bytes`, following a symbolic link. Opening never
+// waits for a writer (a FIFO) and anything but a regular file is refused
+// before a byte is read. Waits briefly for an in-place write to finish.
+ReadResult read_file(const std::string& os_path, std::string& bytes);
+
+// What a write to `os_path` may replace: the path itself when it is a
+// regular file or does not exist, the end of a symbolic link (the link then
+// stays) when that is a regular file; nullopt for anything else: a dangling
+// link, a link to a device, a FIFO or a directory, or one of those itself.
+std::optional<std::string> write_target(const std::string& os_path);
 
 // Writes `bytes` to a temporary file in the same directory, with the mode,
 // owner and user.* extended attributes of the file it replaces, flushes it to
-// disk and renames it over `os_path`. A symbolic link is followed, so the file
-// it points to is replaced and the link stays. False when anything fails; the
-// original is then untouched and no temporary file is left.
+// disk and renames it over `os_path`, which must be a write_target (only a
+// regular file is ever replaced). False when anything fails; the original is
+// then untouched and no temporary file is left.
+//
+// When the directory refuses a new file (no write permission) but the file
+// itself may be written, the bytes are written into the file in place, after
+// reserving the room they need, and flushed to disk: the write then takes
+// effect, as it would on Windows, but a crash in the middle of it can leave
+// the file with the new bytes up to some point and the old ones after it.
 //
 // The temporary file is ".NAME.PID.N.tmp". A process killed in the middle of a
 // write leaves its one behind; each replace first removes those of the same
@@ -27,9 +54,6 @@ bool replace_file(const std::string& os_path, std::string_view bytes);
 // that no cooperating writer is in the middle of a write. Returns how many it
 // removed.
 int remove_leftover_temporaries(const std::string& os_path);
-
-// The file a symbolic link points to; any other path unchanged.
-std::string resolve_link(const std::string& os_path);
 
 // True when the file exists and nobody may write it: no write permission bit
 // at all (which even root respects here, as Windows does for its read-only

@@ -104,7 +104,7 @@ int as_nobody(Body body) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-TEST(SettingsFileSafety, DirectoryWithoutWritePermissionCreatesNothing) {
+TEST(SettingsFileSafety, DirectoryWithoutWritePermission) {
     if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
     TempFolder folder;
     ASSERT_EQ(chmod(folder.utf8().c_str(), 0755), 0);
@@ -112,12 +112,16 @@ TEST(SettingsFileSafety, DirectoryWithoutWritePermissionCreatesNothing) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(folder.entries(), 0u);
     // A file the user may write, in a directory it may not: no temporary file
-    // can be made beside it, so the write fails and the file stays as it was.
-    folder.put(ini, "[s]\r\nk=1\r\n");
+    // can be made beside it, so the file is written in place.
+    folder.put(ini, "[s]\r\nk=1\r\nlong=" + std::string(300, 'x') + "\r\n");
     ASSERT_EQ(chmod(folder.os(ini).c_str(), 0666), 0);
-    status = as_nobody([&] { return WriteSetting(folder.text(ini), "s", "k", "v") ? 1 : 0; });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(folder.get(ini), "[s]\r\nk=1\r\n");
+    status = as_nobody([&] {
+        return WriteSetting(folder.text(ini), "s", "k", "22") && WriteSetting(folder.text(ini), "s", "long", "y") ? 1 : 0;
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(folder.get(ini), "[s]\r\nk=22\r\nlong=y\r\n");
+    EXPECT_EQ(mode_of(folder.os(ini)), 0666u);
+    EXPECT_EQ(folder.entries(), 1u);
 }
 
 TEST(SettingsFileSafety, TwoProcessesWritingAtOnceLoseNothingAndReadersSeeWholeFiles) {

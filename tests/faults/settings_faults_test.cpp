@@ -4,6 +4,8 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/file_replace.h"
 #include "app/host.h"
 #include "app/settings.h"
 #include "tests/app/temp_folder.h"
@@ -203,21 +206,28 @@ std::string random_bytes(size_t size, unsigned seed) {
     return bytes;
 }
 
-TEST(SettingsFileFaults, LongValuesComeBackCutAndAreStoredWhole) {
+TEST(SettingsFileFaults, LongValuesComeBackCutOnACharacterAndAreStoredWhole) {
     struct Case {
         const char* name;
         Text key;
         Text value;
+        size_t read_back;  // bytes of the value a read returns: whole characters
     };
     Text digits;
     while (digits.size() < 20000) digits += "1234567890";
     Text names;
     while (names.size() < 20000) names += "斗破苍穹";
+    Text zhong;
+    for (int i = 0; i < 11000; ++i) zhong += "中";
     const Case cases[] = {
-        {"skin number of 20 000 digits", skin, digits},
-        {"book name of 20 000 bytes of GBK", history, names},
-        {"value of exactly the limit", history, Text(read_limit, 'x')},
-        {"value one past the limit", history, Text(read_limit + 1, 'x')},
+        {"skin number of 20 000 digits", skin, digits, read_limit},
+        {"book name of 20 000 bytes of GBK", history, names, read_limit - 1},
+        {"11 000 中, the limit inside the last", history, zhong, read_limit - 1},
+        // 中's second byte is also a possible first byte: only the walk from
+        // the start tells that this cut falls between two characters.
+        {"x and 11 000 中, the limit after a whole 中", history, "x" + zhong, read_limit},
+        {"value of exactly the limit", history, Text(read_limit, 'x'), read_limit},
+        {"value one past the limit", history, Text(read_limit + 1, 'x'), read_limit},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -226,7 +236,7 @@ TEST(SettingsFileFaults, LongValuesComeBackCutAndAreStoredWhole) {
         ASSERT_TRUE(WriteSetting(path, section, c.key, c.value));
         EXPECT_NE(folder.get(ini).find(c.key + "=" + c.value + "\r\n"), std::string::npos);
         const Text back = ReadSetting(path, section, c.key);
-        EXPECT_EQ(back, c.value.substr(0, read_limit));
+        EXPECT_EQ(back, c.value.substr(0, c.read_back));
     }
 }
 
@@ -253,11 +263,12 @@ TEST(SettingsFileFaults, FilesThatAreNoIniFileReadSafely) {
         EXPECT_EQ(ToInteger(value), ToInteger(c.skin_value));
         EXPECT_EQ(folder.get(ini), c.bytes) << "reading changed the file";
     }
-    // A megabyte of noise: every read stays within the limit, and a write
+    // Nearly a megabyte of noise (a write may not take the file past the
+    // size cap): every read stays within the limit, and a write
     // that follows keeps every byte it does not own.
     for (unsigned seed = 1; seed <= 4; ++seed) {
         TempFolder folder;
-        const std::string noise = random_bytes(1 << 20, seed);
+        const std::string noise = random_bytes(1000000, seed);
         folder.put(ini, noise);
         for (const Text& key : {skin, history}) EXPECT_LE(ReadSetting(folder.text(ini), section, key).size(), read_limit);
         ASSERT_TRUE(WriteSetting(folder.text(ini), section, history, "name"));
@@ -265,6 +276,134 @@ TEST(SettingsFileFaults, FilesThatAreNoIniFileReadSafely) {
         const std::string after = folder.get(ini);
         EXPECT_GE(after.size(), noise.size());
         EXPECT_EQ(after.substr(0, 4096), noise.substr(0, 4096)) << "seed " << seed;
+    }
+}
+
+// Runs `body` in a child process that is killed when it takes more than a
+// few seconds: "" when the body returned true, else what went wrong.
+template <class Body>
+std::string in_bounded_child(Body body) {
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(5);
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child) return "lost the child";
+    if (WIFSIGNALED(status)) return std::string("ended by signal ") + strsignal(WTERMSIG(status)) + " (hung or crashed)";
+    return WEXITSTATUS(status) == 0 ? "" : "a read or a write did not give what it should";
+}
+
+struct Node {
+    bool exists = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    mode_t mode = 0;
+    dev_t rdev = 0;
+    bool operator==(const Node&) const = default;
+};
+
+Node node_at(const std::string& path) {
+    struct stat st{};
+    if (lstat(path.c_str(), &st) != 0) return {};
+    return {true, st.st_dev, st.st_ino, st.st_mode, st.st_rdev};
+}
+
+TEST(SettingsFileFaults, SettingsPathThatLeadsToNoRegularFileIsNeitherReadNorWritten) {
+    enum class Made { fifo, device, directory, nothing, dev_zero };
+    struct Case {
+        const char* name;
+        Made made;
+        bool linked;  // the settings path is a link to it, else the thing itself
+        bool write;   // a system device is only ever read
+    };
+    const Case cases[] = {
+        {"a link to a FIFO", Made::fifo, true, true},
+        {"a FIFO", Made::fifo, false, true},
+        {"a link to a character device", Made::device, true, true},
+        {"a character device", Made::device, false, true},
+        {"a link to a directory", Made::directory, true, true},
+        {"a dangling link", Made::nothing, true, true},
+        {"a link to /dev/zero", Made::dev_zero, true, false},
+    };
+    std::string skipped;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const std::string link = folder.os(ini);
+        const std::string target = c.made == Made::dev_zero ? "/dev/zero" : c.linked ? folder.utf8() + "/target" : link;
+        int made = 0;
+        if (c.made == Made::fifo) made = mkfifo(target.c_str(), 0666);
+        // The null device's numbers, on a node of our own in our own folder.
+        if (c.made == Made::device) made = mknod(target.c_str(), S_IFCHR | 0666, makedev(1, 3));
+        if (c.made == Made::directory) made = mkdir(target.c_str(), 0755);
+        if (made != 0) {
+            skipped += std::string(c.name) + ": cannot make it here (" + std::strerror(errno) + "); ";
+            continue;
+        }
+        if (c.linked) {
+            ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+        }
+        const Node before = node_at(target), link_before = node_at(link);
+        const size_t entries = folder.entries();
+
+        const Text path = folder.text(ini);
+        EXPECT_EQ(in_bounded_child([&] {
+                      return ReadSetting(path, section, skin).empty() &&
+                             (!c.write || !WriteSetting(path, section, skin, "6"));
+                  }),
+                  "");
+        EXPECT_TRUE(node_at(target) == before) << "the link's target was replaced";
+        EXPECT_TRUE(node_at(link) == link_before) << "the settings path was replaced";
+        EXPECT_EQ(folder.entries(), entries);
+    }
+    if (!skipped.empty()) GTEST_SKIP() << skipped;
+}
+
+TEST(SettingsFileFaults, FilesOverTheSizeCapAreReadInPartAndNeverWritten) {
+    const std::string head = "[" + section + "]\r\n" + skin + "=6\r\n";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        off_t sparse_size;  // the file is then extended with zeros to this size
+        Text history_read;  // what "搜索记录" reads back as
+        Text value;         // a value written to "搜索记录"
+        bool written;
+    };
+    const std::string cut_line = head + history + "=" + std::string(max_file_size, 'n') + "\r\n";
+    const std::string near_cap = head + std::string(max_file_size - head.size() - 40, ';') + "\r\n";
+    const Case cases[] = {
+        // Read whole, this would need 8 GiB of memory.
+        {"8 GiB of zeros after the item", head, off_t{8} << 30, "", "name", false},
+        {"the cap cuts a line", cut_line, 0, "", "name", false},
+        {"a write that stays under the cap", near_cap, 0, "", "name", true},
+        {"a write that would pass the cap", near_cap, 0, "", Text(100, 'n'), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        folder.put(ini, c.bytes);
+        if (c.sparse_size > 0) {
+            ASSERT_EQ(truncate(folder.os(ini).c_str(), c.sparse_size), 0);
+        }
+        const Text path = folder.text(ini);
+        EXPECT_EQ(in_bounded_child([&] {
+                      return ReadSetting(path, section, skin) == "6" &&
+                             ReadSetting(path, section, history) == c.history_read &&
+                             WriteSetting(path, section, history, c.value) == c.written;
+                  }),
+                  "");
+        struct stat st{};
+        ASSERT_EQ(stat(folder.os(ini).c_str(), &st), 0);
+        if (c.written) {
+            EXPECT_EQ(ReadSetting(path, section, history), c.value);
+            continue;
+        }
+        EXPECT_EQ(st.st_size, c.sparse_size > 0 ? c.sparse_size : static_cast<off_t>(c.bytes.size()));
+        if (c.sparse_size == 0) {
+            EXPECT_EQ(folder.get(ini), c.bytes);
+        }
+        EXPECT_EQ(folder.entries(), 1u);
     }
 }
 
