@@ -8,6 +8,7 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -160,10 +161,9 @@ ReadResult read_file(const std::string& os_path, std::string& bytes) {
     if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::missing : ReadResult::unreadable;
     lock_briefly(fd, LOCK_SH);
     // One byte past the cap tells a longer file from one of exactly the cap.
-    bytes.resize(max_file_size + 1);
-    size_t size = 0;
-    while (size < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + size, bytes.size() - size);
+    char buffer[65536];
+    while (bytes.size() <= max_file_size) {
+        const ssize_t n = read(fd, buffer, std::min(sizeof buffer, max_file_size + 1 - bytes.size()));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             close(fd);
@@ -171,12 +171,12 @@ ReadResult read_file(const std::string& os_path, std::string& bytes) {
             return ReadResult::unreadable;
         }
         if (n == 0) break;
-        size += static_cast<size_t>(n);
+        bytes.append(buffer, static_cast<size_t>(n));
     }
     close(fd);
-    const bool cut = size > max_file_size;
-    bytes.resize(cut ? max_file_size : size);
-    return cut ? ReadResult::cut : ReadResult::whole;
+    if (bytes.size() <= max_file_size) return ReadResult::whole;
+    bytes.resize(max_file_size);
+    return ReadResult::cut;
 }
 
 std::optional<std::string> write_target(const std::string& os_path) {

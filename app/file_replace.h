@@ -1,6 +1,6 @@
 #pragma once
-// Reading a whole file, and replacing one so that a crash or a full disk
-// leaves either the old file or the new one, never half of either.
+// Reading a file up to a size cap, and replacing one so that a crash or a
+// full disk leaves either the old file or the new one, never half of either.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -40,7 +40,7 @@ std::optional<std::string> write_target(const std::string& os_path);
 // itself may be written, the bytes are written into the file in place, after
 // reserving the room they need, and flushed to disk: the write then takes
 // effect, as it would on Windows, but a crash in the middle of it can leave
-// the file with the new bytes up to some point and the old ones after it.
+// the bytes from the first one that changes onwards a mix of new and old.
 //
 // The temporary file is ".NAME.PID.N.tmp". A process killed in the middle of a
 // write leaves its one behind; each replace first removes those of the same
