@@ -19,3 +19,8 @@ struct DateTime {
 // hold becomes "?"; bytes that are not valid GBK become U+FFFD.
 std::string to_utf8(std::string_view gbk);
 Text from_utf8(std::string_view utf8);
+// The same for the UTF-16 text of a Unicode settings file: a character GBK
+// cannot hold, or a lone surrogate, becomes "?"; bytes that are not valid GBK
+// become U+FFFD.
+std::u16string utf16_from_gbk(std::string_view gbk);
+Text gbk_from_utf16(std::u16string_view utf16);

@@ -1,6 +1,9 @@
-// GBK <-> UTF-8 at the edge where the program meets Qt and the file system.
+// GBK <-> UTF-8 and UTF-16 at the edge where the program meets Qt, the file
+// system and Unicode settings files.
 // glibc's "CP936" is the Windows code page 936 table (0x80 is the euro sign).
+#include <bit>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 
 #include "app/text.h"
@@ -63,15 +66,38 @@ size_t utf8_sequence_length(std::string_view rest) {
     return n;
 }
 
+// Only the offending GBK byte goes: a bad trail byte may be plain ASCII.
+auto replace_one_byte_with(std::string_view replacement) {
+    return [replacement](std::string_view, std::string& out) -> size_t {
+        out += replacement;
+        return 1;
+    };
+}
+
+// A unit of host-order UTF-16 at `at`, or 0 where the text ends before it.
+char16_t unit_at(std::string_view rest, size_t at) {
+    char16_t unit = 0;
+    if (rest.size() >= at + 2) std::memcpy(&unit, rest.data() + at, 2);
+    return unit;
+}
+
+// Bytes of a UTF-16 character that GBK cannot hold: a surrogate pair is one
+// character, anything else one unit (or the odd byte left at the end).
+size_t utf16_character_length(std::string_view rest) {
+    if ((unit_at(rest, 0) & 0xFC00) == 0xD800 && (unit_at(rest, 2) & 0xFC00) == 0xDC00) return 4;
+    return rest.size() >= 2 ? 2 : rest.size();
+}
+
+// char16_t in the host's own byte order, so the units are handed over as they
+// lie in memory.
+constexpr const char* utf16_code = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
+constexpr char16_t replacement_character = u'\uFFFD';
+
 }  // namespace
 
 std::string to_utf8(std::string_view gbk) {
     thread_local Converter converter("UTF-8", "CP936");
-    return converter.run(gbk, [](std::string_view, std::string& out) -> size_t {
-        // Only the offending byte goes: a bad trail byte may be plain ASCII.
-        out += "\xEF\xBF\xBD";
-        return 1;
-    });
+    return converter.run(gbk, replace_one_byte_with("\xEF\xBF\xBD"));
 }
 
 Text from_utf8(std::string_view utf8) {
@@ -79,5 +105,23 @@ Text from_utf8(std::string_view utf8) {
     return converter.run(utf8, [](std::string_view rest, std::string& out) -> size_t {
         out += '?';
         return utf8_sequence_length(rest);
+    });
+}
+
+std::u16string utf16_from_gbk(std::string_view gbk) {
+    thread_local Converter converter(utf16_code, "CP936");
+    std::string bytes = converter.run(
+        gbk, replace_one_byte_with(std::string_view(reinterpret_cast<const char*>(&replacement_character), 2)));
+    std::u16string units(bytes.size() / 2, u'\0');
+    std::memcpy(units.data(), bytes.data(), units.size() * 2);
+    return units;
+}
+
+Text gbk_from_utf16(std::u16string_view utf16) {
+    thread_local Converter converter("CP936", utf16_code);
+    std::string_view bytes(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2);
+    return converter.run(bytes, [](std::string_view rest, std::string& out) -> size_t {
+        out += '?';
+        return utf16_character_length(rest);
     });
 }

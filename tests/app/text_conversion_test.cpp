@@ -1,5 +1,5 @@
-// GBK <-> UTF-8 at the edge: the program's literals are GBK, so each case
-// names the same text once as a GBK literal and once as UTF-8 bytes.
+// GBK <-> UTF-8 (and UTF-16) at the edge: the program's literals are GBK, so
+// each case names the same text once as a GBK literal and once as UTF-8 bytes.
 #include <gtest/gtest.h>
 
 #include "app/text.h"
@@ -31,6 +31,7 @@ TEST(TextConversion, CharacterGbkCannotHoldBecomesOneQuestionMark) {
     EXPECT_EQ(from_utf8("\xEA\xB0\x80"), "?");                  // Hangul syllable
     EXPECT_EQ(from_utf8("x\xFFy"), "x?y");                      // not UTF-8 at all
     EXPECT_EQ(from_utf8("cut\xE7\x9A"), "cut??");               // cut-off sequence
+    EXPECT_EQ(gbk_from_utf16(u"a\U0001F600b\xDC00\xD800"), "a?b??");  // a pair, lone surrogates
 }
 
 TEST(TextConversion, InvalidGbkBytesBecomeReplacementCharacters) {
@@ -39,6 +40,7 @@ TEST(TextConversion, InvalidGbkBytesBecomeReplacementCharacters) {
     EXPECT_EQ(to_utf8("\x81" "A"), "\xE4\xB8\x84");  // 0x41 is a trail byte: one character
     EXPECT_EQ(to_utf8("ok\xFF"), "ok\xEF\xBF\xBD");
     EXPECT_EQ(to_utf8("end\xB0"), "end\xEF\xBF\xBD");  // lead byte at the very end
+    EXPECT_EQ(utf16_from_gbk("\x81" " A\x81" "A\xB0"), u"\uFFFD A\u4E04\uFFFD");
 }
 
 TEST(TextConversion, LongTextsSurviveTheBufferBoundaries) {
