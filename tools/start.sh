@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Builds the program and starts it. Without a display it starts on a virtual
 # one (Xvfb), saves a screenshot, prints the PNG's path and ends the program.
+# With --screenshots it remakes docs/screenshots/ instead: both windows and
+# every page and inner page of the main window, on a virtual display.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash tools/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target yanzhou-search
+if [ "${1:-}" = --screenshots ]; then
+  exec /usr/bin/python3 tools/screenshots.py build/bin/yanzhou-search docs/screenshots
+fi
 if [ -n "${DISPLAY:-}" ]; then
   exec build/bin/yanzhou-search
 fi

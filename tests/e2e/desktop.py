@@ -10,9 +10,24 @@ import subprocess
 import tempfile
 import time
 
-from Xlib import X, Xatom, display as xdisplay
+from Xlib import X, display as xdisplay
 
 SCREEN = (1920, 1080)
+
+# The program's two windows as X shows them. The main window is known by its
+# title; the welcome window by its size, since X is told the program's name
+# for a window without a title.
+MAIN_TITLE = "砚舟小说搜索器V1.4正式版 "
+WELCOME = (580, 475)
+WELCOME_ENTER = (184 + 112, 40 + 12)  # the middle of ★★★进入软件☆☆☆, once the bar is full
+
+
+def is_main(entry):
+    return entry[1] == MAIN_TITLE
+
+
+def is_welcome(entry):
+    return entry[1] != MAIN_TITLE and (entry[4], entry[5]) == WELCOME
 
 STAND_IN_XDG_OPEN = """#!/bin/sh
 # Records the address the program hands to the browser launcher.
@@ -23,21 +38,18 @@ for a in "$@"; do printf '%s\\n' "$a" >> "$YZ_OPENED_LOG"; done
 class Desktop:
     def __init__(self, screen=SCREEN):
         self.screen = screen
-        self.number = 200 + os.getpid() % 500
+        # Xvfb picks a free display number itself, so that runs side by side
+        # never share a server.
+        read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", f":{self.number}", "-screen", "0", f"{screen[0]}x{screen[1]}x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{screen[0]}x{screen[1]}x24",
              "-nolisten", "tcp", "-ac"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as f:
+            self.number = int(f.readline())
         self.name = f":{self.number}"
-        deadline = time.time() + 15
-        while True:
-            try:
-                self.x = xdisplay.Display(self.name)
-                break
-            except Exception:
-                if time.time() > deadline:
-                    raise
-                time.sleep(0.1)
+        self.x = xdisplay.Display(self.name)
         self.root = self.x.screen().root
         self.atom_name = self.x.intern_atom("_NET_WM_NAME")
         self.atom_utf8 = self.x.intern_atom("UTF8_STRING")
@@ -78,6 +90,19 @@ class Desktop:
             time.sleep(0.05)
         return None
 
+    def wait_welcome_ready(self, welcome, timeout=15.0):
+        """Waits until the welcome window's bar gives way to the enter button;
+        False if it never does."""
+        time.sleep(0.5)
+        bar = self.pixel(welcome[0], 20, 47)
+        deadline = time.time() + timeout
+        while self.pixel(welcome[0], 20, 47) == bar:
+            if time.time() > deadline:
+                return False
+            time.sleep(0.05)
+        time.sleep(0.3)
+        return True
+
     def pixel(self, window, x, y):
         image = window.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF)
         b, g, r = image.data[0], image.data[1], image.data[2]
@@ -105,8 +130,10 @@ class Desktop:
     def type(self, text):
         self.xdotool("type", "--delay", "40", text)
 
-    def screenshot(self, path):
-        subprocess.run(["import", "-display", self.name, "-window", "root", path], check=True)
+    def screenshot(self, path, window=None):
+        """The whole screen, or one window's client area."""
+        target = hex(window.id) if window is not None else "root"
+        subprocess.run(["import", "-display", self.name, "-window", target, path], check=True)
 
 
 class ProgramCopy:

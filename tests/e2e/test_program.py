@@ -2,30 +2,17 @@
 copy of the program's directory with a stand-in browser launcher."""
 
 import os
-import stat
-import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop, ProgramCopy  # noqa: E402
+from desktop import WELCOME_ENTER, Desktop, ProgramCopy, is_main, is_welcome  # noqa: E402
 
 BINARY = os.environ.get("YZ_BINARY", os.path.join(os.path.dirname(__file__), "../../build/bin/yanzhou-search"))
-MAIN_TITLE = "砚舟小说搜索器V1.4正式版 "
 FIRST_START_SETTINGS = "[搜索器设置：]\r\n皮肤=6\r\n".encode("gbk")
 # The main window's client area: 317 x 521 less a fixed frame of 3 px and a 19 px caption.
 MAIN_CLIENT = (311, 496)
-WELCOME = (580, 475)
-
-
-def is_main(entry):
-    return entry[1] == MAIN_TITLE
-
-
-def is_welcome(entry):
-    # Known by its size: X shows the program's name for a window without a title.
-    return entry[1] != MAIN_TITLE and (entry[4], entry[5]) == WELCOME
 
 
 class ProgramTest(unittest.TestCase):
@@ -79,7 +66,7 @@ class ProgramTest(unittest.TestCase):
         self.assertLess(full_after, 7.5)
         # Until the reader enters, nothing has been written.
         self.assertIsNone(self.copy.settings_bytes())
-        d.click(welcome[2] + 184 + 112, welcome[3] + 40 + 12)
+        d.click(welcome[2] + WELCOME_ENTER[0], welcome[3] + WELCOME_ENTER[1])
         main = d.wait_window(is_main)
         self.assertIsNotNone(main, "the enter button did not open the main window")
         self.assertIsNone(d.wait_window(is_welcome, timeout=0.3), "the welcome window stayed")
@@ -185,7 +172,7 @@ class ProgramTest(unittest.TestCase):
             welcome = self.desktop.wait_window(is_welcome)
             self.assertIsNotNone(welcome, "an unwritable directory must show the welcome window")
             time.sleep(5.8)
-            self.desktop.click(welcome[2] + 184 + 112, welcome[3] + 40 + 12)
+            self.desktop.click(welcome[2] + WELCOME_ENTER[0], welcome[3] + WELCOME_ENTER[1])
             main = self.desktop.wait_window(is_main)
             self.assertIsNotNone(main)
             self.desktop.key("Escape")

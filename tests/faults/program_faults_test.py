@@ -5,20 +5,15 @@ copy of the program's directory on a virtual display of this test's own."""
 
 import os
 import random
-import shutil
-import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
-from desktop import SCREEN, Desktop, ProgramCopy  # noqa: E402
-from Xlib import display as xdisplay  # noqa: E402
+from desktop import WELCOME_ENTER, Desktop, ProgramCopy, is_main, is_welcome  # noqa: E402
 
 BINARY = os.path.abspath(os.environ.get("YZ_BINARY", "build/bin/yanzhou-search"))
 NO_ENTRY_LIBRARY = os.environ.get("YZ_NO_ENTRY_LIBRARY")
-MAIN_TITLE = "砚舟小说搜索器V1.4正式版 "
-WELCOME = (580, 475)
 SECTION = "[搜索器设置：]\r\n".encode("gbk")
 SKIN = "皮肤".encode("gbk")
 HISTORY = "搜索记录".encode("gbk")
@@ -26,41 +21,8 @@ HISTORY = "搜索记录".encode("gbk")
 PATIENCE = 40.0
 
 
-def is_main(entry):
-    return entry[1] == MAIN_TITLE
-
-
-def is_welcome(entry):
-    # Known by its size: with an empty title the X server is told the
-    # application's name instead.
-    return (entry[4], entry[5]) == WELCOME
-
-
 def is_error_box(entry):
     return entry[1] == "错误"
-
-
-class OwnDesktop(Desktop):
-    """Desktop on a display number that Xvfb itself picks as free, so that
-    tests running side by side never share a server."""
-
-    def __init__(self):
-        self.screen = SCREEN
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
-             "-nolisten", "tcp", "-ac"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as f:
-            self.number = int(f.readline())
-        self.name = f":{self.number}"
-        self.x = xdisplay.Display(self.name)
-        self.root = self.x.screen().root
-        self.atom_name = self.x.intern_atom("_NET_WM_NAME")
-        self.atom_utf8 = self.x.intern_atom("UTF8_STRING")
-        self.atom_protocols = self.x.intern_atom("WM_PROTOCOLS")
-        self.atom_delete = self.x.intern_atom("WM_DELETE_WINDOW")
 
 
 def settings_file(*items):
@@ -70,7 +32,7 @@ def settings_file(*items):
 class ProgramFaults(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.desktop = OwnDesktop()
+        cls.desktop = Desktop()
 
     @classmethod
     def tearDownClass(cls):
@@ -154,7 +116,7 @@ class ProgramFaults(unittest.TestCase):
                 self.assertIsNotNone(welcome, "a start as nobody skipped the welcome window")
                 # The bar fills in about five seconds; then the enter button.
                 time.sleep(6.5)
-                self.desktop.click(welcome[2] + 184 + 112, welcome[3] + 40 + 12)
+                self.desktop.click(welcome[2] + WELCOME_ENTER[0], welcome[3] + WELCOME_ENTER[1])
                 main = self.desktop.wait_window(is_main, timeout=PATIENCE)
                 self.assertIsNotNone(main, "the enter button did not open the main window")
                 time.sleep(0.3)

@@ -1,0 +1,139 @@
+"""The installed program: `cmake --install` into an empty prefix gives the
+program, its skin engine, a valid desktop entry and the menu icons; the copy
+started from that prefix made read-only, by a user who may not write it,
+reaches its main window in its skin; `cpack -G DEB` makes a package of the
+same files that declares what they need."""
+
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
+from desktop import WELCOME_ENTER, Desktop, ProgramCopy, is_main, is_welcome  # noqa: E402
+
+BUILD = os.environ.get("YZ_BUILD_DIR", "build")
+BINARY = os.path.join(BUILD, "bin", "yanzhou-search")
+ICON_SIZES = (16, 24, 32, 48, 96, 192)
+FILES = sorted(["bin/yanzhou-search", "bin/SkinH_EL.dll", "share/applications/yanzhou-search.desktop"] +
+               [f"share/icons/hicolor/{n}x{n}/apps/yanzhou-search.png" for n in ICON_SIZES])
+SKIN_6 = "[搜索器设置：]\r\n皮肤=6\r\n".encode("gbk")
+BACKGROUND = (300, 70)  # beside the clock line: the skin's window colour
+
+
+def files_under(top):
+    return sorted(os.path.relpath(os.path.join(d, f), top) for d, _, fs in os.walk(top) for f in fs)
+
+
+def png_size(path):
+    with open(path, "rb") as f:
+        head = f.read(24)
+    assert head[:8] == b"\x89PNG\r\n\x1a\n", path
+    return struct.unpack(">II", head[16:24])
+
+
+def desktop_entry(path):
+    with open(path, encoding="utf-8") as f:
+        return dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
+
+
+class Installed(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.work = tempfile.mkdtemp(prefix="yz-install-")
+        os.chmod(cls.work, 0o755)  # the unprivileged user must reach the prefix
+        cls.prefix = os.path.join(cls.work, "prefix 砚舟")  # a path Exec must quote
+        subprocess.run(["cmake", "--install", BUILD, "--prefix", cls.prefix], check=True, stdout=subprocess.DEVNULL)
+
+    @classmethod
+    def tearDownClass(cls):
+        subprocess.run(["chmod", "-R", "u+w", cls.work])
+        shutil.rmtree(cls.work)
+
+    def test_files_desktop_entry_and_icons(self):
+        self.assertEqual(files_under(self.prefix), FILES)
+        self.assertTrue(os.access(os.path.join(self.prefix, "bin/yanzhou-search"), os.X_OK))
+        for n in ICON_SIZES:
+            self.assertEqual(png_size(os.path.join(self.prefix, f"share/icons/hicolor/{n}x{n}/apps/yanzhou-search.png")), (n, n))
+        entry_path = os.path.join(self.prefix, "share/applications/yanzhou-search.desktop")
+        checked = subprocess.run(["desktop-file-validate", entry_path], capture_output=True, text=True)
+        self.assertEqual((checked.returncode, checked.stdout + checked.stderr), (0, ""))
+        entry = desktop_entry(entry_path)
+        self.assertEqual(entry["Exec"], f'"{self.prefix}/bin/yanzhou-search"')
+        self.assertEqual(entry["Icon"], "yanzhou-search")
+        self.assertEqual(entry["Name"], "砚舟小说搜索器")
+
+    def test_read_only_copy_run_by_a_user_reaches_its_skinned_main_window(self):
+        desktop = Desktop()
+        try:
+            expected = self.skin_6_background(desktop)
+            subprocess.run(["chmod", "-R", "a-w", self.prefix], check=True)
+            before = files_under(self.prefix)
+            program = os.path.join(self.prefix, "bin", "yanzhou-search")
+            runtime = os.path.join(self.work, "runtime")
+            os.mkdir(runtime, 0o700)
+            shutil.chown(runtime, "nobody", "nogroup")
+            env = {"DISPLAY": desktop.name, "HOME": self.work, "XDG_RUNTIME_DIR": runtime,
+                   "LANG": "C.UTF-8", "PATH": "/usr/bin:/bin"}
+            started = subprocess.Popen(["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", program],
+                                       cwd="/", env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+            try:
+                # Nothing can be stored there, so every start is a first start.
+                welcome = desktop.wait_window(is_welcome)
+                self.assertIsNotNone(welcome, "no welcome window")
+                self.assertTrue(desktop.wait_welcome_ready(welcome))
+                desktop.click(welcome[2] + WELCOME_ENTER[0], welcome[3] + WELCOME_ENTER[1])
+                main = desktop.wait_window(is_main)
+                self.assertIsNotNone(main, "no main window")
+                time.sleep(0.4)
+                self.assertEqual(desktop.pixel(main[0], *BACKGROUND), expected)
+                desktop.key("Escape")
+                self.assertEqual(started.wait(timeout=10), 0)
+            finally:
+                if started.poll() is None:
+                    started.kill()
+                output = started.communicate()[0].decode("utf-8", "replace")
+            self.assertEqual(files_under(self.prefix), before, output)
+        finally:
+            desktop.close()
+            subprocess.run(["chmod", "-R", "u+w", self.prefix], check=True)
+
+    def skin_6_background(self, desktop):
+        """The window colour of skin 6, from the built program in a directory
+        of its own whose settings name that skin."""
+        copy = ProgramCopy(os.path.abspath(BINARY))
+        try:
+            with open(copy.settings_path(), "wb") as f:
+                f.write(SKIN_6)
+            copy.start(desktop)
+            main = desktop.wait_window(is_main)
+            self.assertIsNotNone(main)
+            time.sleep(0.4)
+            colour = desktop.pixel(main[0], *BACKGROUND)
+            desktop.key("Escape")
+            self.assertEqual(copy.wait(), 0)
+            self.assertIsNone(desktop.wait_window(is_main, timeout=0), "the reference is still open")
+            return colour
+        finally:
+            copy.remove()
+
+    def test_debian_package_holds_the_same_files_and_declares_what_they_need(self):
+        out = os.path.join(self.work, "package")
+        subprocess.run(["cpack", "-G", "DEB", "-B", out, "--config", os.path.join(BUILD, "CPackConfig.cmake")],
+                       check=True, stdout=subprocess.DEVNULL)
+        (deb,) = [os.path.join(out, f) for f in os.listdir(out) if f.endswith(".deb")]
+        listed = subprocess.run(["dpkg-deb", "--fsys-tarfile", deb], check=True, capture_output=True).stdout
+        names = subprocess.run(["tar", "-t"], input=listed, check=True, capture_output=True).stdout.decode().split()
+        self.assertEqual(sorted(n[len("./usr/"):] for n in names if not n.endswith("/")), FILES)
+        depends = subprocess.run(["dpkg-deb", "-f", deb, "Depends"], check=True, capture_output=True, text=True).stdout
+        for needed in ("libqt6widgets6", "libqt6gui6", "libqt6core6", "libjpeg62-turbo", "qt6-qpa-plugins",
+                       "fonts-arphic-uming", "xdg-utils"):
+            self.assertIn(needed, depends)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
