@@ -9,19 +9,30 @@ namespace forms::qt {
 
 namespace {
 
+// A Chinese Windows' default GUI font is 宋体 at 12 px.
 constexpr int default_pixel_height = 12;
+constexpr std::string_view default_face = "宋体";
+
+// The faces 宋体 and 楷体 map to; the sans face also draws what they lack.
+const QString ming = QStringLiteral("AR PL UMing CN");
+const QString kai = QStringLiteral("AR PL UKai CN");
+const QString sans = QStringLiteral("Noto Sans CJK SC");
+
+// Pixel heights at which the Ming face carries bitmap strikes, which Windows
+// draws 宋体 from: crisp one-pixel strokes, where outlines come out grey.
+constexpr int first_strike = 11, last_strike = 16;
 
 std::string_view face_without_vertical_mark(std::string_view face) {
     return face.starts_with('@') ? face.substr(1) : face;
 }
 
-QString family_of(std::string_view face) {
+QStringList families_of(std::string_view face) {
     face = face_without_vertical_mark(face);
-    if (face.empty()) return QStringLiteral("Noto Sans CJK SC");
-    if (face == "宋体") return QStringLiteral("AR PL UMing CN");
-    if (face == "楷体_GB2312" || face == "楷体") return QStringLiteral("AR PL UKai CN");
-    if (face == "黑体") return QStringLiteral("Noto Sans CJK SC");
-    return from_gbk(face);
+    if (face.empty()) face = default_face;
+    if (face == "宋体") return {ming, sans};
+    if (face == "楷体_GB2312" || face == "楷体") return {kai, sans};
+    if (face == "黑体") return {sans};
+    return {from_gbk(face), sans};
 }
 
 QString css(QColor c) { return c.name(QColor::HexRgb); }
@@ -29,10 +40,14 @@ QString css(QColor c) { return c.name(QColor::HexRgb); }
 }  // namespace
 
 QFont font_of(const Font& font) {
-    QFont f(family_of(font.face));
-    f.setPixelSize(font.height > 0 ? font.height : default_pixel_height);
+    QFont f;
+    f.setFamilies(families_of(font.face));
+    const int height = font.height > 0 ? font.height : default_pixel_height;
+    f.setPixelSize(height);
     f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
     f.setUnderline(font.underline);
+    if (f.families().front() == ming && height >= first_strike && height <= last_strike)
+        f.setStyleStrategy(QFont::NoAntialias);  // without antialiasing the strikes are drawn, not the outlines
     return f;
 }
 

@@ -12,9 +12,10 @@ class QWidget;
 namespace forms::qt {
 
 // The font of a description: 宋体 and 楷体_GB2312 become the AR PL faces of
-// the same style, no face the default GUI font (Noto Sans CJK SC at 12 px,
-// the size of Windows' 9-point UI text). A face beginning with "@" is the
-// vertical variant; vertical_font() tells.
+// the same style, with Noto Sans CJK SC for characters they lack; no face is
+// the default GUI font of a Chinese Windows, 宋体 at 12 px. 宋体 at the sizes
+// Windows draws from bitmap strikes is drawn from the face's own strikes. A
+// face beginning with "@" is the vertical variant; vertical_font() tells.
 QFont font_of(const Font& font);
 bool vertical_font(const Font& font);
 
