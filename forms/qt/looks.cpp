@@ -58,7 +58,8 @@ QColor color_of(Color color, QColor fallback) {
     return QColor((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
 }
 
-void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background) {
+void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background,
+                const QString& more) {
     QString rules;
     QPalette palette = widget->palette();
     if (text != system_color) {
@@ -71,10 +72,24 @@ void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id,
         rules += QStringLiteral("background-color: %1; ").arg(css(c));
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(role, c);
     }
-    if (rules.isEmpty()) return;
+    if (rules.isEmpty() && more.isEmpty()) return;
     widget->setPalette(palette);
     widget->setProperty("yzId", unique_id);
-    widget->setStyleSheet(QStringLiteral("%1[yzId=\"%2\"] { %3}").arg(QString::fromLatin1(qt_class), unique_id, rules));
+    const QString selector = QStringLiteral("%1[yzId=\"%2\"]").arg(QString::fromLatin1(qt_class), unique_id);
+    QString sheet = rules.isEmpty() ? QString() : QStringLiteral("%1 { %2}").arg(selector, rules);
+    widget->setStyleSheet(sheet + QString(more).replace(QLatin1Char('&'), selector));
+}
+
+QString caption_rules(Color text, Align align) {
+    QString rules;
+    // A skin's caption rule names the sub-control, so the widget's colour alone would not reach it.
+    if (text != system_color) rules += QStringLiteral("color: %1; ").arg(css(color_of(text)));
+    // Qt draws a caption 3 px right of the place these rules give it. A
+    // right-aligned one keeps as far from the right edge (9 px more) as a
+    // skin keeps a left-aligned one from the left edge.
+    if (align == Align::Centre) rules += QStringLiteral("subcontrol-position: top center; left: -3px; ");
+    if (align == Align::Right) rules += QStringLiteral("subcontrol-position: top right; left: -12px; ");
+    return rules.isEmpty() ? QString() : QStringLiteral("&::title { %1}").arg(rules);
 }
 
 QString from_gbk(std::string_view gbk) { return QString::fromStdString(to_utf8(gbk)); }
