@@ -23,6 +23,7 @@
 #include "skins/catalogue.h"
 #include "skins/engine/she_format.h"
 #include "skins/skins.h"
+#include "tests/layouts/layout_lookup.h"
 #include "tests/skins/skin_test_support.h"
 #include "tests/support/recording_platform.h"
 
@@ -146,9 +147,7 @@ TEST_F(SkinnedWindows, KeepWhatTheLayoutStates) {
     for (int number : {1, 6, 3, 9, 15}) {
         apply_skin(number);
         for (const Group& g : groups) {
-            const forms::WindowDesc& layout = g.window == id ? description : welcome;
-            const auto& c = *std::find_if(layout.controls.begin(), layout.controls.end(),
-                                          [&](const forms::ControlDesc& d) { return d.id == g.control; });
+            const forms::ControlDesc& c = *layout_lookup::find(g.window == id ? description : welcome, g.control);
             SCOPED_TRACE("skin " + std::to_string(number) + " " + to_utf8(c.name));
             auto* group = qobject_cast<QGroupBox*>(WidgetOf(g.window, g.control));
             ASSERT_NE(group, nullptr);
