@@ -168,7 +168,7 @@ QWidget* QtWindowView::make_control(const ControlState& c, QWidget* parent) {
             group->setFont(font);
             group->setAlignment(horizontal(d.align));
             group->setFocusPolicy(Qt::NoFocus);
-            pin_colors(group, "QGroupBox", unique_id(id), d.text_color, d.back_color);
+            pin_colors(group, "QGroupBox", unique_id(id), d.text_color, d.back_color, caption_rules(d.text_color, d.align));
             return group;
         }
         case Kind::ComboBox: {
@@ -191,7 +191,8 @@ QWidget* QtWindowView::make_control(const ControlState& c, QWidget* parent) {
             auto* bar = new QProgressBar(parent);
             bar->setTextVisible(false);
             bar->setFocusPolicy(Qt::NoFocus);
-            pin_colors(bar, "QProgressBar", unique_id(id), d.text_color, d.back_color);
+            pin_colors(bar, "QProgressBar", unique_id(id), d.text_color, d.back_color,
+                       d.border == 0 ? QStringLiteral("& { border: none; border-radius: 0px; }") : QString());
             show_bar(c, bar);
             return bar;
         }

@@ -9,19 +9,30 @@ namespace forms::qt {
 
 namespace {
 
+// A Chinese Windows' default GUI font is 宋体 at 12 px.
 constexpr int default_pixel_height = 12;
+constexpr std::string_view default_face = "宋体";
+
+// The faces 宋体 and 楷体 map to; the sans face also draws what they lack.
+const QString ming = QStringLiteral("AR PL UMing CN");
+const QString kai = QStringLiteral("AR PL UKai CN");
+const QString sans = QStringLiteral("Noto Sans CJK SC");
+
+// Pixel heights at which the Ming face carries bitmap strikes, which Windows
+// draws 宋体 from: crisp one-pixel strokes, where outlines come out grey.
+constexpr int first_strike = 11, last_strike = 16;
 
 std::string_view face_without_vertical_mark(std::string_view face) {
     return face.starts_with('@') ? face.substr(1) : face;
 }
 
-QString family_of(std::string_view face) {
+QStringList families_of(std::string_view face) {
     face = face_without_vertical_mark(face);
-    if (face.empty()) return QStringLiteral("Noto Sans CJK SC");
-    if (face == "宋体") return QStringLiteral("AR PL UMing CN");
-    if (face == "楷体_GB2312" || face == "楷体") return QStringLiteral("AR PL UKai CN");
-    if (face == "黑体") return QStringLiteral("Noto Sans CJK SC");
-    return from_gbk(face);
+    if (face.empty()) face = default_face;
+    if (face == "宋体") return {ming, sans};
+    if (face == "楷体_GB2312" || face == "楷体") return {kai, sans};
+    if (face == "黑体") return {sans};
+    return {from_gbk(face), sans};
 }
 
 QString css(QColor c) { return c.name(QColor::HexRgb); }
@@ -29,10 +40,14 @@ QString css(QColor c) { return c.name(QColor::HexRgb); }
 }  // namespace
 
 QFont font_of(const Font& font) {
-    QFont f(family_of(font.face));
-    f.setPixelSize(font.height > 0 ? font.height : default_pixel_height);
+    QFont f;
+    f.setFamilies(families_of(font.face));
+    const int height = font.height > 0 ? font.height : default_pixel_height;
+    f.setPixelSize(height);
     f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
     f.setUnderline(font.underline);
+    if (f.families().front() == ming && height >= first_strike && height <= last_strike)
+        f.setStyleStrategy(QFont::NoAntialias);  // without antialiasing the strikes are drawn, not the outlines
     return f;
 }
 
@@ -43,7 +58,8 @@ QColor color_of(Color color, QColor fallback) {
     return QColor((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
 }
 
-void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background) {
+void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background,
+                const QString& more) {
     QString rules;
     QPalette palette = widget->palette();
     if (text != system_color) {
@@ -56,10 +72,24 @@ void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id,
         rules += QStringLiteral("background-color: %1; ").arg(css(c));
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(role, c);
     }
-    if (rules.isEmpty()) return;
+    if (rules.isEmpty() && more.isEmpty()) return;
     widget->setPalette(palette);
     widget->setProperty("yzId", unique_id);
-    widget->setStyleSheet(QStringLiteral("%1[yzId=\"%2\"] { %3}").arg(QString::fromLatin1(qt_class), unique_id, rules));
+    const QString selector = QStringLiteral("%1[yzId=\"%2\"]").arg(QString::fromLatin1(qt_class), unique_id);
+    QString sheet = rules.isEmpty() ? QString() : QStringLiteral("%1 { %2}").arg(selector, rules);
+    widget->setStyleSheet(sheet + QString(more).replace(QLatin1Char('&'), selector));
+}
+
+QString caption_rules(Color text, Align align) {
+    QString rules;
+    // A skin's caption rule names the sub-control, so the widget's colour alone would not reach it.
+    if (text != system_color) rules += QStringLiteral("color: %1; ").arg(css(color_of(text)));
+    // Qt draws a caption 3 px right of the place these rules give it. A
+    // right-aligned one keeps as far from the right edge (9 px more) as a
+    // skin keeps a left-aligned one from the left edge.
+    if (align == Align::Centre) rules += QStringLiteral("subcontrol-position: top center; left: -3px; ");
+    if (align == Align::Right) rules += QStringLiteral("subcontrol-position: top right; left: -12px; ");
+    return rules.isEmpty() ? QString() : QStringLiteral("&::title { %1}").arg(rules);
 }
 
 QString from_gbk(std::string_view gbk) { return QString::fromStdString(to_utf8(gbk)); }

@@ -12,20 +12,27 @@ class QWidget;
 namespace forms::qt {
 
 // The font of a description: 宋体 and 楷体_GB2312 become the AR PL faces of
-// the same style, no face the default GUI font (Noto Sans CJK SC at 12 px,
-// the size of Windows' 9-point UI text). A face beginning with "@" is the
-// vertical variant; vertical_font() tells.
+// the same style, with Noto Sans CJK SC for characters they lack; no face is
+// the default GUI font of a Chinese Windows, 宋体 at 12 px. 宋体 at the sizes
+// Windows draws from bitmap strikes is drawn from the face's own strikes. A
+// face beginning with "@" is the vertical variant; vertical_font() tells.
 QFont font_of(const Font& font);
 bool vertical_font(const Font& font);
 
 // 0xRRGGBB; system_color gives `fallback`.
 QColor color_of(Color color, QColor fallback = Qt::black);
 
-// Pins a description's explicit colours on one widget with a style sheet
-// that names only that widget, so an application style sheet (a skin)
-// cannot override them. `qt_class` is the widget's Qt class name;
-// `unique_id` an ASCII id unique in the program. System colours stay free.
-void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background);
+// Pins what a description states about one widget's look (its explicit
+// colours, and `more`: further rules of the widget's own, "&" standing for
+// its selector) with a style sheet that names only that widget, so that an
+// application style sheet (a skin) cannot override it; what the description
+// leaves to the system stays the skin's. `qt_class` is the widget's Qt class
+// name; `unique_id` an ASCII id unique in the program.
+void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background,
+                const QString& more = {});
+
+// Rules for pin_colors that give a group box caption its stated colour and side.
+QString caption_rules(Color text, Align align);
 
 QString from_gbk(std::string_view gbk);
 Text to_gbk(const QString& text);

@@ -1,5 +1,6 @@
 #include "forms/qt/trans_label.h"
 
+#include <QFontInfo>
 #include <QPainter>
 #include <QTextOption>
 
@@ -35,17 +36,11 @@ int TransInk::text_flags() const {
     return flags | Qt::TextSingleLine;
 }
 
-// Lines follow each other as closely as their ink allows, as on the Windows
-// desktop, whose fonts put lines one character height apart: a character that
-// fills its whole cell, a Latin descender and a full-width bracket of one
-// line never touch the next. (The fonts' own line spacing is far looser for
-// some faces: 17 px for a 12 px Noto Sans CJK, whose ink needs 14.)
-int line_pitch(const QFont& font) {
-    const QFontMetrics metrics(font);
-    QRect ink;
-    for (const QChar c : QStringView(u"国g（】")) ink |= metrics.boundingRect(c);
-    return ink.height();
-}
+// Windows' DrawText puts lines one tmHeight apart, and the faces the layouts
+// name have no internal leading: the character height a layout gives is the
+// whole cell, and a text that needs more lines than its label holds runs on
+// below it exactly as far as it would there.
+int line_pitch(const QFont& font) { return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize(); }
 
 QRect TransInk::text_bounds() {
     wrapped_.reset();

@@ -27,9 +27,7 @@ struct TransLook {
     VAlign valign = VAlign::Top;
 };
 
-// Distance between the baselines of wrapped lines: never less than the ink
-// of a full-height character, so that bold lines do not run into each other
-// (AR PL UMing's own line spacing is a pixel less than its ink).
+// Distance between wrapped lines: the font's character height, as on Windows.
 int line_pitch(const QFont& font);
 
 class TransInk final : public QWidget {

@@ -3,8 +3,10 @@
 // Selectors name the standard widget classes, so windows the program creates
 // later take the skin as well. Transparent labels (yzKind "TransLabel") paint
 // a colour the layout chose for them and are left alone; plain labels are
-// styled only through their yzKind "Label". Colours a layout sets on a single
-// widget win over the application's sheet, as a widget's own colours should.
+// styled only through their yzKind "Label". What a layout states on a single
+// widget (its colours, a caption's colour and side, a bar without a frame)
+// goes into that widget's own sheet and wins over this one: the skin supplies
+// only what the layout leaves to the system.
 #include "skins/engine/skin_look.h"
 
 #include <QBrush>

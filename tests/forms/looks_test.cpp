@@ -255,11 +255,31 @@ TEST_F(FormsTest, ExplicitColoursSurviveAnApplicationStyleSheet) {
     qApp->setStyleSheet(QString());
 }
 
+// 宋体, also as the default GUI font, is drawn from its bitmap strikes at the
+// sizes that have them; other sizes and faces keep their smooth outlines.
 TEST_F(FormsTest, FontsMapToTheDesktopFaces) {
-    ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
+    struct Case {
+        forms::Font font;
+        const char* family;
+        int pixels;
+        bool strikes;
+    };
+    const Case cases[] = {
+        {{}, "AR PL UMing CN", 12, true},
+        {{"宋体", bold, 16}, "AR PL UMing CN", 16, true},
+        {{"宋体", bold, 20}, "AR PL UMing CN", 20, false},
+        {{"@宋体", normal, 12}, "AR PL UMing CN", 12, true},
+        {{"楷体_GB2312", bold, 16}, "AR PL UKai CN", 16, false},
+    };
+    for (const Case& c : cases) {
+        const QFont font = qt::font_of(c.font);
+        SCOPED_TRACE(c.family + std::to_string(c.pixels));
+        EXPECT_EQ(font.families(), (QStringList{QString::fromLatin1(c.family), QStringLiteral("Noto Sans CJK SC")}));
+        EXPECT_EQ(font.pixelSize(), c.pixels);
+        EXPECT_EQ(font.styleStrategy() == QFont::NoAntialias, c.strikes);
+    }
     load();
-    EXPECT_EQ(widget(按钮1)->font().family(), QStringLiteral("Noto Sans CJK SC"));
-    EXPECT_EQ(widget(按钮1)->font().pixelSize(), 12);
+    EXPECT_EQ(widget(按钮1)->font(), qt::font_of({}));
     QGroupBox* group = qobject_cast<QGroupBox*>(widget(分组框1));
     EXPECT_EQ(group->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
 }

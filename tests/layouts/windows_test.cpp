@@ -13,6 +13,8 @@
 #include "app/host.h"
 #include "app/text.h"
 #include "forms/model.h"
+#include "forms/qt/looks.h"
+#include "forms/qt/trans_label.h"
 #include "forms/qt/widget_access.h"
 #include "tests/layouts/expected_addresses.h"
 #include "tests/layouts/layout_lookup.h"
@@ -136,6 +138,36 @@ TEST_F(LoadedWindows, BlurbsFramesAndSlogansOpenNothing) {
         EXPECT_TRUE(outside->opened.empty());
         outside->opened.clear();
     }
+}
+
+// Every transparent label shown with its own text and font: its lines lie one
+// character height apart, as Windows draws them, and the text ends within
+// its label and one more line (the room for a closing line break). The blurb
+// of 辛亥大英雄 needs nine 12-pixel lines of its 96-pixel label in any face:
+// the layout's own overflow.
+TEST_F(LoadedWindows, TransparentTextFitsItsLabelAtWindowsLinePitch) {
+    const forms::ControlId overflowing = main_window::透明标签19;
+    for (const forms::WindowDesc* window : {&main_layout, &welcome_layout})
+        for (const forms::ControlDesc& c : window->controls) {
+            if (c.kind != forms::Kind::TransLabel) continue;
+            SCOPED_TRACE(to_utf8(window->name) + " " + to_utf8(c.name));
+            auto* label = static_cast<forms::qt::TransLabel*>(shown(window->id, c.id));
+            ASSERT_NE(label, nullptr);
+            ASSERT_TRUE(label->ink()->laid_out());
+            const int character_height = c.font.height > 0 ? c.font.height : 12;  // the default GUI font: 宋体 12 px
+            const int pitch = forms::qt::line_pitch(forms::qt::font_of(c.font));
+            EXPECT_EQ(pitch, character_height);
+            std::vector<int> tops = label->ink()->line_tops();
+            if (tops.empty()) tops = {0};  // a single line
+            std::vector<int> pitched(tops.size());
+            for (std::size_t i = 0; i < tops.size(); ++i) pitched[i] = int(i) * character_height;
+            EXPECT_EQ(tops, pitched);
+            const int text_bottom = tops.back() + pitch;
+            if (window == &main_layout && c.id == overflowing)
+                EXPECT_EQ(tops.size(), 9u) << "a line more than its label holds, as on Windows";
+            else
+                EXPECT_LE(text_bottom, c.geometry.height + pitch);
+        }
 }
 
 TEST_F(LoadedWindows, ControlsOfOtherPagesStayHiddenUntilTheirPageIsChosen) {
