@@ -1,5 +1,5 @@
 #include "app/host.h"
-#include "app/platform/application.h"
+#include "app/platform/linux/application.h"
 #include "app/run_directory.h"
 
 void InitHost() {

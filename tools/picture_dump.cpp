@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/image/picture.h"
+#include "pictures/picture.h"
 
 namespace {
 

@@ -1,32 +1,13 @@
 #include "app/platform/platform.h"
 
-#include <ctime>
-
-#include "app/platform/application.h"
-#include "app/platform/browser_launcher.h"
-#include "app/platform/error_box.h"
-
 namespace {
-
-class LinuxPlatform final : public Platform {
-public:
-    void open_in_browser(const std::string& utf8_address) override { launch_browser(utf8_address); }
-    int screen_width() override { return primary_screen_width(); }
-    int screen_height() override { return primary_screen_height(); }
-    DateTime now() override {
-        std::time_t seconds = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&seconds, &local);
-        return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
-    }
-    void show_error_box(const Text& caption, const Text& message) override { show_critical_box(caption, message); }
-};
-
-LinuxPlatform linux_platform;
 Platform* installed = nullptr;
+}
 
-}  // namespace
+Platform& platform() { return installed != nullptr ? *installed : native_platform(); }
 
-Platform& platform() { return installed != nullptr ? *installed : linux_platform; }
-
-void install_platform(Platform* replacement) { installed = replacement; }
+Platform* install_platform(Platform* replacement) {
+    Platform* previous = installed;
+    installed = replacement;
+    return previous;
+}

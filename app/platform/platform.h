@@ -19,7 +19,11 @@ public:
     virtual void show_error_box(const Text& caption, const Text& message) = 0;
 };
 
-// The platform in force: the Linux one unless a test installed another.
+// The platform in force: the native one unless a test installed another.
 Platform& platform();
-// Installs a platform (nullptr restores the Linux one). Not owned.
-void install_platform(Platform* replacement);
+// Installs a platform (nullptr restores the native one) and returns the one
+// it replaces (nullptr for the native one). Not owned.
+Platform* install_platform(Platform* replacement);
+// The machine's own platform, defined by the platform folder the program is
+// built with (app/platform/linux/).
+Platform& native_platform();

@@ -12,13 +12,13 @@
 #include <QSignalBlocker>
 
 #include "forms/dispatch.h"
-#include "forms/image/picture.h"
 #include "forms/qt/gbk_limit.h"
 #include "forms/qt/input_filter.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/picture_box.h"
 #include "forms/qt/tab_control.h"
 #include "forms/qt/trans_label.h"
+#include "pictures/picture.h"
 
 namespace forms::qt {
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-#include "forms/image/picture.h"
+#include "pictures/picture.h"
 
 namespace forms::qt {
 

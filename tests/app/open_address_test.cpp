@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/host.h"
-#include "app/platform/browser_launcher.h"
+#include "app/platform/linux/browser_launcher.h"
 #include "temp_folder.h"
 #include "tests/support/recording_platform.h"
 

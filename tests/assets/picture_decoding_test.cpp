@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "forms/image/picture.h"
+#include "pictures/picture.h"
 #include "tests/assets/stated_pictures.h"
 
 namespace {

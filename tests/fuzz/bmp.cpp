@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "forms/image/picture.h"
+#include "pictures/picture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto picture = forms::image::decode_bmp({data, size});

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "bmp_writer.h"
-#include "forms/image/picture.h"
+#include "pictures/picture.h"
 
 using namespace image_test;
 using forms::image::decode_bmp;

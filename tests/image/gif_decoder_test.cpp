@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 
-#include "forms/image/picture.h"
 #include "gif_writer.h"
+#include "pictures/picture.h"
 
 using namespace image_test;
 using forms::image::decode_gif;

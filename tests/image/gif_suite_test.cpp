@@ -6,8 +6,8 @@
 #include <map>
 #include <sstream>
 
-#include "forms/image/picture.h"
 #include "image_test_support.h"
+#include "pictures/picture.h"
 
 namespace fs = std::filesystem;
 using namespace image_test;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/image/picture.h"
+#include "pictures/picture.h"
 
 namespace image_test {
 

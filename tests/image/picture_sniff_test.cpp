@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "bmp_writer.h"
-#include "forms/image/picture.h"
 #include "gif_writer.h"
+#include "pictures/picture.h"
 
 using namespace image_test;
 using forms::image::decode_jpeg;

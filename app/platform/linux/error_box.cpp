@@ -1,4 +1,4 @@
-#include "app/platform/error_box.h"
+#include "app/platform/linux/error_box.h"
 
 #include <QApplication>
 #include <QMessageBox>

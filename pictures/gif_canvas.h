@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "forms/image/picture.h"
+#include "pictures/picture.h"
 
 namespace forms::image {
 

@@ -1,6 +1,6 @@
-#include "forms/image/bmp_rle.h"
+#include "pictures/bmp_rle.h"
 
-#include "forms/image/byte_reader.h"
+#include "pictures/byte_reader.h"
 
 namespace forms::image {
 namespace {

@@ -8,8 +8,8 @@
 
 #include <jpeglib.h>
 
-#include "forms/image/picture.h"
-#include "forms/image/picture_limits.h"
+#include "pictures/picture.h"
+#include "pictures/picture_limits.h"
 
 namespace forms::image {
 namespace {

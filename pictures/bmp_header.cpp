@@ -1,10 +1,10 @@
-#include "forms/image/bmp_header.h"
+#include "pictures/bmp_header.h"
 
 #include <algorithm>
 #include <bit>
 
-#include "forms/image/byte_reader.h"
-#include "forms/image/picture_limits.h"
+#include "pictures/byte_reader.h"
+#include "pictures/picture_limits.h"
 
 namespace forms::image {
 namespace {

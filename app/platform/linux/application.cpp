@@ -1,4 +1,4 @@
-#include "app/platform/application.h"
+#include "app/platform/linux/application.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <vector>
 
-#include "forms/image/byte_reader.h"
-#include "forms/image/gif_canvas.h"
-#include "forms/image/gif_lzw.h"
-#include "forms/image/picture.h"
-#include "forms/image/picture_limits.h"
+#include "pictures/byte_reader.h"
+#include "pictures/gif_canvas.h"
+#include "pictures/gif_lzw.h"
+#include "pictures/picture.h"
+#include "pictures/picture_limits.h"
 
 namespace forms::image {
 namespace {

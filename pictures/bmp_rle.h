@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "forms/image/bmp_header.h"
+#include "pictures/bmp_header.h"
 
 namespace forms::image {
 

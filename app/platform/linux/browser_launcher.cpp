@@ -1,4 +1,4 @@
-#include "app/platform/browser_launcher.h"
+#include "app/platform/linux/browser_launcher.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -1,8 +1,8 @@
-#include "forms/image/gif_canvas.h"
+#include "pictures/gif_canvas.h"
 
 #include <algorithm>
 
-#include "forms/image/picture_limits.h"
+#include "pictures/picture_limits.h"
 
 namespace forms::image {
 

@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "forms/image/picture.h"
+#include "pictures/picture.h"
 
 namespace forms::image {
 

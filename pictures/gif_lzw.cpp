@@ -1,4 +1,4 @@
-#include "forms/image/gif_lzw.h"
+#include "pictures/gif_lzw.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // the pixels are read row by row or through the run-length decoder.
 #include <cstring>
 
-#include "forms/image/bmp_header.h"
-#include "forms/image/bmp_rle.h"
-#include "forms/image/picture.h"
+#include "pictures/bmp_header.h"
+#include "pictures/bmp_rle.h"
+#include "pictures/picture.h"
 
 namespace forms::image {
 namespace {

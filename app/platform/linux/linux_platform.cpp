@@ -1,0 +1,30 @@
+// The Linux realisation of the platform: the one the program runs on.
+#include "app/platform/platform.h"
+
+#include <ctime>
+
+#include "app/platform/linux/application.h"
+#include "app/platform/linux/browser_launcher.h"
+#include "app/platform/linux/error_box.h"
+
+namespace {
+
+class LinuxPlatform final : public Platform {
+public:
+    void open_in_browser(const std::string& utf8_address) override { launch_browser(utf8_address); }
+    int screen_width() override { return primary_screen_width(); }
+    int screen_height() override { return primary_screen_height(); }
+    DateTime now() override {
+        std::time_t seconds = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&seconds, &local);
+        return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+    }
+    void show_error_box(const Text& caption, const Text& message) override { show_critical_box(caption, message); }
+};
+
+LinuxPlatform linux_platform;
+
+}  // namespace
+
+Platform& native_platform() { return linux_platform; }
