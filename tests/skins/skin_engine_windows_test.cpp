@@ -209,7 +209,15 @@ TEST(WindowsSkinEngine, EachSkinAttachedColoursEveryKindOfControlInPlaceOfTheOne
     } skins[] = {{"skin 1", skin_copy(1)}, {"a plain skin", plain_skin()}, {"skin 9", skin_copy(9)}, {"skin 58", skin_copy(58)}};
     for (const auto& skin : skins) {
         ASSERT_EQ(engine.attach(skin.bytes), 1) << skin.name;
-        expect_look(window, read(skin.bytes), skin.name);
+        const she::Skin s = read(skin.bytes);
+        expect_look(window, s, skin.name);
+        // Pressed as a click presses it: the stock button's own painting of
+        // the change is held back, and the engine's shows.
+        SendMessageW(window.button, BM_SETSTATE, TRUE, 0);
+        UpdateWindow(window.button);
+        EXPECT_TRUE(face(s, GradientTarget::ButtonPressed, Role::ButtonPressedFace)
+                        .holds(pixel(window.button, {s.frame_width + 3, 13}, false))) << skin.name << ", pressed";
+        SendMessageW(window.button, BM_SETSTATE, FALSE, 0);
     }
 }
 
