@@ -1,0 +1,36 @@
+#include "app/platform/display_check.h"
+
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+// Qt picks xcb unless QT_QPA_PLATFORM names another platform, or the session
+// is Wayland's, whose own display Qt may use.
+bool qt_uses_x() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform != nullptr && *platform != '\0') return std::string_view(platform).starts_with("xcb");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return wayland == nullptr || *wayland == '\0';
+}
+
+}  // namespace
+
+void require_display() {
+    if (!qt_uses_x()) return;
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool open = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (open) return;
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0')
+        std::fputs("yanzhou-search: cannot open a display: DISPLAY is not set\n", stderr);
+    else
+        std::fprintf(stderr, "yanzhou-search: cannot open display \"%s\"\n", display);
+    std::fflush(stderr);
+    _exit(1);
+}
