@@ -7,7 +7,7 @@
 
 void ensure_application() {
     if (QCoreApplication::instance() != nullptr) return;
-    require_display();
+    const DisplayProbe display;  // ends the process when there is none
     // Qt keeps references to argc and argv for the application's lifetime.
     static int argc = 1;
     static char name[] = "yanzhou-search";

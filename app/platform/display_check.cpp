@@ -20,12 +20,10 @@ bool qt_uses_x() {
 
 }  // namespace
 
-void require_display() {
+DisplayProbe::DisplayProbe() {
     if (!qt_uses_x()) return;
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool open = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    if (open) return;
+    connection_ = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection_) == 0) return;
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr || *display == '\0')
         std::fputs("yanzhou-search: cannot open a display: DISPLAY is not set\n", stderr);
@@ -33,4 +31,8 @@ void require_display() {
         std::fprintf(stderr, "yanzhou-search: cannot open display \"%s\"\n", display);
     std::fflush(stderr);
     _exit(1);
+}
+
+DisplayProbe::~DisplayProbe() {
+    if (connection_ != nullptr) xcb_disconnect(connection_);
 }

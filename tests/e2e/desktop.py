@@ -149,9 +149,9 @@ class ProgramCopy:
         with open(os.path.join(self.bin, "program.log"), "rb") as f:
             return f.read().decode("utf-8", "replace")
 
-    def start(self, desktop, user=None):
+    def start(self, desktop, user=None, path=None):
         env = {
-            "PATH": self.bin + ":/usr/local/bin:/usr/bin:/bin",
+            "PATH": path or self.bin + ":/usr/local/bin:/usr/bin:/bin",
             "DISPLAY": desktop.name,
             "YZ_OPENED_LOG": self.opened_log,
             "HOME": self.dir,
