@@ -111,12 +111,14 @@ class ProgramTest(unittest.TestCase):
             self.desktop.key("ctrl+a")
             self.desktop.type(typed)
             self.desktop.key("Return")
+            # Write mode is the default: the name is remembered.
+            remembered = f"搜索记录={typed}\r\n".encode("gbk")
             deadline = time.time() + 5
-            while len(self.copy.opened()) < count and time.time() < deadline:
+            while (len(self.copy.opened()) < count or remembered not in self.copy.settings_bytes()) \
+                    and time.time() < deadline:
                 time.sleep(0.05)
             self.assertEqual(self.copy.opened()[count - 1:], [address])
-            # Write mode is the default: the name is remembered.
-            self.assertIn(f"搜索记录={typed}\r\n".encode("gbk"), self.copy.settings_bytes())
+            self.assertIn(remembered, self.copy.settings_bytes())
 
     def background(self, main):
         """The skin's colour of the window beside the clock line."""
