@@ -1,11 +1,9 @@
 // CallExternalLibrary's table of loaded libraries and resolved entries.
-#include <dlfcn.h>
-
 #include <string>
 #include <vector>
 
 #include "app/host.h"
-#include "app/library_image.h"
+#include "app/platform/platform.h"
 #include "app/program_end.h"
 #include "app/run_directory.h"
 #include "forms/model.h"
@@ -27,16 +25,10 @@ struct ResolvedEntry {
 std::vector<LoadedLibrary> libraries;
 std::vector<ResolvedEntry> entries;
 
-// A file named by path is checked first: the loader itself would crash on a
-// truncated library instead of failing.
-void* open_library(const std::string& os_path_or_name) {
-    if (os_path_or_name.find('/') != std::string::npos && !is_whole_library(os_path_or_name)) return nullptr;
-    return dlopen(os_path_or_name.c_str(), RTLD_NOW | RTLD_LOCAL);
-}
-
 // A name with a path is loaded from exactly there; a plain name comes from
 // the run directory first, then from the normal library search.
 void* load(const Text& name) {
+    auto open_library = [](const std::string& os_path_or_name) { return platform().load_library(os_path_or_name); };
     if (name.size() >= 2 && name[1] == ':' &&
         ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z')))
         return open_library(os_path(name.substr(2)));  // "C:\dir\x.dll": Linux has no drives
@@ -67,7 +59,7 @@ void* ResolveExternalEntry(const ExternalEntry& declaration) {
         if (resolved.library == library && resolved.entry == entry) return resolved.address;
 
     void* handle = library.empty() ? nullptr : library_handle(library);
-    void* address = handle != nullptr && !entry.empty() ? dlsym(handle, entry.c_str()) : nullptr;
+    void* address = handle != nullptr && !entry.empty() ? platform().find_entry(handle, entry) : nullptr;
     if (address == nullptr) report_missing(library, entry);
     entries.push_back({library, entry, address});
     return address;
@@ -75,6 +67,6 @@ void* ResolveExternalEntry(const ExternalEntry& declaration) {
 
 void release_external_libraries() {
     entries.clear();
-    for (const LoadedLibrary& library : libraries) dlclose(library.handle);
+    for (const LoadedLibrary& library : libraries) platform().release_library(library.handle);
     libraries.clear();
 }

@@ -1,8 +1,8 @@
 #include "app/host.h"
-#include "app/platform/linux/application.h"
+#include "app/platform/platform.h"
 #include "app/run_directory.h"
 
 void InitHost() {
     fix_run_directory();
-    ensure_application();
+    platform().start_window_system();
 }

@@ -1,11 +1,9 @@
 #include "app/program_end.h"
 
-#include <unistd.h>
-
 #include <atomic>
-#include <cstdio>
 
 #include "app/host.h"
+#include "app/platform/platform.h"
 
 namespace {
 std::atomic<bool> ending{false};
@@ -18,8 +16,7 @@ bool ProgramEnding() { return ending; }
 void EndProgram(std::int32_t exit_code) {
     begin_program_end();
     release_external_libraries();
-    std::fflush(nullptr);
     // At once, as Windows' ExitProcess from inside a handler: no destructors
-    // of windows or statics run behind the handler's back. -1 is status 255.
-    _exit(exit_code);
+    // of windows or statics run behind the handler's back.
+    platform().end_process(exit_code);
 }

@@ -1,71 +1,42 @@
 #include "app/run_directory.h"
 
-#include <unistd.h>
-
-#include <climits>
-
 #include "app/host.h"
+#include "app/platform/platform.h"
 
 namespace {
 
 struct RunDirectoryState {
-    std::string utf8;  // as on disk
-    Text text;         // as the program sees it
-    bool known = false;
+    std::string given;  // as the platform named it
+    std::string utf8;   // as on disk
+    Text text;          // as the program sees it
 };
 
-RunDirectoryState& state() {
+// Formed again only when the platform names another directory (a test's).
+const RunDirectoryState& state() {
     static RunDirectoryState s;
-    return s;
-}
-
-std::string program_directory() {
-    char buffer[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return ".";
-    std::string path(buffer, static_cast<size_t>(n));
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    // The root directory keeps its slash; anything else loses it.
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-void set_directory(const std::string& utf8) {
-    RunDirectoryState& s = state();
-    s.utf8 = utf8;
-    s.text = from_utf8(utf8);
+    static bool known = false;
+    std::string given = platform().program_directory();
+    if (known && given == s.given) return s;
+    s.given = given;
+    s.utf8 = given;
+    s.text = from_utf8(given);
     // Callers append "\name"; a directory ending in a separator would double it.
     while (s.text.size() > 1 && (s.text.back() == '/' || s.text.back() == '\\')) s.text.pop_back();
     while (s.utf8.size() > 1 && s.utf8.back() == '/') s.utf8.pop_back();
-    s.known = true;
-}
-
-const RunDirectoryState& known_state() {
-    if (!state().known) set_directory(program_directory());
-    return state();
+    known = true;
+    return s;
 }
 
 }  // namespace
 
-void fix_run_directory() {
-    set_directory(program_directory());
-    if (chdir(state().utf8.c_str()) != 0) {
-        // Nothing depends on the current directory for correctness: every
-        // path the program forms starts with the run directory.
-    }
-}
+// Nothing depends on the current directory for correctness: every path the
+// program forms starts with the run directory, so a failure changes nothing.
+void fix_run_directory() { platform().change_directory(state().utf8); }
 
-void SetRunDirectoryForTesting(const std::string& utf8_directory) {
-    if (utf8_directory.empty())
-        set_directory(program_directory());
-    else
-        set_directory(utf8_directory);
-}
-
-Text RunDirectory() { return known_state().text; }
+Text RunDirectory() { return state().text; }
 
 std::string os_path(const Text& path) {
-    const RunDirectoryState& s = known_state();
+    const RunDirectoryState& s = state();
     // Convert first: a GBK trail byte may be 0x5C, which is not a separator.
     std::string utf8;
     Text rest = path.substr(0, path.find('\0'));

@@ -1,7 +1,7 @@
 // ReadSetting and WriteSetting: the profile rules on a real file, written so
 // that neither a crash nor a second writer can cost the file or a write.
-#include "app/file_replace.h"
 #include "app/host.h"
+#include "app/platform/platform.h"
 #include "app/profile/profile.h"
 #include "app/run_directory.h"
 
@@ -51,7 +51,7 @@ Text ReadSetting(const Text& file, const Text& section, const Text& key) {
     std::string_view key_name = skip_control_and_blank(up_to_zero(key));
     if (path.empty() || section_name.empty() || key_name.empty()) return {};
     std::string bytes;
-    const ReadResult result = read_file(os_path(Text(path)), bytes);
+    const ReadResult result = platform().read_file(os_path(Text(path)), bytes);
     if (result != ReadResult::whole && result != ReadResult::cut) return {};
     return whole_characters(profile::read_value(whole_lines(bytes, result), section_name, key_name));
 }
@@ -61,14 +61,14 @@ bool WriteSetting(const Text& file, const Text& section, const Text& key, const 
     if (path_text.empty()) return false;
     // Only a regular file is ever replaced: a link to a device or a FIFO is
     // left alone, and so is a dangling one.
-    const std::optional<std::string> path = write_target(os_path(Text(path_text)));
+    const std::optional<std::string> path = platform().write_target(os_path(Text(path_text)));
     if (!path) return false;
     // Read, change and replace under one lock, so that a second process
     // writing another key at the same moment works on our result.
-    DirectoryLock lock(*path);
-    if (is_read_only(*path)) return false;
+    const std::unique_ptr<Held> lock = platform().lock_directory_of(*path);
+    if (platform().is_read_only(*path)) return false;
     std::string old;
-    const ReadResult result = read_file(*path, old);
+    const ReadResult result = platform().read_file(*path, old);
     // A file over the cap is never written back cut, nor one made to pass it:
     // a value beyond the cap could not be read back.
     if (result != ReadResult::whole && result != ReadResult::missing) return false;
@@ -76,5 +76,5 @@ bool WriteSetting(const Text& file, const Text& section, const Text& key, const 
         profile::write_value(old, up_to_zero(section), up_to_zero(key), up_to_zero(value));
     if (!updated || updated->size() > max_file_size) return false;
     if (result == ReadResult::whole && old == *updated) return true;
-    return replace_file(*path, *updated);
+    return platform().replace_file(*path, *updated);
 }

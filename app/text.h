@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/platform/code_page.h"  // the conversions that come with the text
+
 using Text = std::string;
 using ByteSet = std::span<const std::uint8_t>;
 
@@ -20,13 +22,3 @@ struct ScreenArea {
     std::int32_t left = 0, top = 0, width = 0, height = 0;
     friend bool operator==(const ScreenArea&, const ScreenArea&) = default;
 };
-
-// Conversions at the platform edge (glibc iconv). A character that GBK cannot
-// hold becomes "?"; bytes that are not valid GBK become U+FFFD.
-std::string to_utf8(std::string_view gbk);
-Text from_utf8(std::string_view utf8);
-// The same for the UTF-16 text of a Unicode settings file: a character GBK
-// cannot hold, or a lone surrogate, becomes "?"; bytes that are not valid GBK
-// become U+FFFD.
-std::u16string utf16_from_gbk(std::string_view gbk);
-Text gbk_from_utf16(std::u16string_view utf16);

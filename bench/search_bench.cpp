@@ -19,12 +19,11 @@
 #include <vector>
 
 #include "app/host.h"
-#include "app/platform/platform.h"
-#include "app/run_directory.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/qt/widget_access.h"
 #include "forms/welcome_window/welcome_window.h"
+#include "tests/support/platform_stand_in.h"
 
 namespace {
 
@@ -34,25 +33,15 @@ constexpr double goal_ms = 2.0;
 
 // Passes every call on to the real platform and notes when the browser
 // launcher has handed back control.
-class TimedPlatform final : public Platform {
+class TimedPlatform final : public PlatformStandIn {
 public:
-    explicit TimedPlatform(Platform& real) : real_(real) {}
-    void open_in_browser(const std::string& utf8_address) override {
-        real_.open_in_browser(utf8_address);
+    void open_in_browser(const Text& address) override {
+        next_.open_in_browser(address);
         returned = Clock::now();
         ++opened;
     }
-    int screen_width() override { return real_.screen_width(); }
-    int screen_height() override { return real_.screen_height(); }
-    DateTime now() override { return real_.now(); }
-    void show_error_box(const Text& caption, const Text& message) override {
-        real_.show_error_box(caption, message);
-    }
     Clock::time_point returned{};
     int opened = 0;
-
-private:
-    Platform& real_;
 };
 
 double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
@@ -155,9 +144,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     InitHost();
-    SetRunDirectoryForTesting(folder);
-    TimedPlatform timed(platform());
-    install_platform(&timed);
+    TimedPlatform timed;
+    timed.run_directory = folder;
     static const forms::WindowDesc* windows[] = {&welcome_window::description, &main_window::description};
     forms::DescribeWindows(windows);
     if (!LoadWindow(main_window::id, std::nullopt, false)) return 2;

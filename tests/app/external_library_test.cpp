@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/host.h"
-#include "app/library_image.h"
+#include "app/platform/linux/library_image.h"
 #include "app/program_end.h"
 #include "app/run_directory.h"
 #include "temp_folder.h"
@@ -50,14 +50,8 @@ const std::string elsewhere = YZ_PROBE_ELSEWHERE;  // absolute path of the 2xxx 
 
 class ExternalLibrary : public testing::Test {
 protected:
-    void SetUp() override {
-        SetRunDirectoryForTesting("");
-        release_external_libraries();
-    }
-    void TearDown() override {
-        release_external_libraries();
-        SetRunDirectoryForTesting("");
-    }
+    void SetUp() override { release_external_libraries(); }
+    void TearDown() override { release_external_libraries(); }
 };
 
 TEST_F(ExternalLibrary, RunDirectoryCopyWinsOverTheLibrarySearch) {
@@ -69,7 +63,8 @@ TEST_F(ExternalLibrary, WithoutACopyInTheRunDirectoryTheLibrarySearchFindsIt) {
     TempFolder empty;
     EXPECT_ON_LIBRARY_PATH(
         {
-            SetRunDirectoryForTesting(empty.utf8());
+            PlatformStandIn outside;
+            outside.run_directory = empty.utf8();
             std::fprintf(stderr, "result %d\n", CallExternalLibrary(probe, 3, 4));
         },
         "result 2034");
@@ -89,7 +84,8 @@ TEST_F(ExternalLibrary, ResolvedEntryServesLaterCallsUntilReleased) {
     EXPECT_ON_LIBRARY_PATH(
         {
             void* first = ResolveExternalEntry(probe);
-            SetRunDirectoryForTesting(empty.utf8());
+            PlatformStandIn outside;
+            outside.run_directory = empty.utf8();
             std::fprintf(stderr, "same %d\n", ResolveExternalEntry(probe) == first);
             std::fprintf(stderr, "cached %d\n", CallExternalLibrary(probe, 0, 1));  // still the first library
             release_external_libraries();
@@ -126,7 +122,7 @@ TEST_F(ExternalLibrary, MissingLibraryOrEntryEndsInTheFatalReport) {
             {
                 RecordingPlatform outside;
                 TempFolder empty;  // no SkinH_EL.dll of another test's build
-                if (std::string(c.library) != "yzprobe.dll") SetRunDirectoryForTesting(empty.utf8());
+                if (std::string(c.library) != "yzprobe.dll") outside.run_directory = empty.utf8();
                 ResolveExternalEntry(ExternalEntry{c.library, c.entry});
             },
             testing::ExitedWithCode(255), RecordingPlatform::error_box_line("错误", text))

@@ -9,9 +9,9 @@
 
 #include "app/host.h"
 #include "app/platform/platform.h"
-#include "app/run_directory.h"
 #include "app/settings.h"
 #include "forms/model.h"
+#include "tests/support/platform_stand_in.h"
 
 namespace {
 
@@ -44,9 +44,11 @@ TEST(HostStart, WithoutAWindowSystemTheFatalReportGoesToStandardError) {
 }
 
 TEST(SettingsFilePath, IsTheRunDirectoryAndTheVersionedName) {
-    SetRunDirectoryForTesting("/srv/\xE7\x9B\xAE\xE5\xBD\x95");
-    EXPECT_EQ(settings_file_path(), "/srv/目录\\搜索器设置信息1.4.ini");
-    SetRunDirectoryForTesting("");
+    {
+        PlatformStandIn outside;
+        outside.run_directory = "/srv/\xE7\x9B\xAE\xE5\xBD\x95";
+        EXPECT_EQ(settings_file_path(), "/srv/目录\\搜索器设置信息1.4.ini");
+    }
     EXPECT_EQ(settings_file_path(), RunDirectory() + "\\搜索器设置信息1.4.ini");
 }
 

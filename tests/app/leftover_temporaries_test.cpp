@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/file_replace.h"
+#include "app/platform/linux/file_replace.h"
 #include "app/host.h"
 #include "temp_folder.h"
 
@@ -83,9 +83,9 @@ TEST(LeftoverTemporaries, ThroughALinkTheTargetsFolderIsCleaned) {
     std::filesystem::create_symlink(folder.os("真的/" + ini), folder.os(ini));
     const Text leftover = "真的/." + ini + "." + std::to_string(ended_process()) + ".1.tmp";
     folder.put(leftover, "left");
-    EXPECT_EQ(remove_leftover_temporaries(folder.os(ini)), 1);
+    EXPECT_EQ(linux_files::remove_leftover_temporaries(folder.os(ini)), 1);
     EXPECT_FALSE(folder.exists(leftover));
-    EXPECT_EQ(remove_leftover_temporaries(folder.os(ini)), 0) << "nothing left to remove";
+    EXPECT_EQ(linux_files::remove_leftover_temporaries(folder.os(ini)), 0) << "nothing left to remove";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "app/host.h"
 #include "app/run_directory.h"
+#include "tests/support/platform_stand_in.h"
 
 namespace {
 
@@ -18,21 +19,15 @@ std::string executable_directory() {
     return path.substr(0, path.rfind('/'));
 }
 
-struct RestoreRunDirectory {
-    ~RestoreRunDirectory() { SetRunDirectoryForTesting(""); }
-};
-
 TEST(RunDirectory, IsTheDirectoryOfTheProgramFileWithoutTrailingSeparator) {
-    RestoreRunDirectory restore;
-    SetRunDirectoryForTesting("");
     EXPECT_EQ(RunDirectory(), from_utf8(executable_directory()));
     EXPECT_NE(RunDirectory().back(), '/');
     EXPECT_NE(RunDirectory().back(), '\\');
 }
 
 TEST(RunDirectory, TestHookReplacesItAndAppendedNamesReachThatDirectory) {
-    RestoreRunDirectory restore;
-    SetRunDirectoryForTesting("/tmp/\xE7\x9B\xAE\xE5\xBD\x95/");  // "目录", trailing slash dropped
+    PlatformStandIn outside;
+    outside.run_directory = "/tmp/\xE7\x9B\xAE\xE5\xBD\x95/";  // "目录", trailing slash dropped
     EXPECT_EQ(RunDirectory(), "/tmp/目录");
     EXPECT_EQ(os_path(RunDirectory() + "\\搜索器设置信息1.4.ini"),
               "/tmp/\xE7\x9B\xAE\xE5\xBD\x95/\xE6\x90\x9C\xE7\xB4\xA2\xE5\x99\xA8\xE8\xAE\xBE\xE7\xBD\xAE"
@@ -48,9 +43,9 @@ TEST(OsPath, ConvertsBeforeTurningBackslashesIntoSlashes) {
 }
 
 TEST(OsPath, RunDirectoryWhoseNameGbkCannotHoldStillReachesTheRealDirectory) {
-    RestoreRunDirectory restore;
+    PlatformStandIn outside;
     const std::string korean = "/tmp/\xEA\xB0\x80";  // a Hangul syllable: not in GBK
-    SetRunDirectoryForTesting(korean);
+    outside.run_directory = korean;
     EXPECT_EQ(RunDirectory(), "/tmp/?");
     EXPECT_EQ(os_path(RunDirectory() + "\\SkinH_EL.dll"), korean + "/SkinH_EL.dll");
     // A different directory that merely starts with the same bytes is left alone.

@@ -20,8 +20,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/file_replace.h"
 #include "app/host.h"
+#include "app/platform/platform.h"
 #include "app/settings.h"
 #include "tests/app/temp_folder.h"
 

@@ -44,7 +44,7 @@ protected:
         outside = new RecordingPlatform;
         InitHost();
         folder = new TempFolder;
-        SetRunDirectoryForTesting(folder->utf8());
+        outside->run_directory = folder->utf8();
         static const forms::WindowDesc* windows[] = {&welcome_window::description, &main_window::description};
         forms::DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(id, std::nullopt, false));

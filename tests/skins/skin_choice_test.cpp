@@ -19,6 +19,7 @@
 
 #include "app/host.h"
 #include "app/settings.h"
+#include "app/run_directory.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/qt/widget_access.h"

@@ -10,7 +10,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/run_directory.h"
+#include "tests/support/platform_stand_in.h"
 
 // A fresh directory made the program's run directory for the test's length.
 class TempRunDirectory {
@@ -18,10 +18,9 @@ public:
     TempRunDirectory() {
         std::string pattern = std::filesystem::temp_directory_path() / "yz-skins-XXXXXX";
         path = mkdtemp(pattern.data());
-        SetRunDirectoryForTesting(path);
+        outside_.run_directory = path;
     }
     ~TempRunDirectory() {
-        SetRunDirectoryForTesting("");
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
     }
@@ -31,6 +30,9 @@ public:
     std::string file(const std::string& name) const { return path + "/" + name; }
 
     std::string path;
+
+private:
+    PlatformStandIn outside_;
 };
 
 inline std::string file_bytes(const std::string& path) {

@@ -1,8 +1,8 @@
 #pragma once
-// RecordingPlatform: the outside world for tests, header-only.
+// RecordingPlatform: the outside world for tests, header-only. A
+// PlatformStandIn (platform_stand_in.h) that records and fixes the desktop:
 //
 //   RecordingPlatform outside;          // installed at once, removed at scope end
-//                                       // (one at a time: removal restores Linux)
 //   run_search();                       // code under test calls OpenAddress ...
 //   EXPECT_EQ(outside.opened.back(), "http://...");   // GBK, as the program sent it
 //
@@ -17,14 +17,16 @@
 //   test can only see it there, e.g.
 //     EXPECT_EXIT(f(), testing::ExitedWithCode(255), error_box_line("错误", text));
 //   where error_box_line() below gives the matching pattern.
+// - Everything else (files, libraries, the process) is the real platform's,
+//   and `run_directory` may be set as for any stand-in.
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/platform/platform.h"
+#include "tests/support/platform_stand_in.h"
 
-class RecordingPlatform : public Platform {
+class RecordingPlatform : public PlatformStandIn {
 public:
     struct ErrorBox {
         Text caption;
@@ -37,11 +39,6 @@ public:
     std::optional<ScreenArea> work;
     DateTime clock{2013, 3, 30, 16, 32, 10};
     std::vector<ErrorBox> error_boxes;
-
-    RecordingPlatform() { install_platform(this); }
-    ~RecordingPlatform() override { install_platform(nullptr); }
-    RecordingPlatform(const RecordingPlatform&) = delete;
-    RecordingPlatform& operator=(const RecordingPlatform&) = delete;
 
     void open_in_browser(const Text& address) override { opened.push_back(address); }
     int screen_width() override { return width; }

@@ -1,16 +1,35 @@
-// The Linux realisation of the platform: the one the program runs on.
-#include "app/platform/platform.h"
+// The platform on Linux: Qt for the window system, POSIX for the rest.
+#include <dlfcn.h>
+#include <unistd.h>
 
+#include <climits>
+#include <cstdio>
 #include <ctime>
 
 #include "app/platform/linux/application.h"
 #include "app/platform/linux/browser_launcher.h"
 #include "app/platform/linux/error_box.h"
+#include "app/platform/linux/file_replace.h"
+#include "app/platform/linux/files.h"
+#include "app/platform/linux/library_image.h"
+#include "app/platform/platform.h"
 
 namespace {
 
+std::string directory_of_program_file() {
+    char buffer[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return ".";
+    std::string path(buffer, static_cast<size_t>(n));
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    // The root directory keeps its slash; anything else loses it.
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
 class LinuxPlatform final : public Platform {
 public:
+    void start_window_system() override { ensure_application(); }
     void open_in_browser(const Text& address) override { launch_browser(address); }
     int screen_width() override { return primary_screen_width(); }
     int screen_height() override { return primary_screen_height(); }
@@ -22,6 +41,57 @@ public:
         return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
     }
     void show_error_box(const Text& caption, const Text& message) override { show_critical_box(caption, message); }
+
+    // Asked once: the program file's directory stays what it was at the start.
+    std::string program_directory() override {
+        static const std::string directory = directory_of_program_file();
+        return directory;
+    }
+    void change_directory(const std::string& path) override {
+        if (chdir(path.c_str()) != 0) {
+            // The caller needs nothing from a failure.
+        }
+    }
+    [[noreturn]] void end_process(int exit_code) override {
+        std::fflush(nullptr);
+        _exit(exit_code);
+    }
+
+    bool path_exists(const std::string& path) override { return linux_files::path_exists(path); }
+    bool any_entry(const std::string& directory, const std::function<bool(std::string_view)>& matches) override {
+        return linux_files::any_entry(directory, matches);
+    }
+    bool is_read_only(const std::string& path) override { return linux_files::is_read_only(path); }
+    bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
+        return linux_files::write_file(path, parts);
+    }
+    bool write_new_file(const std::string& path, ByteSet bytes) override {
+        return linux_files::write_new_file(path, bytes);
+    }
+    bool set_attributes(const std::string& path, std::int32_t attributes) override {
+        return linux_files::set_attributes(path, attributes);
+    }
+    ReadResult read_file(const std::string& path, std::string& bytes) override {
+        return linux_files::read_file(path, bytes);
+    }
+    std::optional<std::string> write_target(const std::string& path) override {
+        return linux_files::write_target(path);
+    }
+    bool replace_file(const std::string& path, std::string_view bytes) override {
+        return linux_files::replace_file(path, bytes);
+    }
+    std::unique_ptr<Held> lock_directory_of(const std::string& path) override {
+        return std::make_unique<linux_files::DirectoryLock>(path);
+    }
+
+    // A file named by path is checked first: the loader itself would crash on
+    // a truncated library instead of failing.
+    void* load_library(const std::string& path_or_name) override {
+        if (path_or_name.find('/') != std::string::npos && !is_whole_library(path_or_name)) return nullptr;
+        return dlopen(path_or_name.c_str(), RTLD_NOW | RTLD_LOCAL);
+    }
+    void* find_entry(void* library, const std::string& name) override { return dlsym(library, name.c_str()); }
+    void release_library(void* library) override { dlclose(library); }
 };
 
 LinuxPlatform linux_platform;

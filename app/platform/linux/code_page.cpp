@@ -6,7 +6,7 @@
 #include <cstring>
 #include <iconv.h>
 
-#include "app/text.h"
+#include "app/platform/code_page.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ std::string to_utf8(std::string_view gbk) {
     return converter.run(gbk, replace_one_byte_with("\xEF\xBF\xBD"));
 }
 
-Text from_utf8(std::string_view utf8) {
+std::string from_utf8(std::string_view utf8) {
     thread_local Converter converter("CP936", "UTF-8");
     return converter.run(utf8, [](std::string_view rest, std::string& out) -> size_t {
         out += '?';
@@ -117,7 +117,7 @@ std::u16string utf16_from_gbk(std::string_view gbk) {
     return units;
 }
 
-Text gbk_from_utf16(std::u16string_view utf16) {
+std::string gbk_from_utf16(std::u16string_view utf16) {
     thread_local Converter converter("CP936", utf16_code);
     std::string_view bytes(reinterpret_cast<const char*>(utf16.data()), utf16.size() * 2);
     return converter.run(bytes, [](std::string_view rest, std::string& out) -> size_t {

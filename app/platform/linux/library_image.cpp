@@ -1,4 +1,4 @@
-#include "app/library_image.h"
+#include "app/platform/linux/library_image.h"
 
 #include <elf.h>
 #include <fcntl.h>

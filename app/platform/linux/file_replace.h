@@ -1,23 +1,15 @@
 #pragma once
-// Reading a file up to a size cap, and replacing one so that a crash or a
-// full disk leaves either the old file or the new one, never half of either.
+// Reading a file up to a size cap (max_file_size), and replacing one so that
+// a crash or a full disk leaves either the old file or the new one, never half
+// of either.
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// The largest file read, and the largest a write may leave. The settings
-// file the program writes holds two items and stays far below it even with a
-// name of tens of kilobytes; the cap keeps a huge or endless file (a link to
-// /dev/zero) from costing a long freeze and all memory on every access.
-inline constexpr std::size_t max_file_size = std::size_t{1} << 20;
+#include "app/platform/platform.h"
 
-enum class ReadResult {
-    whole,       // every byte of the file
-    cut,         // the first max_file_size bytes of a longer file
-    missing,     // no such file
-    unreadable,  // no access, or not a regular file (FIFO, device, directory)
-};
+namespace linux_files {
 
 // Reads a regular file into `bytes`, following a symbolic link. Opening never
 // waits for a writer (a FIFO) and anything but a regular file is refused
@@ -63,10 +55,10 @@ bool is_read_only(const std::string& os_path);
 // Holds an exclusive lock that serialises read-modify-write cycles on files
 // of one directory across processes, without leaving a lock file behind: the
 // lock is taken on the directory itself.
-class DirectoryLock {
+class DirectoryLock final : public Held {
 public:
     explicit DirectoryLock(const std::string& os_path_of_file);
-    ~DirectoryLock();
+    ~DirectoryLock() override;
     DirectoryLock(const DirectoryLock&) = delete;
     DirectoryLock& operator=(const DirectoryLock&) = delete;
 
@@ -76,3 +68,5 @@ private:
 
 // The directory part of a path ("." when it has none).
 std::string directory_of(const std::string& os_path);
+
+}  // namespace linux_files

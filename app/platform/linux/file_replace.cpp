@@ -1,4 +1,4 @@
-#include "app/file_replace.h"
+#include "app/platform/linux/file_replace.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -17,19 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "app/platform/linux/files.h"
+
+namespace linux_files {
+
 namespace {
 
-bool write_all(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
+ByteSet bytes_of(std::string_view text) { return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}; }
 
 // user.* attributes carry, among others, the hidden flag of a Windows-style
 // file; a rewrite must not drop them.
@@ -209,7 +203,7 @@ bool write_in_place(int fd, std::string_view bytes) {
     lock_briefly(fd, LOCK_EX);
     const off_t size = static_cast<off_t>(bytes.size());
     if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP) return false;
-    if (lseek(fd, 0, SEEK_SET) != 0 || !write_all(fd, bytes)) return false;
+    if (lseek(fd, 0, SEEK_SET) != 0 || !write_all(fd, bytes_of(bytes))) return false;
     return ftruncate(fd, size) == 0 && fsync(fd) == 0;
 }
 
@@ -240,7 +234,7 @@ bool replace_file(const std::string& os_path, std::string_view bytes) {
         return close(file) == 0 && written;
     }
 
-    bool ok = write_all(fd, bytes);
+    bool ok = write_all(fd, bytes_of(bytes));
     if (old >= 0) {
         ok = ok && fchmod(fd, st.st_mode & 07777) == 0;
         if (ok && fchown(fd, st.st_uid, st.st_gid) != 0) {
@@ -276,3 +270,5 @@ DirectoryLock::DirectoryLock(const std::string& os_path_of_file) {
 DirectoryLock::~DirectoryLock() {
     if (fd_ >= 0) close(fd_);
 }
+
+}  // namespace linux_files
