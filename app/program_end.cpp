@@ -1,6 +1,7 @@
 #include "app/program_end.h"
 
 #include <atomic>
+#include <cstdlib>
 
 #include "app/host.h"
 #include "app/platform/platform.h"
@@ -19,4 +20,5 @@ void EndProgram(std::int32_t exit_code) {
     // At once, as Windows' ExitProcess from inside a handler: no destructors
     // of windows or statics run behind the handler's back.
     platform().end_process(exit_code);
+    std::abort();  // not reached: the compiler cannot see that a virtual call never returns
 }

@@ -1,29 +1,29 @@
 #include "app/run_directory.h"
 
+#include <optional>
+
 #include "app/host.h"
 #include "app/platform/platform.h"
 
 namespace {
 
 struct RunDirectoryState {
-    std::string given;  // as the platform named it
-    std::string utf8;   // as on disk
-    Text text;          // as the program sees it
+    std::optional<std::string> given;  // as the platform named it
+    std::string utf8;                  // as on disk
+    Text text;                         // as the program sees it
 };
 
 // Formed again only when the platform names another directory (a test's).
 const RunDirectoryState& state() {
     static RunDirectoryState s;
-    static bool known = false;
     std::string given = platform().program_directory();
-    if (known && given == s.given) return s;
+    if (given == s.given) return s;
     s.given = given;
     s.utf8 = given;
     s.text = from_utf8(given);
     // Callers append "\name"; a directory ending in a separator would double it.
     while (s.text.size() > 1 && (s.text.back() == '/' || s.text.back() == '\\')) s.text.pop_back();
     while (s.utf8.size() > 1 && s.utf8.back() == '/') s.utf8.pop_back();
-    known = true;
     return s;
 }
 

@@ -34,7 +34,7 @@ public:
     DateTime now() override { return next_.now(); }
     void show_error_box(const Text& caption, const Text& message) override { next_.show_error_box(caption, message); }
     void change_directory(const std::string& path) override { next_.change_directory(path); }
-    [[noreturn]] void end_process(int exit_code) override { next_.end_process(exit_code); }
+    void end_process(int exit_code) override { next_.end_process(exit_code); }
     bool path_exists(const std::string& path) override { return next_.path_exists(path); }
     bool any_entry(const std::string& directory, const std::function<bool(std::string_view)>& matches) override {
         return next_.any_entry(directory, matches);
