@@ -1,10 +1,12 @@
 #include "app/window_flow.h"
 
 #include "app/host.h"
+#include "app/platform/platform.h"
 #include "app/settings.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/welcome_window/welcome_window.h"
+#include "search/search.h"
 #include "skins/skins.h"
 
 namespace prop = forms::prop;
@@ -68,5 +70,6 @@ int start_program() {
     forms::DescribeWindows(windows);
     RunStartupWindow(welcome_window::id);
     RunMessageLoop();
+    platform().finish_opening();
     return 0;
 }

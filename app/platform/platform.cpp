@@ -3,14 +3,15 @@
 #include <ctime>
 
 #include "app/platform/application.h"
-#include "app/platform/browser_launcher.h"
 #include "app/platform/error_box.h"
+#include "app/platform/launch_worker.h"
 
 namespace {
 
 class LinuxPlatform final : public Platform {
 public:
-    void open_in_browser(const std::string& utf8_address) override { launch_browser(utf8_address); }
+    void open_in_browser(const std::string& utf8_address) override { hand_to_launcher(utf8_address); }
+    void finish_opening() override { wait_for_launches(std::chrono::seconds(5)); }
     int screen_width() override { return primary_screen_width(); }
     int screen_height() override { return primary_screen_height(); }
     DateTime now() override {
