@@ -19,13 +19,11 @@
 #include "forms/qt/picture_box.h"
 #include "forms/qt/tab_control.h"
 #include "forms/qt/trans_label.h"
+#include "forms/timers.h"
 
 namespace forms::qt {
 
 namespace {
-
-// Timers of the desktop this program comes from never fire more often.
-constexpr int shortest_timer_ms = 10;
 
 const char* kind_name(Kind kind) {
     switch (kind) {
@@ -102,10 +100,7 @@ void QtWindowView::create() {
 
     for (std::size_t i = 1; i < state_.controls.size(); ++i) {
         const ControlState& c = state_.controls[i];
-        if (c.kind == Kind::Timer) {
-            make_timer(c);
-            continue;
-        }
+        if (c.kind == Kind::Timer) continue;
         QWidget* parent = c.parent == 0 ? nullptr : widget_of(c.parent);
         if (parent == nullptr) parent = window_;
         QWidget* w = make_control(c, parent);
@@ -218,23 +213,6 @@ QWidget* QtWindowView::make_control(const ControlState& c, QWidget* parent) {
     return new QWidget(parent);
 }
 
-void QtWindowView::make_timer(const ControlState& c) {
-    auto* timer = new QTimer(context_);
-    timer->setTimerType(Qt::PreciseTimer);
-    const WindowId window = state_.id;
-    const ControlId id = c.id;
-    QObject::connect(timer, &QTimer::timeout, context_, [window, id] { timer_ticked(window, id); });
-    timers_[c.id] = timer;
-    show_timer(c);
-}
-
-void QtWindowView::show_timer(const ControlState& c) {
-    QTimer* timer = timers_[c.id];
-    if (timer == nullptr) return;
-    timer->stop();
-    if (c.interval > 0) timer->start(std::max(c.interval, shortest_timer_ms));
-}
-
 void QtWindowView::show_bar(const ControlState& c, QWidget* widget) {
     auto* bar = static_cast<QProgressBar*>(widget);
     const int low = std::min(c.minimum, c.maximum), high = std::max(c.minimum, c.maximum);
@@ -265,10 +243,6 @@ void QtWindowView::refresh(ControlId control, int property) {
     if (c == nullptr || window_ == nullptr) return;
     if (c->kind == Kind::Window) {
         refresh_window(*c, property);
-        return;
-    }
-    if (c->kind == Kind::Timer) {
-        if (property == prop::TimerInterval) show_timer(*c);
         return;
     }
     QWidget* w = widget_of(control);
@@ -362,9 +336,6 @@ void QtWindowView::show_and_activate() {
 
 void QtWindowView::dismantle() {
     if (context_ == nullptr) return;
-    for (auto& [id, timer] : timers_)
-        if (timer) timer->stop();
-    timers_.clear();
     // Later: a tick or a click may be the very signal that is closing us.
     context_->deleteLater();
     context_ = nullptr;
@@ -393,6 +364,13 @@ std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
 QWidget* WidgetOf(forms::WindowId window, forms::ControlId control) {
     forms::LoadedWindow* w = forms::find_loaded(window);
     if (w == nullptr) return nullptr;
+    forms::catch_up(*w);  // a widget shows the state as it is by now
     auto* view = dynamic_cast<forms::qt::QtWindowView*>(w->view.get());
+    return view != nullptr ? view->widget_of(control) : nullptr;
+}
+
+QWidget* BuiltWidgetOf(forms::WindowId window, forms::ControlId control) {
+    forms::LoadedWindow* w = forms::find_loaded(window);
+    auto* view = w != nullptr ? dynamic_cast<forms::qt::QtWindowView*>(w->view.get()) : nullptr;
     return view != nullptr ? view->widget_of(control) : nullptr;
 }

@@ -2,7 +2,6 @@
 // The Qt view of one loaded window: makes the widgets from the model's state
 // and shows every later change of it.
 #include <QPointer>
-#include <QTimer>
 #include <map>
 #include <memory>
 
@@ -27,19 +26,16 @@ public:
 
 private:
     QWidget* make_control(const ControlState& c, QWidget* parent);
-    void make_timer(const ControlState& c);
     void refresh_window(const ControlState& c, int property);
     void refresh_own(const ControlState& c, QWidget* widget, int property);
     void show_trans(const ControlState& c, QWidget* widget);
     void show_bar(const ControlState& c, QWidget* widget);
-    void show_timer(const ControlState& c);
     QString unique_id(ControlId control) const;
 
     LoadedWindow& state_;
     QPointer<FormWindow> window_;
     std::map<ControlId, QPointer<QWidget>> widgets_;
-    std::map<ControlId, QPointer<QTimer>> timers_;
-    QObject* context_;  // owns the timers and every connection
+    QObject* context_;  // owns every connection
 };
 
 }  // namespace forms::qt

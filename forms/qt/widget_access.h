@@ -25,3 +25,6 @@
 #include "forms/ids.h"
 
 QWidget* WidgetOf(forms::WindowId window, forms::ControlId control);
+
+// The widget as it is, without first running the ticks a hidden window owes.
+QWidget* BuiltWidgetOf(forms::WindowId window, forms::ControlId control);
