@@ -42,6 +42,7 @@ void enter_main_window() {
 }
 
 void on_main_created() {
+    refresh_search_caption();
     if (FileExists(settings_file_path())) {
         apply_skin(ToInteger(ReadSetting(settings_file_path(), settings_section, skin_key)));
     } else {

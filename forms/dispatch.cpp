@@ -91,8 +91,11 @@ void text_edited(WindowId window, ControlId edit, const Text& content) {
 }
 
 void selection_changed(WindowId window, ControlId combo, int index) {
-    if (LoadedWindow* w = find_loaded(window))
-        if (ControlState* c = w->find(combo)) c->selection = index;
+    LoadedWindow* w = find_loaded(window);
+    ControlState* c = w != nullptr ? w->find(combo) : nullptr;
+    if (c == nullptr || c->selection == index) return;
+    c->selection = index;
+    raise(window, combo, event::SelectionChanged);
 }
 
 void selection_committed(WindowId window, ControlId combo, int index) {

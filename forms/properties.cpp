@@ -171,6 +171,7 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
     const bool is_window = c->desc == nullptr;
     const Geometry before = c->geometry;
     const int interval_before = c->interval;
+    const int selection_before = c->selection;
     const Text text_before = c->text;
     switch (number) {
         case prop::Left: c->geometry.left = clamp_position(as_integer(value)); break;
@@ -202,6 +203,7 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
                 return;
     }
     if (w->view) w->view->refresh(control, number);
+    if (c->kind == Kind::ComboBox && c->selection != selection_before) raise(window, control, event::SelectionChanged);
     if (is_window && number == prop::Visible) schedule_timers();
     if (is_window) {
         const Geometry& g = c->geometry;
