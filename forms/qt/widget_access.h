@@ -26,5 +26,8 @@
 
 QWidget* WidgetOf(forms::WindowId window, forms::ControlId control);
 
-// The widget as it is, without first running the ticks a hidden window owes.
+// Widgets are made when first shown (a window's when it is shown, a tab
+// page's when the page is). WidgetOf makes the one it is asked for, with its
+// window and page, if need be, and first runs the ticks a hidden window owes;
+// BuiltWidgetOf does neither: nullptr until the widget exists.
 QWidget* BuiltWidgetOf(forms::WindowId window, forms::ControlId control);
