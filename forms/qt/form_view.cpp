@@ -434,6 +434,10 @@ std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
     // Windows come and go at the model's word, never Qt's: a hidden start-up
     // window must not end the program.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // What has no font of its own (tool tips, the error box) is drawn in the
+    // default GUI font, as on Windows; nothing then loads Qt's own default
+    // face, which a new line edit would otherwise do.
+    if (const QFont gui = qt::font_of({}); QApplication::font() != gui) QApplication::setFont(gui);
     return std::make_unique<qt::QtWindowView>(window);
 }
 
