@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib attr
+  valgrind
 )
 missing=()
 for p in "${packages[@]}"; do
