@@ -16,6 +16,7 @@ bool ProgramEnding() { return ending; }
 
 void EndProgram(std::int32_t exit_code) {
     begin_program_end();
+    platform().finish_opening();
     release_external_libraries();
     // At once, as Windows' ExitProcess from inside a handler: no destructors
     // of windows or statics run behind the handler's back.

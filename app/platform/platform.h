@@ -49,6 +49,9 @@ public:
     // Hands the program's address (GBK) to the desktop's default handler;
     // returns at once.
     virtual void open_in_browser(const Text& address) = 0;
+    // Waits, briefly, until every address handed over has gone out: called as
+    // the program ends, so that its last search is not lost.
+    virtual void finish_opening() = 0;
     virtual int screen_width() = 0;
     virtual int screen_height() = 0;
     // The primary screen's area left to windows; the whole screen unless known.

@@ -28,6 +28,7 @@ public:
 
     void start_window_system() override { next_.start_window_system(); }
     void open_in_browser(const Text& address) override { next_.open_in_browser(address); }
+    void finish_opening() override { next_.finish_opening(); }
     int screen_width() override { return next_.screen_width(); }
     int screen_height() override { return next_.screen_height(); }
     ScreenArea work_area() override { return next_.work_area(); }

@@ -7,10 +7,10 @@
 #include <ctime>
 
 #include "app/platform/linux/application.h"
-#include "app/platform/linux/browser_launcher.h"
 #include "app/platform/linux/error_box.h"
 #include "app/platform/linux/file_replace.h"
 #include "app/platform/linux/files.h"
+#include "app/platform/linux/launch_worker.h"
 #include "app/platform/linux/library_image.h"
 #include "app/platform/platform.h"
 
@@ -30,7 +30,8 @@ std::string directory_of_program_file() {
 class LinuxPlatform final : public Platform {
 public:
     void start_window_system() override { ensure_application(); }
-    void open_in_browser(const Text& address) override { launch_browser(address); }
+    void open_in_browser(const Text& address) override { hand_to_launcher(address); }
+    void finish_opening() override { wait_for_launches(std::chrono::seconds(5)); }
     int screen_width() override { return primary_screen_width(); }
     int screen_height() override { return primary_screen_height(); }
     ScreenArea work_area() override { return primary_screen_work_area(); }
