@@ -1,0 +1,273 @@
+// The top-level window's messages: notifications of the controls, colours,
+// timers, closing, moves, the pointer and the focus.
+#include "forms/win32/form_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <map>
+
+#include "forms/dispatch.h"
+#include "forms/win32/fonts.h"
+#include "forms/win32/form_view.h"
+#include "forms/win32/vertical_titles.h"
+#include "forms/win32/wide_text.h"
+
+namespace forms::win32 {
+
+namespace {
+
+constexpr wchar_t form_class[] = L"YanzhouForm";
+constexpr UINT_PTR container_subclass = 1;
+
+Win32WindowView* view_in(HWND w) { return reinterpret_cast<Win32WindowView*>(GetWindowLongPtrW(w, GWLP_USERDATA)); }
+
+LRESULT CALLBACK form_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
+    if (message == WM_NCCREATE)
+        SetWindowLongPtrW(w, GWLP_USERDATA, LONG_PTR(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+    if (Win32WindowView* view = view_in(w)) return view->on_message(w, message, wp, lp);
+    // A retired window only waits to be destroyed; the model alone closes windows.
+    if (message == WM_CLOSE) return 0;
+    return DefWindowProcW(w, message, wp, lp);
+}
+
+LRESULT CALLBACK container_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+    auto* view = reinterpret_cast<Win32WindowView*>(data);
+    switch (message) {
+        case WM_NCDESTROY: RemoveWindowSubclass(w, container_proc, container_subclass); break;
+        case WM_COMMAND:
+            if (!view->retired() && lp != 0 && view->control_of(HWND(lp)) != nullptr)
+                return SendMessageW(view->window(), message, wp, lp);
+            break;
+        case WM_DRAWITEM:
+            if (!view->retired() && view->control_of(reinterpret_cast<DRAWITEMSTRUCT*>(lp)->hwndItem) != nullptr)
+                return SendMessageW(view->window(), message, wp, lp);
+            break;
+        case WM_NOTIFY:
+            if (!view->retired() && view->control_of(reinterpret_cast<NMHDR*>(lp)->hwndFrom) != nullptr)
+                return SendMessageW(view->window(), message, wp, lp);
+            break;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+            if (view->retired()) break;
+            if (auto answer = view->colors(message, HDC(wp), HWND(lp))) return *answer;
+            break;
+    }
+    return DefSubclassProc(w, message, wp, lp);
+}
+
+void register_class() {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+        WNDCLASSW c{};
+        c.lpfnWndProc = form_proc;
+        c.hInstance = GetModuleHandleW(nullptr);
+        c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        c.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+        // The face colour: a skin paints its own background there.
+        c.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+        c.lpszClassName = form_class;
+        return RegisterClassW(&c) != 0;
+    }();
+    (void)registered;
+}
+
+DWORD style_of(const WindowDesc& d) {
+    if (d.frame == Frame::None) return WS_POPUP | WS_CLIPSIBLINGS;
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
+    if (d.minimize_box) style |= WS_MINIMIZEBOX;
+    if (d.maximize_box) style |= WS_MAXIMIZEBOX;
+    return style;
+}
+
+DWORD ex_style_of(const WindowDesc& d) { return WS_EX_APPWINDOW | (d.always_on_top ? WS_EX_TOPMOST : 0); }
+
+HBRUSH brush_of(COLORREF color) {
+    static std::map<COLORREF, HBRUSH> made;
+    auto [it, fresh] = made.emplace(color, nullptr);
+    if (fresh) it->second = CreateSolidBrush(color);
+    return it->second;
+}
+
+std::wstring text_of(HWND w) {
+    std::wstring text(std::size_t(GetWindowTextLengthW(w)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(w, text.data(), int(text.size()))));
+    return text;
+}
+
+int combo_selection(HWND combo) { return int(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
+
+}  // namespace
+
+HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const Geometry& outer, Win32WindowView* view) {
+    register_class();
+    // Layouts give outer sizes: the frame Windows draws comes off the client area.
+    return CreateWindowExW(ex_style_of(desc), form_class, title.c_str(), style_of(desc), outer.left, outer.top,
+                           outer.width, outer.height, nullptr, nullptr, GetModuleHandleW(nullptr), view);
+}
+
+void retire_form_window(HWND window) { SetWindowLongPtrW(window, GWLP_USERDATA, 0); }
+
+void adopt_children(HWND container, Win32WindowView* view) {
+    SetWindowSubclass(container, container_proc, container_subclass, DWORD_PTR(view));
+}
+
+std::optional<LRESULT> Win32WindowView::colors(UINT message, HDC dc, HWND control) const {
+    const ControlState* c = control_of(control);
+    if (c == nullptr || c->desc == nullptr) return std::nullopt;
+    const ControlDesc& d = *c->desc;
+    if (d.text_color == system_color && d.back_color == system_color) return std::nullopt;
+    if (d.text_color != system_color) SetTextColor(dc, colorref(d.text_color, 0));
+    if (d.back_color != system_color) {
+        SetBkColor(dc, colorref(d.back_color, 0));
+        return LRESULT(brush_of(colorref(d.back_color, 0)));
+    }
+    // A colour for the text alone: the background stays the system's (or a skin's).
+    const int face = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ? COLOR_WINDOW : COLOR_BTNFACE;
+    SetBkColor(dc, GetSysColor(face));
+    return LRESULT(GetSysColorBrush(face));
+}
+
+LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) {
+    const WindowId window = state_.id;
+    switch (message) {
+        case WM_COMMAND:
+            if (lp != 0) notified(HWND(lp), HIWORD(wp));
+            return 0;
+        case WM_NOTIFY: tab_notified(*reinterpret_cast<NMHDR*>(lp)); return 0;
+        case WM_DRAWITEM:
+            if (const auto& item = *reinterpret_cast<DRAWITEMSTRUCT*>(lp); item.CtlType == ODT_TAB) {
+                draw_vertical_title(item);
+                return TRUE;
+            }
+            break;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX:
+            if (auto answer = colors(message, HDC(wp), HWND(lp))) return *answer;
+            break;
+        case WM_TIMER:
+            if (running_timers_.contains(ControlId(wp))) timer_ticked(window, ControlId(wp));
+            return 0;
+        case choice_committed: {
+            const ControlId combo = ControlId(wp);
+            commits_posted_.erase(combo);
+            if (HWND h = handle_of(combo)) selection_committed(window, combo, combo_selection(h));
+            return 0;
+        }
+        case WM_CLOSE:
+            // A window a modal load disabled takes no close request.
+            if (IsWindowEnabled(w)) close_requested(window);
+            return 0;
+        case WM_QUERYENDSESSION: {
+            const auto answer = raise(window, state_.desc->self, event::MayClose);
+            return !answer.has_value() || *answer;
+        }
+        case WM_ENDSESSION:
+            if (wp) destroy_window(window);
+            return 0;
+        case WM_MOVE:
+        case WM_SIZE:
+            if (!placing_ && !IsIconic(w)) placed_by_reader();
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lp) == HTCLIENT) {
+                const ControlState* c = control_of(HWND(wp));
+                if (c != nullptr && c->cursor == Cursor::Hand) {
+                    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                    return TRUE;
+                }
+            }
+            break;
+        case WM_ACTIVATE:
+            activated(LOWORD(wp) != WA_INACTIVE);
+            return 0;
+    }
+    return DefWindowProcW(w, message, wp, lp);
+}
+
+void Win32WindowView::notified(HWND from, UINT code) {
+    const ControlState* c = control_of(from);
+    if (c == nullptr) return;
+    const WindowId window = state_.id;
+    const ControlId id = c->id;
+    switch (c->kind) {
+        case Kind::Button:
+            if (code == BN_CLICKED) button_clicked(window, id);
+            return;
+        case Kind::EditBox:
+            if (code == EN_CHANGE && !setting_text_) edit_changed(from, *c);
+            return;
+        case Kind::ComboBox:
+            if (code == CBN_SELCHANGE || code == CBN_CLOSEUP) selection_changed(window, id, combo_selection(from));
+            // A change on the closed list (its arrow keys) is a choice made;
+            // on the dropped list only the one that closes it is. The event
+            // comes by the queue, once the list has its new selection.
+            if (code == CBN_SELENDOK || (code == CBN_SELCHANGE && !SendMessageW(from, CB_GETDROPPEDSTATE, 0, 0)))
+                if (commits_posted_.insert(id).second) PostMessageW(window_, choice_committed, WPARAM(id), 0);
+            return;
+        default: return;
+    }
+}
+
+void Win32WindowView::edit_changed(HWND edit, const ControlState& c) {
+    const std::wstring now = text_of(edit);
+    Text bytes = gbk(now);
+    const int limit = c.desc->max_length;
+    if (limit > 0 && int(bytes.size()) > limit) {
+        // Over the limit in GBK bytes: the box keeps its text before the change.
+        const std::wstring before = wide(c.text);
+        DWORD end = 0;
+        SendMessageW(edit, EM_GETSEL, 0, LPARAM(&end));
+        const int caret = std::max(0, int(end) - (int(now.size()) - int(before.size())));
+        set_text(edit, c.text);
+        SendMessageW(edit, EM_SETSEL, WPARAM(caret), LPARAM(caret));
+        return;
+    }
+    text_edited(state_.id, c.id, bytes);
+}
+
+void Win32WindowView::tab_notified(const NMHDR& header) {
+    const ControlState* c = control_of(header.hwndFrom);
+    if (c == nullptr || c->kind != Kind::Tab) return;
+    const WindowId window = state_.id;
+    const ControlId id = c->id;
+    if (header.code == TCN_SELCHANGE) {
+        page_chosen(window, id, int(SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
+    } else if (header.code == NM_CLICK) {
+        // A click on the strip, not on the page below it.
+        const DWORD at = GetMessagePos();
+        TCHITTESTINFO hit{{GET_X_LPARAM(at), GET_Y_LPARAM(at)}, 0};
+        ScreenToClient(header.hwndFrom, &hit.pt);
+        if (SendMessageW(header.hwndFrom, TCM_HITTEST, 0, LPARAM(&hit)) >= 0) tab_strip_clicked(window, id);
+    }
+}
+
+void Win32WindowView::placed_by_reader() {
+    RECT r;
+    GetWindowRect(window_, &r);
+    window_placed(state_.id, {r.left, r.top, r.right - r.left, r.bottom - r.top});
+}
+
+// The focus leaves with the window and comes back with it; a window shown
+// for the first time gives it to its first control in tab order.
+void Win32WindowView::activated(bool active) {
+    if (!active) {
+        HWND focus = GetFocus();
+        focus_kept_ = focus != nullptr && IsChild(window_, focus) ? focus : nullptr;
+        return;
+    }
+    if (focus_kept_ != nullptr && IsWindow(focus_kept_) && IsWindowVisible(focus_kept_) && IsWindowEnabled(focus_kept_)) {
+        SetFocus(focus_kept_);
+        return;
+    }
+    for (HWND h : tab_order())
+        if (IsWindowVisible(h) && IsWindowEnabled(h)) return focus_control(h, false);
+    SetFocus(window_);
+}
+
+}  // namespace forms::win32
