@@ -214,21 +214,38 @@ void Win32WindowView::notified(HWND from, UINT code) {
     }
 }
 
+// Text that does not fit the limit in GBK bytes is cut as the box cuts text
+// past its length in characters: of what was typed or pasted (it ends at the
+// caret), the longest beginning that fits stays.
 void Win32WindowView::edit_changed(HWND edit, const ControlState& c) {
-    const std::wstring now = text_of(edit);
-    Text bytes = gbk(now);
+    std::wstring now = text_of(edit);
     const int limit = c.desc->max_length;
-    if (limit > 0 && int(bytes.size()) > limit) {
-        // Over the limit in GBK bytes: the box keeps its text before the change.
+    int excess = limit > 0 ? int(gbk(now).size()) - limit : 0;
+    if (excess > 0) {
+        DWORD caret = 0;
+        SendMessageW(edit, EM_GETSEL, 0, LPARAM(&caret));
+        std::size_t end = std::min<std::size_t>(caret, now.size()), start = end;
+        while (excess > 0 && start > 0) {
+            const std::size_t length = start >= 2 && IS_SURROGATE_PAIR(now[start - 2], now[start - 1]) ? 2 : 1;
+            start -= length;
+            excess -= int(gbk(std::wstring_view(now).substr(start, length)).size());
+        }
+        // Nothing of the change fits (or the box held too much already): it keeps its text.
         const std::wstring before = wide(c.text);
-        DWORD end = 0;
-        SendMessageW(edit, EM_GETSEL, 0, LPARAM(&end));
-        const int caret = std::max(0, int(end) - (int(now.size()) - int(before.size())));
-        set_text(edit, c.text);
-        SendMessageW(edit, EM_SETSEL, WPARAM(caret), LPARAM(caret));
-        return;
+        std::wstring cut = now;
+        cut.erase(start, end - start);
+        if (excess > 0 || cut == before) {
+            start = std::min(start, before.size());
+            cut = before;
+        }
+        setting_text_ = true;
+        SetWindowTextW(edit, cut.c_str());
+        setting_text_ = false;
+        SendMessageW(edit, EM_SETSEL, WPARAM(start), LPARAM(start));
+        if (cut == before) return;
+        now = cut;
     }
-    text_edited(state_.id, c.id, bytes);
+    text_edited(state_.id, c.id, gbk(now));
 }
 
 void Win32WindowView::tab_notified(const NMHDR& header) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -17,6 +18,7 @@
 #include "forms/view.h"
 #include "forms/win32/picture_box.h"
 #include "forms/win32/trans_label.h"
+#include "forms/win32/wide_text.h"
 #include "forms/win32/window_access.h"
 #include "test_windows.h"
 
@@ -63,6 +65,29 @@ RECT placed(HWND w) {
 }
 
 LRESULT send(HWND w, UINT message, WPARAM wp = 0, LPARAM lp = 0) { return SendMessageW(w, message, wp, lp); }
+
+// The tip the window's tooltip control shows over `tool`.
+std::wstring tip_of(HWND tool) {
+    struct Search {
+        HWND owner, found;
+    } search{GetAncestor(tool, GA_ROOT), nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t kind[32] = {};
+        GetClassNameW(w, kind, 32);
+        if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0) s->found = w;
+        return TRUE;
+    }, LPARAM(&search));
+    if (search.found == nullptr) return L"(no tooltip control)";
+    wchar_t text[80] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.hwnd = search.owner;
+    info.uId = UINT_PTR(tool);
+    info.lpszText = text;
+    SendMessageW(search.found, TTM_GETTEXTW, 80, LPARAM(&info));
+    return text;
+}
 
 void press_keys(std::initializer_list<WORD> virtual_keys) {
     for (WORD key : virtual_keys) {
@@ -291,6 +316,8 @@ TEST_F(Win32View, WritesShowOnTheControls) {
         {按钮1, prop::Height, 22, [] { return placed(handle(按钮1)).bottom == 10 + 22; }},
         {组合框1, prop::Top, 44, [] { return placed(handle(组合框1)).top == 44 && placed(handle(组合框1)).bottom == 64; }},
         {窗口, prop::Left, 490, [top] { RECT r; GetWindowRect(top, &r); return r.left == 490; }},
+        {按钮2, prop::ToolTip, Text("记录书名"), [] { return tip_of(handle(按钮2)) == L"记录书名"; }},
+        {按钮2, prop::ToolTip, Text(""), [] { return tip_of(handle(按钮2)).empty(); }},
         {窗口, prop::Disabled, true, [top] { return !IsWindowEnabled(top); }},
     };
     for (const Row& row : rows) {
@@ -359,6 +386,33 @@ TEST_F(Win32View, TypedTextIsStoredAsGbkWithinTheByteLimit) {
     pump(30);
     EXPECT_EQ(text_of(handle(编辑框2)), L"皮");
     EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), "皮");
+
+    // A paste keeps the longest beginning of the pasted text that fits.
+    const struct {
+        const char* before;
+        int cursor, selected;
+        const wchar_t* pasted;
+        const char* after;
+    } cases[] = {
+        {"", 0, 0, L"369", "36"}, {"", 0, 0, L"皮肤", "皮"}, {"", 0, 0, L"3皮", "3"}, {"1", 1, 0, L"23", "12"},
+        {"1", 0, 0, L"23", "21"}, {"12", 0, 2, L"345", "34"}, {"12", 2, 0, L"3", "12"},
+    };
+    HWND box = handle(编辑框2);
+    for (const auto& c : cases) {
+        write(编辑框2, prop::EditContent, Text(c.before));
+        send(box, EM_SETSEL, WPARAM(c.cursor), LPARAM(c.cursor + c.selected));
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        const std::size_t bytes = (wcslen(c.pasted) + 1) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        std::memcpy(GlobalLock(memory), c.pasted, bytes);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+        send(box, WM_PASTE);
+        EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), c.after) << c.before << " + " << c.cursor;
+        EXPECT_EQ(win32::gbk(text_of(box)), c.after) << c.before << " + " << c.cursor;
+    }
 }
 
 TEST_F(Win32View, AChoiceOnTheListIsSeenByItsHandler) {
