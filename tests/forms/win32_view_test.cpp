@@ -340,7 +340,7 @@ TEST_F(Win32View, WritesShowOnTheControls) {
 
 TEST_F(Win32View, KeysReachKeyDownAndTheWindowKeysAreTheModels) {
     load();
-    SetFocus(handle(编辑框1));
+    EXPECT_EQ(GetFocus(), handle(编辑框1)) << "a window shown gives the focus to its first control";
     record().calls.clear();
     press_keys({VK_RETURN, VK_NUMPAD7, 'A'});
     EXPECT_EQ(calls(), (std::vector<std::string>{key_down(编辑框1, 13), key_down(编辑框1, '7'), key_down(编辑框1, 'A')}));
@@ -484,6 +484,30 @@ TEST_F(Win32View, AModalLoadRunsANestedLoopWithTheCallerDisabled) {
     EXPECT_FALSE(IsLoaded(modal));
     EXPECT_TRUE(IsWindowEnabled(handle(窗口)));
     EXPECT_EQ(calls().back(), "modal returned");
+
+    // Esc, typed while the dialog's own loop runs, closes it.
+    record().close_in_tick = false;
+    static bool forced;
+    forced = false;
+    const UINT_PTR press = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = input[1].ki.wVk = VK_ESCAPE;
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+    });
+    const UINT_PTR guard = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        forced = IsLoaded(modal);
+        destroy_window(modal);
+    });
+    ASSERT_TRUE(LoadWindow(modal, std::nullopt, true));
+    KillTimer(nullptr, press);
+    KillTimer(nullptr, guard);
+    EXPECT_FALSE(forced);
+    EXPECT_FALSE(IsLoaded(modal));
+    EXPECT_EQ(calls().back(), "Destroying 902");
 }
 
 TEST_F(Win32View, ANewTransparentCaptionLeavesNoTraceOverAPicture) {
