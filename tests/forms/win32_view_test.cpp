@@ -100,6 +100,19 @@ void press_keys(std::initializer_list<WORD> virtual_keys) {
     pump(60);
 }
 
+// A click of the mouse itself at a point of `w`'s client area: the system
+// finds the window under the pointer.
+void click(HWND w, POINT at) {
+    ClientToScreen(w, &at);
+    SetCursorPos(at.x, at.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+    pump(60);
+}
+
 void post_press(HWND w, POINT at, WPARAM flags = 0) {
     PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON | flags, MAKELPARAM(at.x, at.y));
     PostMessageW(w, WM_LBUTTONUP, flags, MAKELPARAM(at.x, at.y));
@@ -439,6 +452,12 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
     POINT corner{0, 0};
     MapWindowPoints(handle(图片框1), handle(窗口), &corner, 1);
     EXPECT_EQ(corner.x, 142) << "the client area lies inside the raised frame";
+    // Clicked: the label takes its own rectangle, and lets the picture have
+    // what lies beside it.
+    record().calls.clear();
+    click(handle(窗口), {140 + 5, 80 + 6});
+    click(handle(窗口), {140 + 5, 80 + 20});
+    EXPECT_EQ(calls(), (std::vector<std::string>{"LeftButtonDown 8 5 6 0", "LeftButtonDown 7 3 28 0"}));
 
     record().calls.clear();
     HWND tabs = handle(选择夹1);
