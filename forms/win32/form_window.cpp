@@ -11,6 +11,7 @@
 #include "forms/win32/fonts.h"
 #include "forms/win32/form_view.h"
 #include "forms/win32/vertical_titles.h"
+#include "forms/win32/window_class.h"
 #include "forms/win32/wide_text.h"
 
 namespace forms::win32 {
@@ -58,21 +59,14 @@ LRESULT CALLBACK container_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT
     return DefSubclassProc(w, message, wp, lp);
 }
 
-void register_class() {
-    static const bool registered = [] {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
-        WNDCLASSW c{};
-        c.lpfnWndProc = form_proc;
-        c.hInstance = GetModuleHandleW(nullptr);
-        c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        c.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-        // The face colour: a skin paints its own background there.
-        c.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
-        c.lpszClassName = form_class;
-        return RegisterClassW(&c) != 0;
+void register_classes() {
+    static const bool controls = [] {
+        INITCOMMONCONTROLSEX wanted{sizeof wanted, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&wanted) != FALSE;
     }();
-    (void)registered;
+    (void)controls;
+    // The face colour: a skin paints its own background there.
+    register_class_once(form_class, form_proc, HBRUSH(COLOR_BTNFACE + 1));
 }
 
 DWORD style_of(const WindowDesc& d) {
@@ -103,7 +97,7 @@ int combo_selection(HWND combo) { return int(SendMessageW(combo, CB_GETCURSEL, 0
 }  // namespace
 
 HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const Geometry& outer, Win32WindowView* view) {
-    register_class();
+    register_classes();
     // Layouts give outer sizes: the frame Windows draws comes off the client area.
     return CreateWindowExW(ex_style_of(desc), form_class, title.c_str(), style_of(desc), outer.left, outer.top,
                            outer.width, outer.height, nullptr, nullptr, GetModuleHandleW(nullptr), view);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/image/picture.h"
+#include "forms/win32/window_class.h"
 
 namespace forms::win32 {
 
@@ -196,24 +197,11 @@ LRESULT CALLBACK box_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(w, message, wp, lp);
 }
 
-void register_class() {
-    static const bool registered = [] {
-        WNDCLASSW c{};
-        c.lpfnWndProc = box_proc;
-        c.hInstance = GetModuleHandleW(nullptr);
-        c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        // The face colour, so that a skin paints its own background there.
-        c.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
-        c.lpszClassName = class_name;
-        return RegisterClassW(&c) != 0;
-    }();
-    (void)registered;
-}
-
 }  // namespace
 
 HWND make_picture_box(HWND parent, RECT rect, Picture picture) {
-    register_class();
+    // The face colour, so that a skin paints its own background there.
+    register_class_once(class_name, box_proc, HBRUSH(COLOR_BTNFACE + 1));
     return CreateWindowExW(0, class_name, L"", WS_CHILD | WS_CLIPSIBLINGS, rect.left, rect.top, rect.right - rect.left,
                            rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr),
                            const_cast<void*>(static_cast<const void*>(picture)));

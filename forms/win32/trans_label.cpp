@@ -4,6 +4,7 @@
 
 #include "forms/win32/fonts.h"
 #include "forms/win32/line_breaks.h"
+#include "forms/win32/window_class.h"
 
 namespace forms::win32 {
 
@@ -171,19 +172,6 @@ LRESULT CALLBACK label_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(w, message, wp, lp);
 }
 
-void register_class() {
-    static const bool registered = [] {
-        WNDCLASSW c{};
-        c.lpfnWndProc = label_proc;
-        c.hInstance = GetModuleHandleW(nullptr);
-        c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        c.hbrBackground = static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
-        c.lpszClassName = class_name;
-        return RegisterClassW(&c) != 0;
-    }();
-    (void)registered;
-}
-
 // The parent and every window over the area, then the label, paint again.
 void repaint_beneath(HWND label, RECT area) {
     if (!IsWindowVisible(label)) return;
@@ -195,7 +183,7 @@ void repaint_beneath(HWND label, RECT area) {
 }  // namespace
 
 HWND make_trans_label(HWND parent, RECT label) {
-    register_class();
+    register_class_once(class_name, label_proc, static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH)));
     HWND w = CreateWindowExW(WS_EX_TRANSPARENT, class_name, L"", WS_CHILD | WS_CLIPSIBLINGS, label.left, label.top,
                              width_of(label), height_of(label), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (Label* l = w != nullptr ? label_of(w) : nullptr) l->rect = l->ink = label;

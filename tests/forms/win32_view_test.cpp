@@ -401,24 +401,16 @@ TEST_F(Win32View, TypedTextIsStoredAsGbkWithinTheByteLimit) {
     EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), "皮");
 
     // A paste keeps the longest beginning of the pasted text that fits.
-    const struct {
-        const char* before;
-        int cursor, selected;
-        const wchar_t* pasted;
-        const char* after;
-    } cases[] = {
-        {"", 0, 0, L"369", "36"}, {"", 0, 0, L"皮肤", "皮"}, {"", 0, 0, L"3皮", "3"}, {"1", 1, 0, L"23", "12"},
-        {"1", 0, 0, L"23", "21"}, {"12", 0, 2, L"345", "34"}, {"12", 2, 0, L"3", "12"},
-    };
     HWND box = handle(编辑框2);
-    for (const auto& c : cases) {
+    for (const auto& c : paste_cases) {
         write(编辑框2, prop::EditContent, Text(c.before));
         send(box, EM_SETSEL, WPARAM(c.cursor), LPARAM(c.cursor + c.selected));
         ASSERT_TRUE(OpenClipboard(nullptr));
         EmptyClipboard();
-        const std::size_t bytes = (wcslen(c.pasted) + 1) * sizeof(wchar_t);
+        const std::wstring pasted = win32::wide(c.pasted);
+        const std::size_t bytes = (pasted.size() + 1) * sizeof(wchar_t);
         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-        std::memcpy(GlobalLock(memory), c.pasted, bytes);
+        std::memcpy(GlobalLock(memory), pasted.c_str(), bytes);
         GlobalUnlock(memory);
         SetClipboardData(CF_UNICODETEXT, memory);
         CloseClipboard();
