@@ -44,6 +44,13 @@ void pump(int ms, const std::function<bool()>& done = [] { return false; }) {
     KillTimer(nullptr, wake);
 }
 
+// Until the input and the messages it posts are all handled, however busy
+// the machine is.
+void settle() {
+    pump(2000, [] { return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0; });
+    pump(20);
+}
+
 std::wstring text_of(HWND w) {
     wchar_t buffer[256] = {};
     GetWindowTextW(w, buffer, 256);
@@ -97,7 +104,7 @@ void press_keys(std::initializer_list<WORD> virtual_keys) {
         input[1].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(2, input, sizeof(INPUT));
     }
-    pump(60);
+    settle();
 }
 
 // A click of the mouse itself at a point of `w`'s client area: the system
@@ -110,13 +117,13 @@ void click(HWND w, POINT at) {
     input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, input, sizeof(INPUT));
-    pump(60);
+    settle();
 }
 
 void post_press(HWND w, POINT at, WPARAM flags = 0) {
     PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON | flags, MAKELPARAM(at.x, at.y));
     PostMessageW(w, WM_LBUTTONUP, flags, MAKELPARAM(at.x, at.y));
-    pump(40);
+    settle();
 }
 
 // What the top-level window shows now, as 0xRRGGBB pixels of its client area.
@@ -388,15 +395,15 @@ TEST_F(Win32View, KeysReachKeyDownAndTheWindowKeysAreTheModels) {
 TEST_F(Win32View, TypedTextIsStoredAsGbkWithinTheByteLimit) {
     load();
     for (wchar_t c : std::wstring(L"ab凡人")) PostMessageW(handle(编辑框1), WM_CHAR, c, 1);
-    pump(30);
+    settle();
     EXPECT_EQ(ReadText(window, 编辑框1, prop::EditContent), "ab凡人");
     // 编辑框2 holds two GBK bytes: one Chinese character fills them.
     for (wchar_t c : std::wstring(L"123")) PostMessageW(handle(编辑框2), WM_CHAR, c, 1);
-    pump(30);
+    settle();
     EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), "12");
     write(编辑框2, prop::EditContent, Text(""));
     for (wchar_t c : std::wstring(L"皮肤")) PostMessageW(handle(编辑框2), WM_CHAR, c, 1);
-    pump(30);
+    settle();
     EXPECT_EQ(text_of(handle(编辑框2)), L"皮");
     EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), "皮");
 
