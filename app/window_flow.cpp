@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "app/host.h"
+#include "app/platform/platform.h"
 #include "app/settings.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/welcome_window/welcome_window.h"
+#include "search/search.h"
 #include "skins/skins.h"
 
 namespace prop = forms::prop;
@@ -54,6 +56,7 @@ void enter_main_window() {
 }
 
 void on_main_created() {
+    refresh_search_caption();
     if (FileExists(settings_file_path())) {
         apply_skin(ToInteger(ReadSetting(settings_file_path(), settings_section, skin_key)));
     } else {
@@ -87,5 +90,6 @@ int start_program() {
     forms::DescribeWindows(windows);
     RunStartupWindow(welcome_window::id);
     RunMessageLoop();
+    platform().finish_opening();
     return 0;
 }

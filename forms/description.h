@@ -55,7 +55,12 @@ using Handler = std::optional<bool> (*)(const EventArgs&);
 struct Binding {
     int event;
     Handler handler;
+    // The handler reads and writes nothing but the controls of its own window.
+    // Ticks bound so may wait while their window is hidden, and run when
+    // anything next looks at that window: nobody can tell the difference.
+    bool own_controls_only = false;
 };
+inline constexpr bool own_controls_only = true;
 
 // Adapters that bind the program's argument-less handlers.
 template <auto F>

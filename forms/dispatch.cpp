@@ -10,15 +10,8 @@ namespace {
 inline constexpr int key_tab = 9, key_enter = 13, key_escape = 27;
 
 Handler handler_of(const LoadedWindow& w, ControlId control, int event) {
-    std::span<const Binding> bindings;
-    if (control == w.desc->self) {
-        bindings = w.desc->bindings;
-    } else if (const ControlState* c = w.find(control); c != nullptr && c->desc != nullptr) {
-        bindings = c->desc->bindings;
-    }
-    for (const auto& b : bindings)
-        if (b.event == event) return b.handler;
-    return nullptr;
+    const Binding* b = binding_of(w, control, event);
+    return b != nullptr ? b->handler : nullptr;
 }
 
 std::optional<ControlId> default_button(const LoadedWindow& w) {
@@ -28,6 +21,18 @@ std::optional<ControlId> default_button(const LoadedWindow& w) {
 }
 
 }  // namespace
+
+const Binding* binding_of(const LoadedWindow& w, ControlId control, int event) {
+    std::span<const Binding> bindings;
+    if (control == w.desc->self) {
+        bindings = w.desc->bindings;
+    } else if (const ControlState* c = w.find(control); c != nullptr && c->desc != nullptr) {
+        bindings = c->desc->bindings;
+    }
+    for (const auto& b : bindings)
+        if (b.event == event) return &b;
+    return nullptr;
+}
 
 std::optional<bool> raise(WindowId window, ControlId control, int event, EventArgs args) {
     LoadedWindow* w = find_loaded(window);
@@ -86,8 +91,11 @@ void text_edited(WindowId window, ControlId edit, const Text& content) {
 }
 
 void selection_changed(WindowId window, ControlId combo, int index) {
-    if (LoadedWindow* w = find_loaded(window))
-        if (ControlState* c = w->find(combo)) c->selection = index;
+    LoadedWindow* w = find_loaded(window);
+    ControlState* c = w != nullptr ? w->find(combo) : nullptr;
+    if (c == nullptr || c->selection == index) return;
+    c->selection = index;
+    raise(window, combo, event::SelectionChanged);
 }
 
 void selection_committed(WindowId window, ControlId combo, int index) {

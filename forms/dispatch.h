@@ -13,6 +13,7 @@ namespace forms {
 // the result is then "nothing", as it is when no handler is bound.
 std::optional<bool> raise(WindowId window, ControlId control, int event, EventArgs args = {});
 bool has_binding(WindowId window, ControlId control, int event);
+const Binding* binding_of(const LoadedWindow& window, ControlId control, int event);
 
 // A key pressed while `focused` has the focus (the window's own id when no
 // control has it). Returns true when the key must not reach the control: a

@@ -4,6 +4,7 @@
 // as the program wrote them (a progress position above the maximum stays
 // what it was written as), so that reading a property gives back exactly
 // what was stored.
+#include <chrono>
 #include <map>
 #include <memory>
 #include <optional>
@@ -40,6 +41,7 @@ struct ControlState {
     int selection = -1;  // combo box item, tab control page
     int minimum = 0, maximum = 100, position = 0;
     int interval = 0;
+    std::optional<std::chrono::steady_clock::time_point> due;  // a running timer's next tick
     int border = 0, display_mode = 1;
     bool animate = true;
 };
@@ -51,6 +53,7 @@ struct LoadedWindow {
     bool creating = true;
     bool destroying = false;
     bool visibility_written = false;  // a handler chose the visibility while loading
+    bool catching_up = false;         // running the ticks its hidden timers owe
     std::optional<WindowId> parent;
     // Windows a modal load disabled, with the enabled state each had.
     std::vector<std::pair<WindowId, bool>> disabled_by_modal;

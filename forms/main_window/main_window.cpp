@@ -31,7 +31,10 @@ constexpr Binding window_events[] = {{event::Created, call<on_main_created>},
                                      {event::Destroying, call<end_program_on_main_destroyed>}};
 constexpr Binding book_name_keys[] = {{event::KeyDown, on_enter<run_search>}};
 constexpr Binding search_click[] = {{event::Click, call<run_search>}};
-constexpr Binding caption_tick[] = {{event::Tick, call<refresh_search_caption>}};
+// The lists tell of every change of their selection, so the search button's
+// caption and tips follow them at once; 时钟1, which polled them on every tick,
+// has nothing left to do and never wakes the program.
+constexpr Binding caption_follows[] = {{event::SelectionChanged, call<refresh_search_caption>}};
 constexpr Binding clock_tick[] = {{event::Tick, call<update_clock>}};
 constexpr Binding skin_number_keys[] = {{event::KeyDown, on_enter<apply_typed_skin>}};
 constexpr Binding skin_number_click[] = {{event::Click, call<apply_typed_skin>}};
@@ -68,12 +71,12 @@ ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
 
 const ControlDesc controls[] = {
     // search strip
-    combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160),
+    combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160).on(caption_follows),
     edit_box(编辑框1, "编辑框1", {117, 8, 192, 20}).colors(black, white).on(book_name_keys),
     button(按钮1, "按钮1", {117, 33, 192, 20}).caption("搜索").on(search_click),
-    combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white),
+    combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white).on(caption_follows),
     trans_label(透明标签5, "透明标签5", {32, 62, 219, 16}).caption("时间").colors(0x0088FF).single_line().aligned(Align::Centre, VAlign::Middle),
-    timer(时钟1, "时钟1", 1).on(caption_tick),
+    timer(时钟1, "时钟1", 1),
     timer(时钟2, "时钟2", 1000).on(clock_tick),
     tab(选择夹1, "选择夹1", {0, 80, 310, 416}).pages(main_pages),
 

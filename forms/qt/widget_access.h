@@ -25,3 +25,9 @@
 #include "forms/ids.h"
 
 QWidget* WidgetOf(forms::WindowId window, forms::ControlId control);
+
+// Widgets are made when first shown (a window's when it is shown, a tab
+// page's when the page is). WidgetOf makes the one it is asked for, with its
+// window and page, if need be, and first runs the ticks a hidden window owes;
+// BuiltWidgetOf does neither: nullptr until the widget exists.
+QWidget* BuiltWidgetOf(forms::WindowId window, forms::ControlId control);

@@ -13,7 +13,7 @@ namespace {
 using namespace forms;
 
 constexpr Binding window_events[] = {{event::Created, call<on_welcome_created>}};
-constexpr Binding progress_tick[] = {{event::Tick, call<advance_welcome_progress>}};
+constexpr Binding progress_tick[] = {{event::Tick, call<advance_welcome_progress>, own_controls_only}};
 constexpr Binding enter_click[] = {{event::Click, call<enter_main_window>}};
 constexpr Binding tutorial_press[] = {{event::LeftButtonDown, call<directory::open_video_tutorial>}};
 constexpr Binding software_group_press[] = {{event::LeftButtonDown, call<directory::join_software_group>}};

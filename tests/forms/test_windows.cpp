@@ -45,6 +45,10 @@ std::optional<bool> on_selection(const EventArgs& a) {
     record().selections_seen.push_back(ReadInteger(a.window, a.control, prop::ComboSelection));
     return std::nullopt;
 }
+std::optional<bool> on_selection_changed(const EventArgs& a) {
+    note("SelectionChanged", a);
+    return std::nullopt;
+}
 std::optional<bool> on_tick1(const EventArgs&) {
     ++record().ticks1;
     return std::nullopt;
@@ -85,7 +89,9 @@ constexpr Binding window_events[] = {{event::Created, on_created},   {event::May
                                      {event::Resized, on_resized}};
 constexpr Binding key_events[] = {{event::KeyDown, on_key}, {event::LeftButtonDown, on_press}};
 constexpr Binding click_events[] = {{event::Click, on_click}, {event::KeyDown, on_key}};
-constexpr Binding combo_events[] = {{event::SelectionMade, on_selection}, {event::KeyDown, on_key}};
+constexpr Binding combo_events[] = {{event::SelectionMade, on_selection},
+                                    {event::SelectionChanged, on_selection_changed},
+                                    {event::KeyDown, on_key}};
 constexpr Binding press_events[] = {{event::LeftButtonDown, on_press}};
 constexpr Binding tab_events[] = {{event::Click, on_click}, {event::LeftButtonDown, on_press}};
 constexpr Binding tick1[] = {{event::Tick, on_tick1}};
