@@ -31,6 +31,7 @@ target_sources(yanzhou PRIVATE
   forms/dispatch.cpp
   forms/lifecycle.cpp
   forms/properties.cpp
+  forms/timers.cpp
   forms/property_values.cpp
   forms/window_state.cpp
 )

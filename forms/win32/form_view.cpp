@@ -10,13 +10,12 @@
 #include "forms/win32/trans_label.h"
 #include "forms/win32/wide_text.h"
 #include "forms/win32/window_access.h"
+#include "forms/timers.h"
 
 namespace forms::win32 {
 
 namespace {
 
-// Windows never lets a timer fire more often than USER_TIMER_MINIMUM (10 ms).
-constexpr UINT shortest_timer_ms = USER_TIMER_MINIMUM;
 // A one-row tab strip is 20 pixels high: the layouts start page controls at 21.
 constexpr int tab_strip_height = 20;
 
@@ -105,10 +104,7 @@ void Win32WindowView::create() {
 
     for (std::size_t i = 1; i < state_.controls.size(); ++i) {
         const ControlState& c = state_.controls[i];
-        if (c.kind == Kind::Timer) {
-            show_timer(c);
-            continue;
-        }
+        if (c.kind == Kind::Timer) continue;  // the model runs timers (forms/timers.h)
         HWND parent = c.parent == 0 ? nullptr : handle_of(c.parent);
         HWND h = make_control(c, parent != nullptr ? parent : window_);
         if (h == nullptr) continue;
@@ -231,14 +227,6 @@ void Win32WindowView::place_window() {
     placing_ = false;
 }
 
-void Win32WindowView::show_timer(const ControlState& c) {
-    if (window_ == nullptr) return;
-    if (running_timers_.erase(c.id) != 0) KillTimer(window_, UINT_PTR(c.id));
-    if (c.interval <= 0) return;
-    SetTimer(window_, UINT_PTR(c.id), std::max(UINT(c.interval), shortest_timer_ms), nullptr);
-    running_timers_.insert(c.id);
-}
-
 void Win32WindowView::show_bar(const ControlState& c, HWND bar) {
     const int low = std::min(c.minimum, c.maximum), high = std::max(c.minimum, c.maximum);
     // An empty range shows an empty bar.
@@ -297,10 +285,6 @@ void Win32WindowView::refresh(ControlId control, int property) {
     const ControlState* c = state_.find(control);
     if (c == nullptr || window_ == nullptr) return;
     if (c->kind == Kind::Window) return refresh_window(*c, property);
-    if (c->kind == Kind::Timer) {
-        if (property == prop::TimerInterval) show_timer(*c);
-        return;
-    }
     HWND h = handle_of(control);
     if (h == nullptr) return;
     switch (property) {
@@ -408,8 +392,6 @@ void Win32WindowView::show_and_activate() {
 void Win32WindowView::dismantle() {
     if (window_ == nullptr) return;
     HWND w = window_;
-    for (ControlId id : running_timers_) KillTimer(w, UINT_PTR(id));
-    running_timers_.clear();
     views().erase(w);
     // From here on no message reaches this view: none may raise an event.
     window_ = nullptr;
@@ -435,6 +417,7 @@ std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
 HWND HandleOf(forms::WindowId window, forms::ControlId control) {
     forms::LoadedWindow* w = forms::find_loaded(window);
     if (w == nullptr) return nullptr;
+    forms::catch_up(*w);  // the controls show the state as it is by now
     auto* view = dynamic_cast<forms::win32::Win32WindowView*>(w->view.get());
     return view != nullptr ? view->handle_of(control) : nullptr;
 }

@@ -54,7 +54,6 @@ private:
     void refresh_own(const ControlState& c, HWND handle, int property);
     void show_trans(const ControlState& c, HWND handle);
     void show_bar(const ControlState& c, HWND bar);
-    void show_timer(const ControlState& c);
     void show_tip(const ControlState& c);
     void set_text(HWND handle, const Text& text);
     void set_enabled(HWND handle, bool enabled);
@@ -68,6 +67,8 @@ private:
     void edit_changed(HWND edit, const ControlState& c);
     void placed_by_reader();
     void activated(bool active);
+    // Whether this view still shows `window` after a report to the model.
+    bool still_shows(WindowId window) const;
     bool key_down(MSG& message);
     bool press(const MSG& message);
 
@@ -77,7 +78,6 @@ private:
     HICON icon_ = nullptr;
     std::map<ControlId, HWND> handles_;
     std::map<HWND, ControlId> owners_;
-    std::set<ControlId> running_timers_;
     std::set<ControlId> commits_posted_;
     HWND focus_kept_ = nullptr;  // the focus while the window was not active
     bool placing_ = false;       // our own moves of the window are no news

@@ -1,5 +1,5 @@
 // The top-level window's messages: notifications of the controls, colours,
-// timers, closing, moves, the pointer and the focus.
+// closing, moves, the pointer and the focus.
 #include "forms/win32/form_window.h"
 
 #include <commctrl.h>
@@ -144,9 +144,6 @@ LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) 
         case WM_CTLCOLORLISTBOX:
             if (auto answer = colors(message, HDC(wp), HWND(lp))) return *answer;
             break;
-        case WM_TIMER:
-            if (running_timers_.contains(ControlId(wp))) timer_ticked(window, ControlId(wp));
-            return 0;
         case choice_committed: {
             const ControlId combo = ControlId(wp);
             commits_posted_.erase(combo);
@@ -196,14 +193,16 @@ void Win32WindowView::notified(HWND from, UINT code) {
         case Kind::EditBox:
             if (code == EN_CHANGE && !setting_text_) edit_changed(from, *c);
             return;
-        case Kind::ComboBox:
-            if (code == CBN_SELCHANGE || code == CBN_CLOSEUP) selection_changed(window, id, combo_selection(from));
+        case Kind::ComboBox: {
             // A change on the closed list (its arrow keys) is a choice made;
             // on the dropped list only the one that closes it is. The event
             // comes by the queue, once the list has its new selection.
-            if (code == CBN_SELENDOK || (code == CBN_SELCHANGE && !SendMessageW(from, CB_GETDROPPEDSTATE, 0, 0)))
-                if (commits_posted_.insert(id).second) PostMessageW(window_, choice_committed, WPARAM(id), 0);
+            const bool committed =
+                code == CBN_SELENDOK || (code == CBN_SELCHANGE && !SendMessageW(from, CB_GETDROPPEDSTATE, 0, 0));
+            if (committed && commits_posted_.insert(id).second) PostMessageW(window_, choice_committed, WPARAM(id), 0);
+            if (code == CBN_SELCHANGE || code == CBN_CLOSEUP) selection_changed(window, id, combo_selection(from));
             return;
+        }
         default: return;
     }
 }

@@ -20,6 +20,11 @@ bool Win32WindowView::before_dispatch(MSG& message) {
     }
 }
 
+bool Win32WindowView::still_shows(WindowId window) const {
+    const LoadedWindow* w = find_loaded(window);
+    return w != nullptr && w->view.get() == this;
+}
+
 bool Win32WindowView::key_down(MSG& message) {
     const ControlState* c = control_of(message.hwnd);
     if (c == nullptr || !IsWindowEnabled(message.hwnd)) return false;
@@ -31,8 +36,7 @@ bool Win32WindowView::key_down(MSG& message) {
     const Kind kind = c->kind;
     if (key_pressed(window, c->id, key_code(virtual_key), bits, dropped)) return true;
     // A handler may have closed the window, and this view is then gone.
-    LoadedWindow* still = find_loaded(window);
-    if (still == nullptr || still->view.get() != this) return true;
+    if (!still_shows(window)) return true;
     if (virtual_key == VK_TAB && (bits & (keys::Ctrl | keys::Alt)) == 0 && !dropped) {
         move_focus((bits & keys::Shift) != 0);
         return true;
