@@ -69,6 +69,9 @@ void register_classes() {
     register_class_once(form_class, form_proc, HBRUSH(COLOR_BTNFACE + 1));
 }
 
+// No window of ours clips its children: a transparent label, and the group
+// boxes and tab pages around it, need what lies beneath them painted first,
+// and a parent repainted without its children would cover them.
 DWORD style_of(const WindowDesc& d) {
     if (d.frame == Frame::None) return WS_POPUP | WS_CLIPSIBLINGS;
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPSIBLINGS;
