@@ -188,7 +188,8 @@ LRESULT CALLBACK box_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
             if (b == nullptr || wp != frame_timer) break;
             KillTimer(w, frame_timer);
             b->ticking = false;
-            if (b->frames.empty()) return 0;
+            // Hidden, it rests on its frame; its next paint plays on from there.
+            if (b->frames.empty() || !IsWindowVisible(w)) return 0;
             b->current = (b->current + 1) % int(b->frames.size());
             InvalidateRect(w, nullptr, !b->frames[b->current].mask.empty());
             schedule_next_frame(w, *b);

@@ -601,6 +601,13 @@ TEST_F(Win32View, PicturesAreDrawnStretchedAndPlayed) {
     ASSERT_EQ(moving.frames, 2);
     pump(400, [&] { return win32::picture_shown(handle(图片框2)).current != moving.current; });
     EXPECT_NE(win32::picture_shown(handle(图片框2)).current, moving.current) << "the GIF plays";
+    write(图片框2, prop::Visible, false);
+    const int hidden_at = win32::picture_shown(handle(图片框2)).current;
+    pump(300, [&] { return win32::picture_shown(handle(图片框2)).current != hidden_at; });
+    EXPECT_EQ(win32::picture_shown(handle(图片框2)).current, hidden_at) << "hidden, it rests";
+    write(图片框2, prop::Visible, true);
+    pump(400, [&] { return win32::picture_shown(handle(图片框2)).current != hidden_at; });
+    EXPECT_NE(win32::picture_shown(handle(图片框2)).current, hidden_at) << "shown again, it plays on";
     write(图片框2, prop::PicAnimate, false);
     const int stopped = win32::picture_shown(handle(图片框2)).current;
     pump(250);
