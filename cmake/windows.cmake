@@ -1,9 +1,10 @@
 # The Windows build, cross-compiled with cmake/mingw-w64.cmake and tested
 # under wine (tools/test-windows.sh). It holds what is already free of Qt and
 # POSIX: the picture decoders (JPEG through WIC), the private-profile engine,
-# the pure text helpers, the skin catalogue and the skin format reader, with
-# their tests, and the skin engine's Windows half, SkinH_EL.dll. The view and
-# the platform layer join when they have their Windows folders.
+# the pure text helpers, the skin catalogue and the skin format reader, the
+# form model with its Win32 view (forms/win32), with their tests, and the skin
+# engine's Windows half, SkinH_EL.dll. The platform layer joins when it has
+# its Windows folder.
 if(YZ_SANITIZE)
   message(FATAL_ERROR "The sanitizers are not available in the mingw-w64 build")
 endif()
@@ -18,6 +19,7 @@ target_include_directories(yanzhou PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR
 
 # Whole folders free of Qt and POSIX.
 add_subdirectory(pictures)
+add_subdirectory(forms/win32)
 add_subdirectory(assets)
 # Single files of folders that still mix in Qt or POSIX.
 target_sources(yanzhou PRIVATE
@@ -26,6 +28,12 @@ target_sources(yanzhou PRIVATE
   app/wildcard.cpp
   app/conversions.cpp
   skins/catalogue.cpp
+  forms/dispatch.cpp
+  forms/lifecycle.cpp
+  forms/properties.cpp
+  forms/timers.cpp
+  forms/property_values.cpp
+  forms/window_state.cpp
 )
 
 add_subdirectory(skins/engine/windows)

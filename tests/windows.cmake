@@ -40,3 +40,7 @@ add_dependencies(skin_engine_tests SkinH_EL)
 add_test(NAME windows_imports COMMAND ${CMAKE_COMMAND}
   -DOBJDUMP=${CMAKE_OBJDUMP} -DDIRECTORY=${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
   -P ${t}/pe_check.cmake)
+
+# The form model shown with real Win32 controls: the Qt view's test windows,
+# driven with messages and keyboard input and looked at pixel by pixel.
+yz_windows_test(forms_win32_tests ${t}/forms/win32_view_test.cpp ${t}/forms/test_windows.cpp)

@@ -9,7 +9,11 @@
 # - the zh_CN.UTF-8 locale, generated into the same folder (LOCPATH), so that
 #   wine's ANSI code page is 936 as on a Chinese Windows;
 # - font substitutes: 宋体 and @宋体 to AR PL UMing CN, 楷体_GB2312 to AR PL UKai
-#   CN, and wine's own Tahoma and Marlett in the prefix's Fonts folder;
+#   CN, and wine's own Tahoma and Marlett in the prefix's Fonts folder; the
+#   default GUI font ("MS Shell Dlg") is the Ming face too, as a Chinese
+#   Windows draws it in 宋体;
+# - the form view's tests drawn without window manager hints: with them, and
+#   no window manager on the display, wine takes 2 s to hide a window;
 # - no crash dialog: a test that crashes ends at once, with wine's report.
 # On exit the server is stopped and the display and the folder removed; a
 # script with its own EXIT trap calls yz_wine_stop there.
@@ -63,8 +67,10 @@ cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf /usr/shar
   printf '\xff\xfe'
   printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
     '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]' \
-    '"宋体"="AR PL UMing CN"' '"@宋体"="@AR PL UMing CN"' '"楷体_GB2312"="AR PL UKai CN"' '' \
-    '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' |
+    '"宋体"="AR PL UMing CN"' '"@宋体"="@AR PL UMing CN"' '"楷体_GB2312"="AR PL UKai CN"' \
+    '"MS Shell Dlg"="AR PL UMing CN"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\AppDefaults\forms_win32_tests.exe\X11 Driver]' '"Managed"="N"' '' |
     iconv -f UTF-8 -t UTF-16LE
 } >"$yz_wine_dir/fonts.reg"
 wine regedit /S "Z:${yz_wine_dir//\//\\}\\fonts.reg" >/dev/null 2>&1 </dev/null

@@ -264,21 +264,7 @@ TEST_F(FormsTest, APasteIntoALimitedEditBoxKeepsWhatFits) {
     load();
     auto* edit = qobject_cast<QLineEdit*>(widget(编辑框2));
     edit->setFocus();
-    const struct {
-        const char* before;
-        int cursor, selected;
-        const char* pasted;
-        const char* after;
-    } cases[] = {
-        {"", 0, 0, "369", "36"},
-        {"", 0, 0, "皮肤", "皮"},
-        {"", 0, 0, "3皮", "3"},
-        {"1", 1, 0, "23", "12"},
-        {"1", 0, 0, "23", "21"},
-        {"12", 0, 2, "345", "34"},
-        {"12", 2, 0, "3", "12"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : trial::paste_cases) {
         WriteProperty(window, 编辑框2, prop::EditContent, Text(c.before));
         edit->setSelection(c.cursor, c.selected);
         QApplication::clipboard()->setText(qt::from_gbk(c.pasted));

@@ -192,6 +192,12 @@ const WindowDesc bare_desc{
     .controls = bare_controls, .bindings = bare_events,
 };
 
+constexpr PasteCase pastes[] = {
+    {"", 0, 0, "369", "36"}, {"", 0, 0, "皮肤", "皮"}, {"", 0, 0, "3皮", "3"}, {"1", 1, 0, "23", "12"},
+    {"1", 0, 0, "23", "21"}, {"12", 0, 2, "345", "34"}, {"12", 2, 0, "3", "12"},
+};
+const std::span<const PasteCase> paste_cases(pastes);
+
 const std::span<const std::uint8_t>* still_picture() { return &still_span; }
 const std::span<const std::uint8_t>* moving_picture() { return &moving_span; }
 

@@ -3,6 +3,7 @@
 // down what they were called with, so that a test can drive the real widgets
 // and read back what the handlers saw.
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,17 @@ struct Record {
     int count(const std::string& call) const;
 };
 Record& record();
+
+// Pastes into 编辑框2, whose limit is two GBK bytes: the text before, the
+// cursor and how many characters from it are selected, what is pasted (GBK),
+// and the text after: the longest beginning of the paste that fits.
+struct PasteCase {
+    const char* before;
+    int cursor, selected;
+    const char* pasted;
+    const char* after;
+};
+extern const std::span<const PasteCase> paste_cases;
 
 // The test pictures: a 4 x 2 still BMP and a two-frame GIF.
 const std::span<const std::uint8_t>* still_picture();

@@ -78,7 +78,7 @@ HWND control(const wchar_t* kind, const wchar_t* text, DWORD style, RECT r, HWND
 // and two tabs. Never activated: under wine without a window manager, an
 // activated window takes seconds to close.
 struct TestWindow {
-    HWND window, label, edit, button, group, progress, tabs;
+    HWND window, label, edit, button, group, progress, tabs, clear;
 
     TestWindow() {
         static const bool registered = [] {
@@ -88,7 +88,12 @@ struct TestWindow {
             c.lpfnWndProc = DefWindowProcW;
             c.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
             c.lpszClassName = L"YzSkinTest";
-            return RegisterClassW(&c) != 0;
+            // A window that paints nothing, over the page, as a transparent label is.
+            WNDCLASSW none{};
+            none.lpfnWndProc = DefWindowProcW;
+            none.hbrBackground = static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+            none.lpszClassName = L"YzSkinClear";
+            return RegisterClassW(&c) != 0 && RegisterClassW(&none) != 0;
         }();
         EXPECT_TRUE(registered);
         window = CreateWindowExW(0, L"YzSkinTest", L"", WS_POPUP, 0, 0, 420, 320, nullptr, nullptr, nullptr, nullptr);
@@ -105,6 +110,7 @@ struct TestWindow {
             item.pszText = const_cast<wchar_t*>(name);
             SendMessageW(tabs, TCM_INSERTITEMW, SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), LPARAM(&item));
         }
+        clear = control(L"YzSkinClear", L"", 0, {100, 60, 160, 80}, tabs, WS_EX_TRANSPARENT);
         ShowWindow(window, SW_SHOWNA);
         refresh();
     }
@@ -170,6 +176,7 @@ std::vector<Sample> samples(const TestWindow& t, const she::Skin& s) {
         {"progress bar, done", t.progress, {20, 8}, false, face(s, GradientTarget::ProgressChunk, Role::ProgressChunk)},
         {"progress bar, to do", t.progress, {180, 8}, false, exactly(s.color(Role::ProgressGroove))},
         {"tab page", t.tabs, {150, 80}, false, exactly(s.color(Role::PageBack))},
+        {"tab page under a window that paints nothing", t.tabs, {130, 70}, false, exactly(s.color(Role::PageBack))},
         {"chosen tab", t.tabs, {chosen.left + 3, tab_middle}, false, face(s, GradientTarget::TabSelected, Role::TabSelectedFace)},
         {"other tab", t.tabs, {other.left + 3, tab_middle}, false, face(s, GradientTarget::Tab, Role::TabFace)},
     };

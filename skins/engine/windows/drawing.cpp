@@ -85,13 +85,16 @@ void draw_text(HDC dc, HWND w, const std::wstring& text, RECT r, COLORREF color,
 
 // Keeps a paint off the visible windows it would cover: the control's
 // children, and the siblings that lie wholly inside it (a group box encloses
-// controls that are its siblings, and so may a tab control).
+// controls that are its siblings, and so may a tab control). Transparent
+// windows (a transparent label's) paint nothing beneath themselves: what
+// lies under them stays to be painted.
 void exclude_enclosed(HWND control, HDC dc) {
     RECT mine;
     GetWindowRect(control, &mine);
     const auto exclude = [&](HWND other, bool child) {
         RECT r, both;
         if (other == control || !IsWindowVisible(other) || !GetWindowRect(other, &r)) return;
+        if (GetWindowLongW(other, GWL_EXSTYLE) & WS_EX_TRANSPARENT) return;
         if (!IntersectRect(&both, &r, &mine) || (!child && !EqualRect(&both, &r))) return;
         MapWindowPoints(HWND_DESKTOP, control, reinterpret_cast<POINT*>(&both), 2);
         ExcludeClipRect(dc, both.left, both.top, both.right, both.bottom);

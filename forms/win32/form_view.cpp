@@ -1,0 +1,423 @@
+#include "forms/win32/form_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "forms/win32/fonts.h"
+#include "forms/win32/form_window.h"
+#include "forms/win32/picture_box.h"
+#include "forms/win32/trans_label.h"
+#include "forms/win32/wide_text.h"
+#include "forms/win32/window_access.h"
+#include "forms/timers.h"
+
+namespace forms::win32 {
+
+namespace {
+
+// A one-row tab strip is 20 pixels high: the layouts start page controls at 21.
+constexpr int tab_strip_height = 20;
+
+std::map<HWND, Win32WindowView*>& views() {
+    static std::map<HWND, Win32WindowView*> live;
+    return live;
+}
+
+RECT rect_of(const Geometry& g) { return {g.left, g.top, g.left + g.width, g.top + g.height}; }
+
+DWORD edit_align(Align a) { return a == Align::Centre ? ES_CENTER : a == Align::Right ? ES_RIGHT : ES_LEFT; }
+DWORD static_align(Align a) { return a == Align::Centre ? SS_CENTER : a == Align::Right ? SS_RIGHT : SS_LEFT; }
+DWORD group_align(Align a) { return a == Align::Centre ? BS_CENTER : a == Align::Right ? BS_RIGHT : BS_LEFT; }
+
+// A strip on the right is as wide as a character of its titles and a margin
+// either side, so that the upright characters are not cut.
+int strip_thickness(const ControlDesc& d) {
+    if (d.tab_side == TabSide::Top) return tab_strip_height;
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font_of(d.font));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return std::max(tab_strip_height, int(metrics.tmHeight) + 8);
+}
+
+bool takes_focus(Kind kind) { return kind == Kind::Button || kind == Kind::EditBox || kind == Kind::ComboBox; }
+
+DWORD tab_style(const ControlDesc& d) {
+    // The reader's clicks choose pages; the focus goes to the page's controls.
+    DWORD style = TCS_FOCUSNEVER;
+    if (d.tab_side == TabSide::Right) style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE | TCS_OWNERDRAWFIXED;
+    else if (d.multi_row) style |= TCS_MULTILINE;
+    return style;
+}
+
+HWND make(DWORD ex_style, const wchar_t* kind, const std::wstring& text, DWORD style, const RECT& r, HWND parent,
+          ControlId id) {
+    return CreateWindowExW(ex_style, kind, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+}  // namespace
+
+Win32WindowView* view_of(HWND handle) {
+    if (handle == nullptr) return nullptr;
+    auto it = views().find(GetAncestor(handle, GA_ROOT));
+    return it == views().end() ? nullptr : it->second;
+}
+
+Win32WindowView::Win32WindowView(LoadedWindow& window) : state_(window) {}
+
+Win32WindowView::~Win32WindowView() { dismantle(); }
+
+HWND Win32WindowView::handle_of(ControlId control) const {
+    auto it = handles_.find(control);
+    return it == handles_.end() ? nullptr : it->second;
+}
+
+const ControlState* Win32WindowView::control_of(HWND handle) const {
+    auto it = owners_.find(handle);
+    return it == owners_.end() ? nullptr : state_.find(it->second);
+}
+
+void Win32WindowView::register_handle(HWND handle, ControlId control) {
+    handles_.emplace(control, handle);
+    owners_[handle] = control;
+}
+
+void Win32WindowView::create() {
+    const WindowDesc& desc = *state_.desc;
+    const ControlState& self = state_.self();
+    placing_ = true;
+    window_ = make_form_window(desc, wide(self.text), self.geometry, this);
+    placing_ = false;
+    if (window_ == nullptr) return;
+    views()[window_] = this;
+    register_handle(window_, desc.self);
+    if ((icon_ = icon_of(desc.icon)) != nullptr) {
+        SendMessageW(window_, WM_SETICON, ICON_BIG, LPARAM(icon_));
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, LPARAM(icon_));
+    }
+    EnableWindow(window_, !self.disabled);
+
+    for (std::size_t i = 1; i < state_.controls.size(); ++i) {
+        const ControlState& c = state_.controls[i];
+        if (c.kind == Kind::Timer) continue;  // the model runs timers (forms/timers.h)
+        HWND parent = c.parent == 0 ? nullptr : handle_of(c.parent);
+        HWND h = make_control(c, parent != nullptr ? parent : window_);
+        if (h == nullptr) continue;
+        register_handle(h, c.id);
+        // Later controls lie over earlier ones, as the layouts draw them.
+        SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (c.kind == Kind::GroupBox || c.kind == Kind::Tab) adopt_children(h, this);
+        if (c.kind == Kind::TransLabel) show_trans(c, h);
+        if (state_.shown_on_parent(c)) ShowWindow(h, SW_SHOWNA);
+    }
+}
+
+HWND Win32WindowView::make_control(const ControlState& c, HWND parent) {
+    const ControlDesc& d = *c.desc;
+    const RECT r = rect_of(c.geometry);
+    const DWORD enabled = c.disabled ? WS_DISABLED : 0;
+    HWND h = nullptr;
+    switch (c.kind) {
+        case Kind::EditBox:
+            h = make(d.border != 0 ? WS_EX_CLIENTEDGE : 0, L"EDIT", wide(c.text),
+                     enabled | WS_TABSTOP | ES_AUTOHSCROLL | edit_align(d.align), r, parent, c.id);
+            // A first bound in characters; GBK bytes are counted as the text changes.
+            if (h != nullptr && d.max_length > 0) SendMessageW(h, EM_SETLIMITTEXT, WPARAM(d.max_length), 0);
+            break;
+        case Kind::Button:
+            h = make(0, L"BUTTON", wide(c.text), enabled | WS_TABSTOP | (d.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                     r, parent, c.id);
+            break;
+        case Kind::Label:
+            // SS_NOTIFY: a plain static lets the mouse through to its parent.
+            h = make(0, L"STATIC", wide(c.text), enabled | SS_NOTIFY | SS_NOPREFIX | static_align(d.align), r, parent, c.id);
+            break;
+        case Kind::GroupBox:
+            h = make(0, L"BUTTON", wide(d.text), enabled | BS_GROUPBOX | group_align(d.align), r, parent, c.id);
+            break;
+        case Kind::ComboBox:
+            h = make(0, L"COMBOBOX", L"", enabled | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT, r,
+                     parent, c.id);
+            if (h == nullptr) break;
+            for (std::string_view item : d.items) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(wide(item).c_str()));
+            SendMessageW(h, CB_SETCURSEL, WPARAM(c.selection), 0);
+            // The dropped list asks for the combo box's colours too.
+            if (COMBOBOXINFO info{}; (info.cbSize = sizeof info) && GetComboBoxInfo(h, &info) && info.hwndList != nullptr)
+                owners_[info.hwndList] = c.id;
+            break;
+        case Kind::ProcessBar:
+            h = make(0, PROGRESS_CLASSW, L"", enabled | (d.continuous ? PBS_SMOOTH : 0), r, parent, c.id);
+            if (h != nullptr && d.back_color != system_color)
+                SendMessageW(h, PBM_SETBKCOLOR, 0, LPARAM(colorref(d.back_color, CLR_DEFAULT)));
+            if (h != nullptr) show_bar(c, h);
+            break;
+        case Kind::Tab:
+            h = make(0, WC_TABCONTROLW, L"", enabled | tab_style(d), r, parent, c.id);
+            if (h == nullptr) break;
+            SendMessageW(h, WM_SETFONT, WPARAM(font_of(d.font)), FALSE);
+            SendMessageW(h, TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip_thickness(d)));
+            for (std::string_view title : d.items) {
+                std::wstring text = wide(title);
+                TCITEMW item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = text.data();
+                SendMessageW(h, TCM_INSERTITEMW, SendMessageW(h, TCM_GETITEMCOUNT, 0, 0), LPARAM(&item));
+            }
+            SendMessageW(h, TCM_SETCURSEL, WPARAM(c.selection), 0);
+            break;
+        case Kind::PicBox:
+            h = make_picture_box(parent, r, d.picture);
+            if (h == nullptr) break;
+            EnableWindow(h, !c.disabled);
+            set_picture_border(h, c.border);
+            set_picture_mode(h, c.display_mode);
+            set_picture_animate(h, c.animate);
+            break;
+        case Kind::TransLabel:
+            h = make_trans_label(parent, r);
+            if (h != nullptr) EnableWindow(h, !c.disabled);
+            break;
+        case Kind::Window:
+        case Kind::Timer: break;
+    }
+    if (h != nullptr && c.kind != Kind::PicBox && c.kind != Kind::TransLabel && c.kind != Kind::Tab)
+        SendMessageW(h, WM_SETFONT, WPARAM(font_of(d.font)), FALSE);
+    if (h != nullptr && c.kind == Kind::ComboBox) place_combo(c, h);
+    return h;
+}
+
+// A combo box's window is as high as it is dropped; its closed height is
+// set through the height of its selection field, after any resize (wine
+// takes a resize for a reason to grow the field to its font).
+void Win32WindowView::place_combo(const ControlState& c, HWND combo) {
+    const Geometry& g = c.geometry;
+    const int items = int(c.desc->items.size());
+    const int item = std::max(1, int(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0)));
+    const int list = std::max(c.desc->drop_height, items * item + 2);
+    SetWindowPos(combo, nullptr, g.left, g.top, g.width, g.height + list, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The field's height as asked and as it comes out differ by a border
+    // that depends on the system: ask again by the difference.
+    int asked = int(SendMessageW(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT now;
+        GetWindowRect(combo, &now);
+        const int missing = g.height - int(now.bottom - now.top);
+        if (missing == 0) break;
+        asked = std::max(1, asked + missing);
+        SendMessageW(combo, CB_SETITEMHEIGHT, WPARAM(-1), asked);
+    }
+}
+
+void Win32WindowView::place(const ControlState& c, HWND handle) {
+    const Geometry& g = c.geometry;
+    if (c.kind == Kind::ComboBox) return place_combo(c, handle);
+    if (c.kind == Kind::TransLabel) return show_trans(c, handle);
+    SetWindowPos(handle, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32WindowView::place_window() {
+    const Geometry& g = state_.self().geometry;
+    placing_ = true;
+    SetWindowPos(window_, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    placing_ = false;
+}
+
+void Win32WindowView::show_bar(const ControlState& c, HWND bar) {
+    const int low = std::min(c.minimum, c.maximum), high = std::max(c.minimum, c.maximum);
+    // An empty range shows an empty bar.
+    SendMessageW(bar, PBM_SETRANGE32, WPARAM(low), LPARAM(low == high ? low + 1 : high));
+    SendMessageW(bar, PBM_SETPOS, WPARAM(low == high ? low : std::clamp(c.position, low, high)), 0);
+}
+
+void Win32WindowView::show_trans(const ControlState& c, HWND handle) {
+    TransLook look;
+    look.text = wide(c.text);
+    look.font = font_of(c.desc->font);
+    look.color = colorref(c.text_color, RGB(0, 0, 0));
+    look.effect = c.effect;
+    look.align = c.align;
+    look.word_wrap = c.word_wrap;
+    look.valign = c.valign;
+    show_trans_look(handle, look, rect_of(c.geometry));
+}
+
+void Win32WindowView::show_tip(const ControlState& c) {
+    HWND tool = handle_of(c.id);
+    if (tool == nullptr) return;
+    if (tooltip_ == nullptr) {
+        if (c.tool_tip.empty()) return;
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+        if (tooltip_ == nullptr) return;
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);  // lets a tip hold several lines
+    }
+    std::wstring text = wide(c.tool_tip);
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the control
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = window_;
+    info.uId = UINT_PTR(tool);
+    SendMessageW(tooltip_, TTM_DELTOOLW, 0, LPARAM(&info));
+    if (text.empty()) return;
+    info.lpszText = text.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, LPARAM(&info));
+}
+
+void Win32WindowView::set_text(HWND handle, const Text& text) {
+    setting_text_ = true;
+    SetWindowTextW(handle, wide(text).c_str());
+    setting_text_ = false;
+}
+
+void Win32WindowView::set_enabled(HWND handle, bool enabled) {
+    const bool had_focus = handle == GetFocus();
+    EnableWindow(handle, enabled);
+    if (had_focus && !enabled) move_focus(false);
+}
+
+void Win32WindowView::refresh(ControlId control, int property) {
+    const ControlState* c = state_.find(control);
+    if (c == nullptr || window_ == nullptr) return;
+    if (c->kind == Kind::Window) return refresh_window(*c, property);
+    HWND h = handle_of(control);
+    if (h == nullptr) return;
+    switch (property) {
+        case prop::Left:
+        case prop::Top:
+        case prop::Width:
+        case prop::Height: return place(*c, h);
+        case prop::Visible: {
+            const bool shown = state_.shown_on_parent(*c);
+            if (!shown && h == GetFocus()) move_focus(false);
+            ShowWindow(h, shown ? SW_SHOWNA : SW_HIDE);
+            return;
+        }
+        case prop::Disabled: return set_enabled(h, !c->disabled);
+        case prop::ToolTip: return show_tip(*c);
+        case prop::MousePointer:  // asked for as the pointer moves (WM_SETCURSOR)
+        case prop::Tag: return;
+    }
+    refresh_own(*c, h, property);
+}
+
+void Win32WindowView::refresh_window(const ControlState& c, int property) {
+    switch (property) {
+        case prop::Left:
+        case prop::Top:
+        case prop::Width:
+        case prop::Height: return place_window();
+        case prop::Visible:
+            if (c.visible) show_and_activate();
+            else ShowWindow(window_, SW_HIDE);
+            return;
+        case prop::Disabled: EnableWindow(window_, !c.disabled); return;
+        case prop::WindowCaption: SetWindowTextW(window_, wide(c.text).c_str()); return;
+        case prop::ToolTip: show_tip(c); return;
+    }
+}
+
+void Win32WindowView::refresh_own(const ControlState& c, HWND h, int property) {
+    switch (c.kind) {
+        case Kind::EditBox:
+        case Kind::Button:
+        case Kind::Label: return set_text(h, c.text);
+        case Kind::TransLabel: return show_trans(c, h);
+        case Kind::ComboBox: SendMessageW(h, CB_SETCURSEL, WPARAM(c.selection), 0); return;
+        case Kind::ProcessBar: return show_bar(c, h);
+        case Kind::PicBox:
+            if (property == prop::PicBorder) set_picture_border(h, c.border);
+            if (property == prop::PicDisplayMode) set_picture_mode(h, c.display_mode);
+            if (property == prop::PicAnimate) set_picture_animate(h, c.animate);
+            return;
+        default: return;
+    }
+}
+
+void Win32WindowView::refresh_pages(ControlId tab, bool by_user) {
+    const ControlState* t = state_.find(tab);
+    HWND tabs = handle_of(tab);
+    if (t == nullptr || tabs == nullptr) return;
+    if (SendMessageW(tabs, TCM_GETCURSEL, 0, 0) != t->selection) SendMessageW(tabs, TCM_SETCURSEL, WPARAM(t->selection), 0);
+    // The old page goes first, so that its controls never show over the new one's.
+    for (bool showing : {false, true})
+        for (const ControlState& c : state_.controls)
+            if (c.parent == tab && c.desc != nullptr && state_.shown_on_parent(c) == showing)
+                if (HWND h = handle_of(c.id)) ShowWindow(h, showing ? SW_SHOWNA : SW_HIDE);
+    if (!by_user) return;
+    if (auto first = state_.first_focusable_on_page(tab, t->selection))
+        if (HWND h = handle_of(*first)) focus_control(h, true);
+}
+
+std::vector<HWND> Win32WindowView::tab_order() const {
+    std::vector<HWND> order;
+    for (const ControlState& c : state_.controls)
+        if (takes_focus(c.kind))
+            if (HWND h = handle_of(c.id)) order.push_back(h);
+    return order;
+}
+
+void Win32WindowView::focus_control(HWND handle, bool by_keyboard) {
+    SetFocus(handle);
+    // As the dialog manager does: an edit box entered by the keyboard has its text selected.
+    if (by_keyboard && control_of(handle) != nullptr && control_of(handle)->kind == Kind::EditBox)
+        SendMessageW(handle, EM_SETSEL, 0, -1);
+}
+
+void Win32WindowView::move_focus(bool backwards) {
+    const std::vector<HWND> order = tab_order();
+    const int n = int(order.size());
+    if (n == 0) return;
+    const auto at = std::find(order.begin(), order.end(), GetFocus());
+    const int from = at == order.end() ? (backwards ? 0 : -1) : int(at - order.begin());
+    for (int step = 1; step <= n; ++step) {
+        HWND h = order[std::size_t(((from + (backwards ? -step : step)) % n + n) % n)];
+        if (IsWindowVisible(h) && IsWindowEnabled(h)) return focus_control(h, true);
+    }
+}
+
+void Win32WindowView::focus_next() { move_focus(false); }
+
+void Win32WindowView::show_and_activate() {
+    if (window_ == nullptr) return;
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void Win32WindowView::dismantle() {
+    if (window_ == nullptr) return;
+    HWND w = window_;
+    views().erase(w);
+    // From here on no message reaches this view: none may raise an event.
+    window_ = nullptr;
+    retire_form_window(w);
+    handles_.clear();
+    owners_.clear();
+    DestroyWindow(w);
+    tooltip_ = nullptr;  // an owned window, gone with its owner
+    if (icon_ != nullptr) DestroyIcon(icon_);
+    icon_ = nullptr;
+}
+
+}  // namespace forms::win32
+
+namespace forms {
+
+std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
+    return std::make_unique<win32::Win32WindowView>(window);
+}
+
+}  // namespace forms
+
+HWND HandleOf(forms::WindowId window, forms::ControlId control) {
+    forms::LoadedWindow* w = forms::find_loaded(window);
+    if (w == nullptr) return nullptr;
+    forms::catch_up(*w);  // the controls show the state as it is by now
+    auto* view = dynamic_cast<forms::win32::Win32WindowView*>(w->view.get());
+    return view != nullptr ? view->handle_of(control) : nullptr;
+}

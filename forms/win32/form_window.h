@@ -1,0 +1,26 @@
+#pragma once
+// The top-level window of a loaded window, a class of our own, and the
+// containers (group boxes, tab controls) whose children's notifications it
+// takes in their place.
+#include <windows.h>
+
+#include <string>
+
+#include "forms/description.h"
+
+namespace forms::win32 {
+
+class Win32WindowView;
+
+// The window at its outer rectangle, hidden; its messages go to `view`.
+HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const Geometry& outer, Win32WindowView* view);
+// From now on the window's messages reach no view.
+void retire_form_window(HWND window);
+// Notifications of the container's children go to the top-level window, and
+// their colours are asked of `view`.
+void adopt_children(HWND container, Win32WindowView* view);
+
+// Posted to the top-level window once a combo box's choice is committed; wParam: the control.
+inline constexpr UINT choice_committed = WM_APP + 1;
+
+}  // namespace forms::win32

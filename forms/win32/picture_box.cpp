@@ -1,0 +1,282 @@
+#include "forms/win32/picture_box.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "pictures/picture.h"
+#include "forms/win32/window_class.h"
+
+namespace forms::win32 {
+
+namespace {
+
+constexpr wchar_t class_name[] = L"YanzhouPictureBox";
+constexpr UINT_PTR frame_timer = 1;
+// A frame without a delay of its own shows for as long as browsers show it.
+constexpr int default_frame_delay_ms = 100;
+constexpr int shortest_frame_delay_ms = 20;
+// Border widths of the six styles: none, sunken, raised, thin sunken,
+// sunken inside raised, single line.
+constexpr int border_widths[] = {0, 2, 2, 1, 4, 1};
+
+// A frame as StretchDIBits takes it: 32-bit BGR rows, top row first. Where
+// the picture is transparent, `pixels` is black and `mask` white, so that
+// the mask ANDed and the pixels ORed over the background show it there.
+struct Frame {
+    std::vector<std::uint8_t> pixels, mask;
+    int delay_ms = 0;
+};
+
+struct Box {
+    Picture source = nullptr;
+    bool decoded = false;
+    int width = 0, height = 0;
+    std::vector<Frame> frames;
+    int current = 0;
+    int border = 0, mode = 1;
+    bool animate = true, ticking = false;
+};
+
+Box* box_of(HWND w) { return reinterpret_cast<Box*>(GetWindowLongPtrW(w, GWLP_USERDATA)); }
+
+Frame frame_of(const image::Frame& decoded) {
+    Frame f;
+    f.delay_ms = decoded.delay_ms;
+    f.pixels.resize(decoded.rgba.size());
+    bool transparent = false;
+    for (std::size_t i = 0; i + 3 < decoded.rgba.size(); i += 4) {
+        const bool clear = decoded.rgba[i + 3] < 128;
+        transparent = transparent || clear;
+        f.pixels[i] = clear ? 0 : decoded.rgba[i + 2];
+        f.pixels[i + 1] = clear ? 0 : decoded.rgba[i + 1];
+        f.pixels[i + 2] = clear ? 0 : decoded.rgba[i];
+    }
+    if (transparent) {
+        f.mask.resize(decoded.rgba.size());
+        for (std::size_t i = 0; i + 3 < decoded.rgba.size(); i += 4)
+            std::fill_n(f.mask.begin() + i, 3, decoded.rgba[i + 3] < 128 ? 255 : 0);
+    }
+    return f;
+}
+
+void decode(Box& b) {
+    b.decoded = true;
+    if (b.source == nullptr) return;
+    const image::Picture picture = image::decode_picture(*b.source);
+    b.width = picture.width;
+    b.height = picture.height;
+    for (const auto& frame : picture.frames) b.frames.push_back(frame_of(frame));
+}
+
+void schedule_next_frame(HWND w, Box& b) {
+    if (!b.animate || b.frames.size() < 2 || b.ticking) return;
+    int delay = b.frames[b.current].delay_ms;
+    if (delay <= 0) delay = default_frame_delay_ms;
+    SetTimer(w, frame_timer, UINT(std::max(delay, shortest_frame_delay_ms)), nullptr);
+    b.ticking = true;
+}
+
+RECT picture_rect(const Box& b, const RECT& box) {
+    const int room_w = box.right - box.left, room_h = box.bottom - box.top;
+    switch (b.mode) {
+        case 0: return {box.left, box.top, box.left + b.width, box.top + b.height};
+        case 2: {
+            int w = b.width, h = b.height;
+            if (w > room_w || h > room_h) {
+                // Scaled down with the proportions kept, never enlarged.
+                if (std::int64_t(room_w) * h <= std::int64_t(room_h) * w) {
+                    h = int(std::int64_t(h) * room_w / std::max(w, 1));
+                    w = room_w;
+                } else {
+                    w = int(std::int64_t(w) * room_h / std::max(h, 1));
+                    h = room_h;
+                }
+            }
+            const int left = box.left + (room_w - w) / 2, top = box.top + (room_h - h) / 2;
+            return {left, top, left + w, top + h};
+        }
+        default: return box;
+    }
+}
+
+void blit(HDC dc, const RECT& to, const Box& b, const std::vector<std::uint8_t>& bits, DWORD operation) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = b.width;
+    info.bmiHeader.biHeight = -b.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    StretchDIBits(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, 0, 0, b.width, b.height, bits.data(),
+                  &info, DIB_RGB_COLORS, operation);
+}
+
+void paint(HWND w, Box& b, HDC dc) {
+    if (!b.decoded) decode(b);
+    schedule_next_frame(w, b);
+    if (b.frames.empty()) return;
+    RECT client;
+    GetClientRect(w, &client);
+    const RECT to = picture_rect(b, client);
+    // Shrunk logos and covers read better smoothed; enlarged ones stay crisp.
+    const bool shrunk = to.right - to.left < b.width || to.bottom - to.top < b.height;
+    SetStretchBltMode(dc, shrunk ? HALFTONE : COLORONCOLOR);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    const Frame& f = b.frames[b.current];
+    if (f.mask.empty()) {
+        blit(dc, to, b, f.pixels, SRCCOPY);
+        return;
+    }
+    blit(dc, to, b, f.mask, SRCAND);
+    blit(dc, to, b, f.pixels, SRCPAINT);
+}
+
+void paint_border(HWND w, int border) {
+    if (border <= 0) return;
+    HDC dc = GetWindowDC(w);
+    RECT r;
+    GetWindowRect(w, &r);
+    OffsetRect(&r, -r.left, -r.top);
+    switch (border) {
+        case 1: DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT); break;
+        case 2: DrawEdge(dc, &r, EDGE_RAISED, BF_RECT); break;
+        case 3: DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT); break;
+        case 4:
+            DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_ADJUST);
+            DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
+            break;
+        default: FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME)); break;
+    }
+    ReleaseDC(w, dc);
+}
+
+LRESULT CALLBACK box_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
+    Box* b = box_of(w);
+    switch (message) {
+        case WM_NCCREATE: {
+            auto* made = new Box;
+            made->source = static_cast<Picture>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+            SetWindowLongPtrW(w, GWLP_USERDATA, LONG_PTR(made));
+            break;
+        }
+        case WM_NCDESTROY: {
+            std::unique_ptr<Box> gone(b);
+            SetWindowLongPtrW(w, GWLP_USERDATA, 0);
+            break;
+        }
+        case WM_NCCALCSIZE: {
+            if (b == nullptr) break;
+            RECT* r = wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0] : reinterpret_cast<RECT*>(lp);
+            const int width = border_widths[b->border];
+            InflateRect(r, -width, -width);
+            if (r->right < r->left) r->right = r->left;
+            if (r->bottom < r->top) r->bottom = r->top;
+            return 0;
+        }
+        case WM_NCPAINT:
+            if (b != nullptr) paint_border(w, b->border);
+            return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(w, &ps);
+            if (b != nullptr && dc != nullptr) paint(w, *b, dc);
+            EndPaint(w, &ps);
+            return 0;
+        }
+        case WM_TIMER:
+            if (b == nullptr || wp != frame_timer) break;
+            KillTimer(w, frame_timer);
+            b->ticking = false;
+            // Hidden, it rests on its frame; its next paint plays on from there.
+            if (b->frames.empty() || !IsWindowVisible(w)) return 0;
+            b->current = (b->current + 1) % int(b->frames.size());
+            InvalidateRect(w, nullptr, !b->frames[b->current].mask.empty());
+            schedule_next_frame(w, *b);
+            return 0;
+    }
+    return DefWindowProcW(w, message, wp, lp);
+}
+
+}  // namespace
+
+HWND make_picture_box(HWND parent, RECT rect, Picture picture) {
+    // The face colour, so that a skin paints its own background there.
+    register_class_once(class_name, box_proc, HBRUSH(COLOR_BTNFACE + 1));
+    return CreateWindowExW(0, class_name, L"", WS_CHILD | WS_CLIPSIBLINGS, rect.left, rect.top, rect.right - rect.left,
+                           rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr),
+                           const_cast<void*>(static_cast<const void*>(picture)));
+}
+
+void set_picture_border(HWND box, int border) {
+    Box* b = box_of(box);
+    if (b == nullptr) return;
+    b->border = std::clamp(border, 0, 5);
+    SetWindowPos(box, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(box, nullptr, TRUE);
+}
+
+void set_picture_mode(HWND box, int mode) {
+    if (Box* b = box_of(box)) {
+        b->mode = mode;
+        InvalidateRect(box, nullptr, TRUE);
+    }
+}
+
+void set_picture_animate(HWND box, bool animate) {
+    Box* b = box_of(box);
+    if (b == nullptr) return;
+    b->animate = animate;
+    if (!animate) {
+        KillTimer(box, frame_timer);
+        b->ticking = false;
+    } else if (b->decoded) {
+        schedule_next_frame(box, *b);
+    }
+}
+
+PictureShown picture_shown(HWND box) {
+    const Box* b = box_of(box);
+    if (b == nullptr) return {};
+    return {b->decoded, int(b->frames.size()), b->current};
+}
+
+HICON icon_of(Picture picture) {
+    if (picture == nullptr) return nullptr;
+    const image::Picture decoded = image::decode_picture(*picture);
+    if (decoded.empty()) return nullptr;
+    BITMAPV5HEADER header{};
+    header.bV5Size = sizeof header;
+    header.bV5Width = decoded.width;
+    header.bV5Height = -decoded.height;
+    header.bV5Planes = 1;
+    header.bV5BitCount = 32;
+    header.bV5Compression = BI_BITFIELDS;
+    header.bV5RedMask = 0x00FF0000;
+    header.bV5GreenMask = 0x0000FF00;
+    header.bV5BlueMask = 0x000000FF;
+    header.bV5AlphaMask = 0xFF000000;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP color = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    if (color == nullptr) return nullptr;
+    const auto& rgba = decoded.frames.front().rgba;
+    auto* out = static_cast<std::uint8_t*>(bits);
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
+        out[i] = rgba[i + 2];
+        out[i + 1] = rgba[i + 1];
+        out[i + 2] = rgba[i];
+        out[i + 3] = rgba[i + 3];
+    }
+    // All 0: the colour bitmap's alpha alone says what shows.
+    const std::vector<std::uint8_t> clear(std::size_t((decoded.width + 15) / 16 * 2) * std::size_t(decoded.height), 0);
+    HBITMAP mask = CreateBitmap(decoded.width, decoded.height, 1, 1, clear.data());
+    ICONINFO info{TRUE, 0, 0, mask, color};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(color);
+    return icon;
+}
+
+}  // namespace forms::win32

@@ -1,0 +1,27 @@
+#pragma once
+// The picture box, a window class of our own: one embedded picture decoded
+// with our own decoders (pictures/), drawn with StretchDIBits in one of
+// three display modes inside one of six borders, a GIF's frames played on a
+// timer. The picture is decoded the first time the box is painted, so the
+// pictures of pages nobody opens cost nothing at start.
+#include <windows.h>
+
+#include "forms/description.h"
+
+namespace forms::win32 {
+
+HWND make_picture_box(HWND parent, RECT rect, Picture picture);
+void set_picture_border(HWND box, int border);  // 0 to 5
+void set_picture_mode(HWND box, int mode);      // 0 natural, 1 stretched, 2 fitted
+void set_picture_animate(HWND box, bool animate);
+
+struct PictureShown {
+    bool decoded = false;
+    int frames = 0, current = 0;
+};
+PictureShown picture_shown(HWND box);
+
+// A window icon from the picture's first frame; nullptr when it has none.
+HICON icon_of(Picture picture);
+
+}  // namespace forms::win32

@@ -1,0 +1,22 @@
+#pragma once
+// The window handle that shows a control of a loaded window, for tests that
+// drive the real controls as a reader would (messages, keyboard input) and
+// read back what they show.
+//
+//   HWND HandleOf(window, control)
+//     window:  a loaded window's identifier.
+//     control: a control identifier of that window, or the window's own
+//              identifier for the top-level window itself.
+//   Returns nullptr when the window is not loaded, the control is unknown,
+//   or the control has no window (a timer).
+//
+// The classes: the window YanzhouForm, EditBox EDIT, Button and GroupBox
+// BUTTON, Label STATIC, ComboBox COMBOBOX (a drop-down list), ProcessBar
+// msctls_progress32, Tab SysTabControl32 (its page controls are its own
+// children), PicBox YanzhouPictureBox, TransLabel YanzhouTransLabel (its
+// window is as large as its text; the label's own rectangle takes the mouse).
+#include <windows.h>
+
+#include "forms/ids.h"
+
+HWND HandleOf(forms::WindowId window, forms::ControlId control);
