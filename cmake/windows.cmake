@@ -17,7 +17,8 @@ include(cmake/Embed.cmake)
 add_library(yanzhou STATIC)
 target_include_directories(yanzhou PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 
-# Whole folders free of Qt and POSIX.
+# Whole folders free of Qt and POSIX, and the platform's Windows side.
+add_subdirectory(app/platform)
 add_subdirectory(pictures)
 add_subdirectory(forms/win32)
 add_subdirectory(assets)
