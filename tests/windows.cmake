@@ -48,3 +48,7 @@ yz_windows_test(forms_win32_tests ${t}/forms/win32_view_test.cpp ${t}/forms/test
 # The Windows platform on real files, and its run directory and libraries.
 yz_windows_test(windows_platform_tests ${t}/platform/windows_platform_test.cpp)
 add_dependencies(windows_platform_tests SkinH_EL)
+
+# The program itself, started alone in a fresh folder.
+yz_windows_test(windows_start_tests ${t}/e2e/windows_start_test.cpp)
+add_dependencies(windows_start_tests yanzhou-search)
