@@ -1,7 +1,7 @@
 #pragma once
 // Host operations: everything a handler needs from outside its own data.
-// Window operations (LoadWindow, RunStartupWindow, RunMessageLoop) and the
-// fatal report live with the form model in forms/model.h.
+// Window operations (LoadWindow, RunStartupWindow, RunMessageLoop) live with
+// the form model in forms/model.h.
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -51,3 +51,7 @@ void InitHost();
 
 // True once EndProgram or the fatal report has begun: events are then dropped.
 bool ProgramEnding();
+
+// Shows the fatal error box ("错误", "运行时出错!" ...) and ends the program
+// with exit status 255.
+[[noreturn]] void ReportFatalError(const Text& message, std::optional<int> code = std::nullopt);

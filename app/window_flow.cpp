@@ -2,6 +2,7 @@
 
 #include "app/host.h"
 #include "app/settings.h"
+#include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/welcome_window/welcome_window.h"
@@ -27,10 +28,10 @@ void on_welcome_created() {
 // growing past the maximum and the two meet on the hundredth tick alone.
 void advance_welcome_progress() {
     using namespace welcome_window;
-    forms::WriteProperty(id, 进度条1, prop::BarPosition, forms::ReadInteger(id, 进度条1, prop::BarPosition) + 1);
-    if (forms::ReadInteger(id, 进度条1, prop::BarPosition) == forms::ReadInteger(id, 进度条1, prop::BarMaximum)) {
-        forms::WriteProperty(id, 按钮1, prop::Visible, true);
-        forms::WriteProperty(id, 进度条1, prop::Visible, false);
+    forms::WriteProperty(id, loading_bar, prop::BarPosition, forms::ReadInteger(id, loading_bar, prop::BarPosition) + 1);
+    if (forms::ReadInteger(id, loading_bar, prop::BarPosition) == forms::ReadInteger(id, loading_bar, prop::BarMaximum)) {
+        forms::WriteProperty(id, enter_button, prop::Visible, true);
+        forms::WriteProperty(id, loading_bar, prop::Visible, false);
     }
 }
 
@@ -57,13 +58,14 @@ void place_main_window() {
 }
 
 void update_clock() {
-    forms::WriteProperty(main_window::id, main_window::透明标签5, prop::TransCaption, ToText(CurrentDateTime()));
+    forms::WriteProperty(main_window::id, main_window::clock_label, prop::TransCaption, ToText(CurrentDateTime()));
 }
 
 void end_program_on_main_destroyed() { EndProgram(0); }
 
 int start_program() {
-    static constexpr const forms::WindowDesc* windows[] = {&welcome_window::description, &main_window::description};
+    const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window_wiring()},
+                                              {&main_window::description, main_window_wiring()}};
     InitHost();
     forms::DescribeWindows(windows);
     RunStartupWindow(welcome_window::id);

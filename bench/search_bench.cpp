@@ -21,6 +21,7 @@
 #include "app/host.h"
 #include "app/platform/platform.h"
 #include "app/run_directory.h"
+#include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/qt/widget_access.h"
@@ -158,7 +159,8 @@ int main(int argc, char** argv) {
     SetRunDirectoryForTesting(folder);
     TimedPlatform timed(platform());
     install_platform(&timed);
-    static const forms::WindowDesc* windows[] = {&welcome_window::description, &main_window::description};
+    const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window_wiring()},
+                                              {&main_window::description, main_window_wiring()}};
     forms::DescribeWindows(windows);
     if (!LoadWindow(main_window::id, std::nullopt, false)) return 2;
     auto* box = qobject_cast<QLineEdit*>(WidgetOf(main_window::id, main_window::编辑框1));

@@ -1,6 +1,5 @@
 #include "directory/sites.h"
 
-#include "app/host.h"
 #include "directory/hosts.h"
 #include "forms/main_window/main_window.h"
 
@@ -54,10 +53,5 @@ const Site* site_of_logo(forms::ControlId logo) {
 }
 
 Text site_address(const Site& site) { return Text(site.host) + Text(site.path); }
-
-std::optional<bool> open_site_of_logo(const forms::EventArgs& args) {
-    if (const Site* site = site_of_logo(args.control)) OpenAddress(site_address(*site));
-    return std::nullopt;
-}
 
 }  // namespace directory

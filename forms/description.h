@@ -3,11 +3,10 @@
 // built with the small constexpr setters below, so that a row reads like the
 // line of the layout it encodes:
 //
-//   combo(组合框1, "组合框1", {3, 8, 109, 20}).items(engine_list).select(0).colors(black, white),
+//   combo(组合框1, "组合框1", {3, 8, 109, 20}).list(engine_names, 0).colors(black, white),
 //
 // Strings are GBK (string literals are compiled to GBK).
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -39,36 +38,6 @@ enum class Cursor { Arrow, Hand };
 enum class Align { Left = 0, Centre = 1, Right = 2 };
 enum class VAlign { Top = 0, Middle = 1, Bottom = 2 };
 enum class TabSide { Top, Right };
-
-// What an event hands its handler. x and y: pixels in the control's client
-// area; key: the Windows virtual-key code; function_keys: forms::keys bits.
-// window and control say who raised it, so that one handler can serve a
-// table of controls (the site logos, the book covers).
-struct EventArgs {
-    std::int32_t x = 0, y = 0, key = 0, function_keys = 0;
-    WindowId window = 0;
-    ControlId control = 0;
-};
-// A handler's result: false swallows the mouse or key message, nothing lets it through.
-using Handler = std::optional<bool> (*)(const EventArgs&);
-
-struct Binding {
-    int event;
-    Handler handler;
-};
-
-// Adapters that bind the program's argument-less handlers.
-template <auto F>
-std::optional<bool> call(const EventArgs&) {
-    F();
-    return std::nullopt;
-}
-template <auto F>
-std::optional<bool> on_enter(const EventArgs& args) {
-    if (args.key == 13) F();
-    return std::nullopt;
-}
-inline std::optional<bool> do_nothing(const EventArgs&) { return std::nullopt; }
 
 struct ControlDesc {
     Kind kind = Kind::Label;
@@ -108,8 +77,6 @@ struct ControlDesc {
     int interval = 0;                              // timer, milliseconds
     bool default_button = false;                   // button
 
-    std::span<const Binding> bindings;
-
     // Setters for layout rows.
     constexpr ControlDesc at(ControlId p, int pg = -1) const { auto c = *this; c.parent = p; c.page = pg; return c; }
     constexpr ControlDesc hidden() const { auto c = *this; c.visible = false; return c; }
@@ -133,7 +100,6 @@ struct ControlDesc {
     constexpr ControlDesc tabs_right(bool rows = true) const { auto c = *this; c.tab_side = TabSide::Right; c.multi_row = rows; return c; }
     constexpr ControlDesc as_default() const { auto c = *this; c.default_button = true; return c; }
     constexpr ControlDesc with_tag(std::string_view t) const { auto c = *this; c.tag = t; return c; }
-    constexpr ControlDesc on(std::span<const Binding> b) const { auto c = *this; c.bindings = b; return c; }
 };
 
 // One constructor per kind: identifier, name, left, top, width, height.
@@ -171,7 +137,6 @@ struct WindowDesc {
     bool visible = true;
     Picture icon = nullptr;
     std::span<const ControlDesc> controls;
-    std::span<const Binding> bindings;
 };
 
 }  // namespace forms

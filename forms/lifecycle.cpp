@@ -1,8 +1,8 @@
 // Loading and destroying windows, and the message loops that wait on them.
 #include <vector>
 
-#include "app/host.h"
 #include "forms/dispatch.h"
+#include "forms/host_hooks.h"
 #include "forms/model.h"
 #include "forms/view.h"
 
@@ -10,9 +10,15 @@ namespace forms {
 
 namespace {
 
-std::vector<const WindowDesc*>& registry() {
-    static std::vector<const WindowDesc*> windows;
+std::vector<DescribedWindow>& registry() {
+    static std::vector<DescribedWindow> windows;
     return windows;
+}
+
+const DescribedWindow* find_described(WindowId window) {
+    for (const DescribedWindow& d : registry())
+        if (d.layout != nullptr && d.layout->id == window) return &d;
+    return nullptr;
 }
 
 bool message_loop_started = false;
@@ -41,14 +47,8 @@ void restore_others(LoadedWindow& modal) {
 
 }  // namespace
 
-void DescribeWindows(std::span<const WindowDesc* const> windows) {
+void DescribeWindows(std::span<const DescribedWindow> windows) {
     registry().assign(windows.begin(), windows.end());
-}
-
-const WindowDesc* find_description(WindowId window) {
-    for (const WindowDesc* d : registry())
-        if (d != nullptr && d->id == window) return d;
-    return nullptr;
 }
 
 bool IsLoaded(WindowId window) { return find_loaded(window) != nullptr; }
@@ -72,8 +72,9 @@ void destroy_window(WindowId window) {
 using namespace forms;
 
 bool LoadWindow(WindowId window, std::optional<WindowId> parent, bool modal) {
-    const WindowDesc* desc = find_description(window);
-    if (desc == nullptr) return false;
+    const DescribedWindow* described = find_described(window);
+    if (described == nullptr) return false;
+    const WindowDesc* desc = described->layout;
     if (!modal && parent.has_value() && !IsLoaded(*parent)) return false;
     if (LoadedWindow* already = find_loaded(window)) {
         // One window of each description at a time: loading it again brings it up.
@@ -81,7 +82,8 @@ bool LoadWindow(WindowId window, std::optional<WindowId> parent, bool modal) {
         return true;
     }
 
-    auto state = make_window_state(*desc, ScreenWidth(), ScreenHeight());
+    auto state = make_window_state(*desc, host::screen_width(), host::screen_height());
+    state->wiring = described->wiring;
     if (!modal) state->parent = parent;
     LoadedWindow& w = *state;
     w.view = make_window_view(w);
@@ -115,7 +117,7 @@ bool LoadWindow(WindowId window, std::optional<WindowId> parent, bool modal) {
 }
 
 void RunStartupWindow(WindowId window) {
-    if (!LoadWindow(window, std::nullopt, false)) ReportFatalError("载入启动窗口失败");
+    if (!LoadWindow(window, std::nullopt, false)) host::fatal_error("载入启动窗口失败");
 }
 
 void RunMessageLoop() {

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "forms/dispatch.h"
+#include "forms/host_hooks.h"
 #include "forms/model.h"
 #include "forms/property_values.h"
 #include "forms/view.h"
@@ -19,9 +20,9 @@ struct Target {
 
 Target locate(WindowId window, ControlId control) {
     LoadedWindow* w = find_loaded(window);
-    if (w == nullptr) ReportFatalError("未载入欲访问窗口组件所在的窗口");
+    if (w == nullptr) host::fatal_error("未载入欲访问窗口组件所在的窗口");
     ControlState* c = w->find(control);
-    if (c == nullptr) ReportFatalError("指定窗口尚未载入");
+    if (c == nullptr) host::fatal_error("指定窗口尚未载入");
     return {w, c};
 }
 

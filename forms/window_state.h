@@ -11,6 +11,7 @@
 
 #include "app/text.h"
 #include "forms/description.h"
+#include "forms/wiring.h"
 
 namespace forms {
 
@@ -46,6 +47,7 @@ struct ControlState {
 
 struct LoadedWindow {
     const WindowDesc* desc = nullptr;
+    std::span<const Wire> wiring;
     WindowId id = 0;
     std::vector<ControlState> controls;  // [0] is the window itself
     bool creating = true;
@@ -83,9 +85,6 @@ LoadedWindow* find_loaded(WindowId window);
 void add_loaded(std::unique_ptr<LoadedWindow> window);
 std::unique_ptr<LoadedWindow> take_loaded(WindowId window);
 std::vector<WindowId> loaded_ids();
-
-// The description registry.
-const WindowDesc* find_description(WindowId window);
 
 // Clamps of the common and kind-specific properties.
 int clamp_position(int value);  // left, top

@@ -19,7 +19,7 @@ constexpr std::array<std::int32_t, 8> listed_skins = {1, 3, 2, 4, 8, 36, 9, 15};
 // Attached first, stored second: a failed write still changes the skin for this run.
 void apply_listed_skin() {
     using namespace main_window;
-    const std::int32_t entry = forms::ReadInteger(id, 组合框2, forms::prop::ComboSelection);
+    const std::int32_t entry = forms::ReadInteger(id, skin_list, forms::prop::ComboSelection);
     if (entry < 0 || entry >= std::int32_t(listed_skins.size())) return;
     const std::int32_t skin = listed_skins[std::size_t(entry)];
     apply_skin(skin);
@@ -29,6 +29,6 @@ void apply_listed_skin() {
 // Stored first, as typed and unchecked; the box is read again for the number.
 void apply_typed_skin() {
     using namespace main_window;
-    WriteSetting(settings_file_path(), settings_section, skin_key, forms::ReadText(id, 编辑框2, forms::prop::EditContent));
-    apply_skin(ToInteger(forms::ReadText(id, 编辑框2, forms::prop::EditContent)));
+    WriteSetting(settings_file_path(), settings_section, skin_key, forms::ReadText(id, skin_number_box, forms::prop::EditContent));
+    apply_skin(ToInteger(forms::ReadText(id, skin_number_box, forms::prop::EditContent)));
 }

@@ -11,7 +11,6 @@
 #include "app/platform/platform.h"
 #include "app/run_directory.h"
 #include "app/settings.h"
-#include "forms/model.h"
 
 namespace {
 

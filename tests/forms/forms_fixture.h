@@ -17,8 +17,7 @@ protected:
     RecordingPlatform outside;
 
     void SetUp() override {
-        static const forms::WindowDesc* const all[] = {&trial::window_desc, &trial::modal_desc, &trial::bare_desc};
-        forms::DescribeWindows(all);
+        forms::DescribeWindows(trial::windows());
         trial::record().reset();
     }
 
