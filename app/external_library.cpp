@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/host.h"
+#include "app/library_image.h"
 #include "app/program_end.h"
 #include "app/run_directory.h"
 #include "forms/model.h"
@@ -26,7 +27,10 @@ struct ResolvedEntry {
 std::vector<LoadedLibrary> libraries;
 std::vector<ResolvedEntry> entries;
 
+// A file named by path is checked first: the loader itself would crash on a
+// truncated library instead of failing.
 void* open_library(const std::string& os_path_or_name) {
+    if (os_path_or_name.find('/') != std::string::npos && !is_whole_library(os_path_or_name)) return nullptr;
     return dlopen(os_path_or_name.c_str(), RTLD_NOW | RTLD_LOCAL);
 }
 

@@ -21,6 +21,8 @@ bool ChangeFileAttributes(const Text& path, std::int32_t attributes);
 
 std::int32_t ScreenWidth();
 std::int32_t ScreenHeight();
+// The part of the primary screen that panels and docks leave to windows.
+ScreenArea ScreenWorkArea();
 DateTime CurrentDateTime();
 
 Text ToText(const Text& text);

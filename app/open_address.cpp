@@ -11,7 +11,7 @@ constexpr const char* default_address = "https://www.17k.com/";
 
 void OpenAddress(const Text& address) {
     // The shell receives the text zero-terminated, so a zero byte ends it.
-    platform().open_in_browser(to_utf8(Text(address.c_str())));
+    platform().open_in_browser(Text(address.c_str()));
 }
 
 void OpenAddress() { OpenAddress(default_address); }

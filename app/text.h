@@ -15,6 +15,12 @@ struct DateTime {
     friend bool operator==(const DateTime&, const DateTime&) = default;
 };
 
+// A rectangle of the screen, in the pixels windows are placed in.
+struct ScreenArea {
+    std::int32_t left = 0, top = 0, width = 0, height = 0;
+    friend bool operator==(const ScreenArea&, const ScreenArea&) = default;
+};
+
 // Conversions at the platform edge (glibc iconv). A character that GBK cannot
 // hold becomes "?"; bytes that are not valid GBK become U+FFFD.
 std::string to_utf8(std::string_view gbk);

@@ -1,5 +1,7 @@
 #include "app/window_flow.h"
 
+#include <algorithm>
+
 #include "app/host.h"
 #include "app/settings.h"
 #include "app/wiring.h"
@@ -16,6 +18,18 @@ constexpr int welcome_skin = 1;
 constexpr int first_start_skin = 6;
 constexpr double horizontal_offset = 1430;
 constexpr double vertical_offset = 800;
+
+// A window with no pixel on the screen would run unseen: it is moved the
+// least distance that puts all of it on the area left to windows.
+ScreenArea in_sight(ScreenArea window) {
+    const bool some_on_screen = window.left < ScreenWidth() && window.left + window.width > 0 &&
+                                window.top < ScreenHeight() && window.top + window.height > 0;
+    if (some_on_screen) return window;
+    const ScreenArea work = ScreenWorkArea();
+    window.left = std::max(work.left, std::min(window.left, work.left + work.width - window.width));
+    window.top = std::max(work.top, std::min(window.top, work.top + work.height - window.height));
+    return window;
+}
 
 }  // namespace
 
@@ -50,11 +64,16 @@ void on_main_created() {
     place_main_window();
 }
 
-// Not clamped: on a small screen the window starts partly off it.
+// Not clamped while any of it is seen: on a small screen the window starts
+// partly off it.
 void place_main_window() {
     using namespace main_window;
-    forms::WriteProperty(id, 窗口, prop::Left, static_cast<std::int32_t>(ScreenWidth() - horizontal_offset));
-    forms::WriteProperty(id, 窗口, prop::Top, static_cast<std::int32_t>(ScreenHeight() - vertical_offset));
+    const ScreenArea placed = in_sight({static_cast<std::int32_t>(ScreenWidth() - horizontal_offset),
+                                        static_cast<std::int32_t>(ScreenHeight() - vertical_offset),
+                                        forms::ReadInteger(id, 窗口, prop::Width),
+                                        forms::ReadInteger(id, 窗口, prop::Height)});
+    forms::WriteProperty(id, 窗口, prop::Left, placed.left);
+    forms::WriteProperty(id, 窗口, prop::Top, placed.top);
 }
 
 void update_clock() {

@@ -4,12 +4,15 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libjpeg62-turbo-dev
+  qt6-base-dev libjpeg62-turbo-dev libxcb1-dev
   xdg-utils fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib attr
   desktop-file-utils dpkg-dev
+  # The Windows build: the mingw-w64 cross compiler, and wine to run its tests
+  # (locales holds the zh_CN definition that gives wine code page 936).
+  g++-mingw-w64-x86-64-posix wine wine64 locales
 )
 missing=()
 for p in "${packages[@]}"; do

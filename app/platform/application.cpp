@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "app/platform/display_check.h"
+
 void ensure_application() {
     if (QCoreApplication::instance() != nullptr) return;
+    const DisplayProbe display;  // ends the process when there is none
     // Qt keeps references to argc and argv for the application's lifetime.
     static int argc = 1;
     static char name[] = "yanzhou-search";
@@ -32,4 +35,11 @@ int primary_screen_width() {
 int primary_screen_height() {
     QScreen* screen = primary_screen();
     return screen != nullptr ? screen->size().height() : 0;
+}
+
+ScreenArea primary_screen_work_area() {
+    QScreen* screen = primary_screen();
+    if (screen == nullptr) return {};
+    const QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
 }

@@ -3,10 +3,14 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
+#include <cstdlib>
+#include <string_view>
 #include <thread>
 
 extern char** environ;
@@ -34,7 +38,44 @@ bool has_scheme(const std::string& address) {
     return true;
 }
 
+bool is_program(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
 }  // namespace
+
+std::string browser_address(const std::string& address) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string encoded;
+    for (unsigned char c : address) {
+        if (c < 0x80) {
+            encoded += char(c);
+        } else {
+            encoded += '%';
+            encoded += hex[c >> 4];
+            encoded += hex[c & 15];
+        }
+    }
+    return encoded;
+}
+
+std::string find_launcher(const char* path_variable) {
+    std::string_view rest = path_variable != nullptr ? path_variable : "";
+    while (!rest.empty()) {
+        const std::size_t colon = rest.find(':');
+        const std::string_view element = rest.substr(0, colon);
+        rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+        // An empty or relative element means the current directory, which is
+        // the program's own: whatever lies there must never be run.
+        if (element.empty() || element[0] != '/') continue;
+        std::string candidate = std::string(element) + "/xdg-open";
+        if (is_program(candidate)) return candidate;
+    }
+    for (const char* fallback : {"/usr/local/bin/xdg-open", "/usr/bin/xdg-open", "/bin/xdg-open"})
+        if (is_program(fallback)) return fallback;
+    return {};
+}
 
 std::string shell_address(const std::string& address) {
     if (has_scheme(address)) return address;
@@ -44,8 +85,10 @@ std::string shell_address(const std::string& address) {
     return address;
 }
 
-void launch_browser(const std::string& utf8_address) {
-    std::string target = shell_address(utf8_address);
+void launch_browser(const std::string& gbk_address) {
+    const std::string launcher = find_launcher(std::getenv("PATH"));
+    if (launcher.empty()) return;  // like the shell: nothing is reported
+    std::string target = shell_address(browser_address(gbk_address));
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
@@ -68,7 +111,7 @@ void launch_browser(const std::string& utf8_address) {
     char program[] = "xdg-open";
     char* argv[] = {program, target.data(), nullptr};
     pid_t child = 0;
-    int failed = posix_spawnp(&child, program, &files, &attributes, argv, environ);
+    int failed = posix_spawn(&child, launcher.c_str(), &files, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&files);
     if (failed != 0) return;  // like the shell: nothing is reported

@@ -3,14 +3,24 @@
 // Windows shell's "open" verb does.
 #include <string>
 
+// The program's address (GBK bytes) as the browser is given it: every byte
+// of 0x80 and above percent-encoded, ASCII unchanged. The engines expect the
+// GBK bytes of a name; a browser given the characters would send their UTF-8.
+std::string browser_address(const std::string& gbk_address);
+
+// The xdg-open to run: the first in an absolute element of path_variable
+// (PATH), else one in /usr/local/bin, /usr/bin or /bin; empty when there is
+// none. Empty and relative elements are skipped.
+std::string find_launcher(const char* path_variable);
+
 // What the shell is given for an address the program passes: an address
 // without a scheme gets the one the Windows shell would guess ("www." ->
 // "http://", "ftp." -> "ftp://"); an address starting with "-" is a file name
 // in the current directory there, so it becomes "./-..." and can never be
 // taken for an option of xdg-open. Everything else is passed unchanged.
-std::string shell_address(const std::string& utf8_address);
+std::string shell_address(const std::string& address);
 
-// Starts `xdg-open <shell_address>` detached: argv only, no shell, stdio on
-// /dev/null, its own session. Returns at once; the child is reaped by a
-// small waiting thread so that no zombie stays behind.
-void launch_browser(const std::string& utf8_address);
+// Starts `xdg-open <shell_address(browser_address)>` detached: argv only, no
+// shell, stdio on /dev/null, its own session. Returns at once; the child is
+// reaped by a small waiting thread so that no zombie stays behind.
+void launch_browser(const std::string& gbk_address);

@@ -10,9 +10,10 @@ namespace {
 
 class LinuxPlatform final : public Platform {
 public:
-    void open_in_browser(const std::string& utf8_address) override { launch_browser(utf8_address); }
+    void open_in_browser(const Text& address) override { launch_browser(address); }
     int screen_width() override { return primary_screen_width(); }
     int screen_height() override { return primary_screen_height(); }
+    ScreenArea work_area() override { return primary_screen_work_area(); }
     DateTime now() override {
         std::time_t seconds = std::time(nullptr);
         std::tm local{};

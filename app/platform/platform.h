@@ -10,10 +10,13 @@
 class Platform {
 public:
     virtual ~Platform() = default;
-    // Hands a UTF-8 address to the desktop's default handler; returns at once.
-    virtual void open_in_browser(const std::string& utf8_address) = 0;
+    // Hands the program's address (GBK) to the desktop's default handler;
+    // returns at once.
+    virtual void open_in_browser(const Text& address) = 0;
     virtual int screen_width() = 0;
     virtual int screen_height() = 0;
+    // The primary screen's area left to windows; the whole screen unless known.
+    virtual ScreenArea work_area() { return {0, 0, screen_width(), screen_height()}; }
     virtual DateTime now() = 0;
     // Shows a modal error box; returns when the reader has closed it.
     virtual void show_error_box(const Text& caption, const Text& message) = 0;

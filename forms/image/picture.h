@@ -23,7 +23,7 @@ struct Picture {
 // Our own decoders; any bytes, however malformed, give an empty picture.
 Picture decode_gif(std::span<const std::uint8_t> bytes);
 Picture decode_bmp(std::span<const std::uint8_t> bytes);
-Picture decode_jpeg(std::span<const std::uint8_t> bytes);  // libjpeg-turbo, in memory
+Picture decode_jpeg(std::span<const std::uint8_t> bytes);  // libjpeg-turbo or WIC, in memory
 // Chooses the decoder by the leading bytes ("GIF8", "BM", FF D8).
 Picture decode_picture(std::span<const std::uint8_t> bytes);
 

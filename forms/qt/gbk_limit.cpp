@@ -4,8 +4,35 @@
 
 namespace forms::qt {
 
-QValidator::State GbkByteLimit::validate(QString& input, int&) const {
-    return static_cast<int>(to_gbk(input).size()) <= bytes_ ? Acceptable : Invalid;
+namespace {
+
+int gbk_size(const QString& text) { return static_cast<int>(to_gbk(text).size()); }
+
+}  // namespace
+
+GbkByteLimit::GbkByteLimit(QLineEdit* edit, int bytes) : QValidator(edit), bytes_(bytes), before_(edit->text()) {
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
+}
+
+// What was inserted ends at the cursor. The text before it fitted, so taking
+// characters off from the cursor backwards meets the fitting length before
+// it reaches anything that was there already.
+QValidator::State GbkByteLimit::validate(QString& input, int& position) const {
+    int excess = gbk_size(input) - bytes_;
+    if (excess <= 0) return Acceptable;
+    if (gbk_size(before_) > bytes_) return Invalid;
+    int start = position;
+    while (excess > 0 && start > 0) {
+        const int length = start >= 2 && input[start - 1].isLowSurrogate() && input[start - 2].isHighSurrogate() ? 2 : 1;
+        start -= length;
+        excess -= gbk_size(input.mid(start, length));
+    }
+    QString cut = input;
+    cut.remove(start, position - start);
+    if (excess > 0 || cut == before_) return Invalid;
+    input = cut;
+    position = start;
+    return Acceptable;
 }
 
 }  // namespace forms::qt

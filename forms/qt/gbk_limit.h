@@ -1,17 +1,22 @@
 #pragma once
 // An edit box's length limit counts GBK bytes, as the program stores text:
 // a Chinese character fills two bytes of the limit.
+#include <QLineEdit>
 #include <QValidator>
 
 namespace forms::qt {
 
+// Text that does not fit is cut as Windows' edit box cuts it: of what was
+// typed or pasted, the longest beginning that fits goes in, so a character
+// typed into a full box is refused and a long paste fills the box.
 class GbkByteLimit final : public QValidator {
 public:
-    GbkByteLimit(QObject* parent, int bytes) : QValidator(parent), bytes_(bytes) {}
+    GbkByteLimit(QLineEdit* edit, int bytes);
     State validate(QString& input, int& position) const override;
 
 private:
     int bytes_;
+    QString before_;  // the box's text before the change being validated
 };
 
 }  // namespace forms::qt

@@ -1,13 +1,18 @@
 // CallExternalLibrary: where a library is found, the cache of entries, the
 // fatal report when something is missing, and the release at the end.
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "app/host.h"
+#include "app/library_image.h"
 #include "app/program_end.h"
 #include "app/run_directory.h"
 #include "temp_folder.h"
@@ -127,6 +132,40 @@ TEST_F(ExternalLibrary, MissingLibraryOrEntryEndsInTheFatalReport) {
             testing::ExitedWithCode(255), RecordingPlatform::error_box_line("错误", text))
             << c.message;
     }
+}
+
+// The loader would map a truncated library's missing pages and die of SIGBUS
+// on the first touch; such files are refused before it sees them.
+TEST(IsWholeLibrary, OnlyACompleteLibraryForThisMachine) {
+    TempFolder folder;
+    std::ifstream in(elsewhere, std::ios::binary);
+    const std::string library{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_GT(library.size(), 8000u);
+    std::string other_machine = library, executable = library, shifted = library;
+    other_machine[18] = char(other_machine[18] ^ 0x40);  // e_machine
+    executable[16] = 2;                                  // e_type ET_EXEC
+    shifted[32] = char(shifted[32] + 0x70);              // e_phoff past the headers
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool whole;
+    } cases[] = {
+        {"the library", library, true},
+        {"its first 8000 bytes", library.substr(0, 8000), false},
+        {"its ELF header alone", library.substr(0, 64), false},
+        {"another machine's", other_machine, false},
+        {"an executable", executable, false},
+        {"program headers out of place", shifted, false},
+        {"an empty file", "", false},
+    };
+    for (const auto& c : cases) {
+        folder.put("x.dll", c.bytes);
+        EXPECT_EQ(is_whole_library(folder.os("x.dll")), c.whole) << c.what;
+    }
+    ASSERT_EQ(mkfifo(folder.os("fifo.dll").c_str(), 0600), 0);
+    EXPECT_FALSE(is_whole_library(folder.os("fifo.dll")));  // and no hang
+    EXPECT_FALSE(is_whole_library(folder.utf8()));
+    EXPECT_FALSE(is_whole_library(folder.os("missing.dll")));
 }
 
 TEST_F(ExternalLibrary, EndProgramReleasesTheLibrariesAndEndsWithTheCode) {

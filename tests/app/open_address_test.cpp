@@ -56,14 +56,16 @@ private:
 
 struct AddressCase {
     Text address;       // as the program passes it (GBK)
-    Text shell_sees;    // what xdg-open gets, in GBK for readability
+    Text shell_sees;    // what xdg-open gets
 };
 
 TEST(OpenAddress, ReachesXdgOpenAsExactlyOneArgument) {
     install_platform(nullptr);
     StandInXdgOpen xdg_open;
     const AddressCase cases[] = {
-        {"http://book.easou.com/w/search.html?q=斗破苍穹", "http://book.easou.com/w/search.html?q=斗破苍穹"},
+        {"http://book.easou.com/w/search.html?q=斗破苍穹", "http://book.easou.com/w/search.html?q=%B6%B7%C6%C6%B2%D4%F1%B7"},
+        {"www.a.cn/?q=斗&x=%41", "http://www.a.cn/?q=%B6%B7&x=%41"},
+        {"\xB6-\x81\x7F\xFF", "%B6-%81\x7F%FF"},  // bytes that are no GBK text pass as they are
         {"http://x.com/a b  c", "http://x.com/a b  c"},
         {"http://x.com/?a='1'&b=\"2\";c=$(touch pwned)`id`|x>y", "http://x.com/?a='1'&b=\"2\";c=$(touch pwned)`id`|x>y"},
         {"https://www.17k.com/", "https://www.17k.com/"},
@@ -78,7 +80,7 @@ TEST(OpenAddress, ReachesXdgOpenAsExactlyOneArgument) {
     };
     for (const AddressCase& c : cases) {
         OpenAddress(c.address);
-        EXPECT_EQ(xdg_open.next_argument(), to_utf8(c.shell_sees)) << to_utf8(c.address);
+        EXPECT_EQ(xdg_open.next_argument(), c.shell_sees) << to_utf8(c.address);
         EXPECT_EQ(xdg_open.count(), "1") << to_utf8(c.address);
     }
     EXPECT_FALSE(std::filesystem::exists("pwned"));
@@ -130,10 +132,34 @@ TEST(OpenAddress, HandsThePlatformTheAddressUpToAZeroByte) {
     OpenAddress(Text("http://a\0b", 10));
     OpenAddress();
     ASSERT_EQ(outside.opened.size(), 3u);
-    EXPECT_EQ(outside.opened[0], "http://x.cn/斗破");
-    EXPECT_EQ(outside.opened_utf8[0], "http://x.cn/\xE6\x96\x97\xE7\xA0\xB4");
+    EXPECT_EQ(outside.opened[0], "http://x.cn/\xB6\xB7\xC6\xC6");
     EXPECT_EQ(outside.opened[1], "http://a");
     EXPECT_EQ(outside.opened[2], "https://www.17k.com/");
+}
+
+// The current directory is the program's own; a launcher there is never run.
+TEST(FindLauncher, OnlyAbsolutePathElementsAndTheFixedFolders) {
+    TempFolder here, listed, plain;
+    for (const TempFolder* folder : {&here, &listed}) {
+        folder->put("xdg-open", "#!/bin/sh\n");
+        chmod(folder->os("xdg-open").c_str(), 0755);
+    }
+    plain.put("xdg-open", "not executable");
+    const std::string cwd = std::filesystem::current_path();
+    std::filesystem::current_path(here.utf8());
+    const std::string relative = "../" + here.utf8().substr(here.utf8().rfind('/') + 1);
+    const struct {
+        std::string path;
+        std::string found;
+    } cases[] = {
+        {":" + listed.utf8(), listed.utf8() + "/xdg-open"},
+        {".:" + relative + "::" + plain.utf8() + ":" + listed.utf8() + ":", listed.utf8() + "/xdg-open"},
+        {"", "/usr/bin/xdg-open"},
+        {":.", "/usr/bin/xdg-open"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(find_launcher(c.path.c_str()), c.found) << c.path;
+    EXPECT_EQ(find_launcher(nullptr), "/usr/bin/xdg-open");
+    std::filesystem::current_path(cwd);
 }
 
 TEST(ShellAddress, SchemeGuessOnlyWhereThereIsNoScheme) {

@@ -128,7 +128,25 @@ class Desktop:
         self.xdotool("key", "--delay", "40", *names)
 
     def type(self, text):
+        self.bind_keys(text)
         self.xdotool("type", "--delay", "40", text)
+
+    def bind_keys(self, text):
+        """Gives each character the keyboard lacks a keycode of its own, once.
+        xdotool would otherwise remap a spare key for it and undo that at
+        once, and a client that fetches the keyboard map late reads the undone
+        map and loses the character."""
+        first = self.x.display.info.min_keycode
+        count = self.x.display.info.max_keycode - first + 1
+        mapping = self.x.get_keyboard_mapping(first, count)
+        present = {sym for syms in mapping for sym in syms}
+        free = [first + i for i, syms in enumerate(mapping) if not any(syms)]
+        missing = {0x01000000 | ord(c) for c in text if ord(c) > 0xFF} - present
+        for keysym in missing:
+            self.x.change_keyboard_mapping(free.pop(), [(keysym, keysym)])
+        if missing:
+            self.x.sync()
+            time.sleep(0.5)
 
     def screenshot(self, path, window=None):
         """The whole screen, or one window's client area."""
@@ -176,9 +194,9 @@ class ProgramCopy:
         with open(os.path.join(self.bin, "program.log"), "rb") as f:
             return f.read().decode("utf-8", "replace")
 
-    def start(self, desktop, user=None):
+    def start(self, desktop, user=None, path=None):
         env = {
-            "PATH": self.bin + ":/usr/local/bin:/usr/bin:/bin",
+            "PATH": path or self.bin + ":/usr/local/bin:/usr/bin:/bin",
             "DISPLAY": desktop.name,
             "YZ_OPENED_LOG": self.opened_log,
             "HOME": self.dir,

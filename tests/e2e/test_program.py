@@ -88,16 +88,24 @@ class ProgramTest(unittest.TestCase):
     def test_search_typed_and_sent_with_enter_reaches_the_browser(self):
         main = self.later_start()
         x, y = main[2], main[3]
-        self.desktop.click(x + 117 + 20, y + 8 + 10)
-        self.desktop.type("  Dou & Po?  ")
-        self.desktop.key("Return")
-        deadline = time.time() + 5
-        while not self.copy.opened() and time.time() < deadline:
-            time.sleep(0.05)
-        self.assertEqual(self.copy.opened(),
-                         [b"http://book.easou.com/w/search/  Dou & Po?  _1_0_0_1.html?wver=dsp"])
-        # Write mode is the default: the name is remembered.
-        self.assertIn("搜索记录=  Dou & Po?  \r\n".encode("gbk"), self.copy.settings_bytes())
+        # A Chinese name reaches the engine as the GBK bytes it expects.
+        searches = [
+            ("  Dou & Po?  ", b"http://book.easou.com/w/search/  Dou & Po?  _1_0_0_1.html?wver=dsp"),
+            ("斗破苍穹", b"http://book.easou.com/w/search/%B6%B7%C6%C6%B2%D4%F1%B7_1_0_0_1.html?wver=dsp"),
+        ]
+        for count, (typed, address) in enumerate(searches, start=1):
+            self.desktop.click(x + 117 + 20, y + 8 + 10)
+            self.desktop.key("ctrl+a")
+            self.desktop.type(typed)
+            self.desktop.key("Return")
+            # Write mode is the default: the name is remembered.
+            remembered = f"搜索记录={typed}\r\n".encode("gbk")
+            deadline = time.time() + 5
+            while (len(self.copy.opened()) < count or remembered not in self.copy.settings_bytes()) \
+                    and time.time() < deadline:
+                time.sleep(0.05)
+            self.assertEqual(self.copy.opened()[count - 1:], [address])
+            self.assertIn(remembered, self.copy.settings_bytes())
 
     def background(self, main):
         """The skin's colour of the window beside the clock line."""

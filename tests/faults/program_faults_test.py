@@ -1,10 +1,12 @@
 """The real program meeting a broken run directory: a skin engine file that is
-no library or lacks its entry, a directory it may not write, and settings
-files of noise, of huge values and of NUL bytes. Each case runs in a fresh
-copy of the program's directory on a virtual display of this test's own."""
+no library, is cut short or lacks its entry, a directory it may not write,
+settings files of noise, of huge values and of NUL bytes, a launcher planted
+beside it, and no display at all. Each case runs in a fresh copy of the
+program's directory on a virtual display of this test's own."""
 
 import os
 import random
+import subprocess
 import sys
 import time
 import unittest
@@ -14,6 +16,7 @@ from desktop import WELCOME_ENTER, Desktop, ProgramCopy, is_main, is_welcome  # 
 
 BINARY = os.path.abspath(os.environ.get("YZ_BINARY", "build/bin/yanzhou-search"))
 NO_ENTRY_LIBRARY = os.environ.get("YZ_NO_ENTRY_LIBRARY")
+ENGINE = os.environ.get("YZ_ENGINE")
 SECTION = "[搜索器设置：]\r\n".encode("gbk")
 SKIN = "皮肤".encode("gbk")
 HISTORY = "搜索记录".encode("gbk")
@@ -77,11 +80,13 @@ class ProgramFaults(unittest.TestCase):
     def test_engine_file_that_cannot_serve_ends_in_the_fatal_report(self):
         noise = random.Random(7).randbytes(88576)
         cases = [("random bytes", noise), ("an empty file", b"")]
-        if NO_ENTRY_LIBRARY:
-            with open(NO_ENTRY_LIBRARY, "rb") as f:
-                cases.append(("a library without the entry", f.read()))
-        else:
-            self.fail("YZ_NO_ENTRY_LIBRARY is not set")
+        if not NO_ENTRY_LIBRARY or not ENGINE:
+            self.fail("YZ_NO_ENTRY_LIBRARY or YZ_ENGINE is not set")
+        with open(NO_ENTRY_LIBRARY, "rb") as f:
+            cases.append(("a library without the entry", f.read()))
+        # The loader would map the missing pages and die of SIGBUS.
+        with open(ENGINE, "rb") as f:
+            cases.append(("the first 10 000 bytes of the real engine", f.read(10000)))
         for name, data in cases:
             with self.subTest(name):
                 self.copy.remove()
@@ -123,6 +128,53 @@ class ProgramFaults(unittest.TestCase):
                 self.desktop.ask_to_close(main[0])
                 self.finish(0)
                 self.assertIsNone(self.copy.settings_bytes())
+                self.assertEqual(sorted(os.listdir(self.copy.dir)), before)
+
+    def test_a_launcher_planted_beside_the_program_is_never_run(self):
+        # An empty or relative PATH element means the current directory,
+        # which is the program's own.
+        planted = self.file("planted-ran")
+        self.put("xdg-open", f"#!/bin/sh\ntouch '{planted}'\n".encode())
+        os.chmod(self.file("xdg-open"), 0o755)
+        self.put("搜索器设置信息1.4.ini", settings_file((SKIN, b"6")))
+        for path in (f":{self.copy.bin}:/usr/bin:/bin", f".:{self.copy.bin}", f"bin::{self.copy.bin}:"):
+            with self.subTest(path=path):
+                if os.path.exists(planted):
+                    os.remove(planted)
+                self.copy.start(self.desktop, path=path)
+                main = self.desktop.wait_window(is_main, timeout=PATIENCE)
+                self.assertIsNotNone(main, "the main window did not open")
+                self.desktop.click(main[2] + 117 + 20, main[3] + 8 + 10)
+                self.desktop.key("ctrl+a")
+                self.desktop.type("abc")
+                self.desktop.key("Return")
+                deadline = time.time() + 10
+                while not self.copy.opened() and not os.path.exists(planted) and time.time() < deadline:
+                    time.sleep(0.05)
+                time.sleep(0.3)
+                self.desktop.key("Escape")
+                self.finish(0)
+                self.assertFalse(os.path.exists(planted), "the planted launcher ran")
+                self.assertEqual(len(self.copy.opened()), 1, "the stand-in launcher was not run")
+                os.remove(self.copy.opened_log)
+
+    def test_without_a_display_one_line_and_status_one(self):
+        unused = next(f":{n}" for n in range(900, 1000) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
+        before = sorted(os.listdir(self.copy.dir))
+        for display, named in ((None, "DISPLAY is not set"), (unused, f'"{unused}"')):
+            with self.subTest(display=display):
+                env = {"PATH": "/usr/bin:/bin", "HOME": self.copy.dir, "LANG": "C.UTF-8"}
+                if display:
+                    env["DISPLAY"] = display
+                for keep in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
+                    if keep in os.environ:
+                        env[keep] = os.environ[keep]
+                run = subprocess.run([self.copy.exe], env=env, cwd="/", capture_output=True, timeout=PATIENCE)
+                self.assertEqual(run.returncode, 1, run.stderr[-2000:])
+                lines = run.stderr.decode("utf-8", "replace").splitlines()
+                self.assertEqual(len(lines), 1, lines)
+                self.assertIn(named, lines[0])
+                self.assertEqual(run.stdout, b"")
                 self.assertEqual(sorted(os.listdir(self.copy.dir)), before)
 
     def test_damaged_settings_files_still_open_the_main_window(self):

@@ -1,5 +1,7 @@
 // The reader's keys and presses, as Qt delivers them, reaching handlers.
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +9,7 @@
 #include <QTabWidget>
 
 #include "forms/qt/key_codes.h"
+#include "forms/qt/looks.h"
 #include "forms_fixture.h"
 
 using namespace forms;
@@ -242,4 +245,33 @@ TEST_F(FormsTest, AnEditBoxLimitCountsGbkBytes) {
     edit->insert(QStringLiteral("皮"));
     edit->insert(QStringLiteral("肤"));
     EXPECT_EQ(edit->text(), QStringLiteral("皮")) << "one Chinese character fills two bytes";
+}
+
+// As Windows cuts a paste: the longest beginning of the pasted text that fits.
+TEST_F(FormsTest, APasteIntoALimitedEditBoxKeepsWhatFits) {
+    load();
+    auto* edit = qobject_cast<QLineEdit*>(widget(编辑框2));
+    edit->setFocus();
+    const struct {
+        const char* before;
+        int cursor, selected;
+        const char* pasted;
+        const char* after;
+    } cases[] = {
+        {"", 0, 0, "369", "36"},
+        {"", 0, 0, "皮肤", "皮"},
+        {"", 0, 0, "3皮", "3"},
+        {"1", 1, 0, "23", "12"},
+        {"1", 0, 0, "23", "21"},
+        {"12", 0, 2, "345", "34"},
+        {"12", 2, 0, "3", "12"},
+    };
+    for (const auto& c : cases) {
+        WriteProperty(window, 编辑框2, prop::EditContent, Text(c.before));
+        edit->setSelection(c.cursor, c.selected);
+        QApplication::clipboard()->setText(qt::from_gbk(c.pasted));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(qt::to_gbk(edit->text()), c.after) << to_utf8(c.before) << " + " << to_utf8(c.pasted);
+        EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), c.after) << to_utf8(c.before) << " + " << to_utf8(c.pasted);
+    }
 }

@@ -5,9 +5,6 @@
 #include <iterator>
 #include <sstream>
 
-#include <QImage>
-#include <QString>
-
 namespace image_test {
 
 Bytes read_file(const std::filesystem::path& path) {
@@ -23,19 +20,6 @@ std::filesystem::path conformance_images() {
              : std::filesystem::path(YZ_SOURCE_DIR) / ".." / "shared" / "conformance";
     const auto dir = base / "images";
     return std::filesystem::is_directory(dir) ? dir : std::filesystem::path{};
-}
-
-std::optional<Rgba> load_reference(const std::filesystem::path& path) {
-    QImage image(QString::fromStdString(path.string()));  // the suites' names are ASCII
-    if (image.isNull()) return std::nullopt;
-    image = image.convertToFormat(QImage::Format_RGBA8888);
-    Rgba out{image.width(), image.height(), {}};
-    out.pixels.reserve(static_cast<std::size_t>(out.width) * out.height * 4);
-    for (int y = 0; y < out.height; ++y) {
-        const auto* row = image.constScanLine(y);
-        out.pixels.insert(out.pixels.end(), row, row + out.width * 4);
-    }
-    return out;
 }
 
 std::string pixel_difference(const Bytes& actual, const Bytes& expected, int width,

@@ -21,8 +21,12 @@ struct Rgba {
     int width = 0, height = 0;
     Bytes pixels;
 };
-// A PNG or JPEG reference as 8-bit RGBA (through Qt, which the decoders never use).
+// The platform's own picture codecs, which the decoders under test never use
+// (Qt on Linux, reference_qt.cpp; WIC on Windows, reference_wic.cpp):
+// a PNG or JPEG reference as 8-bit RGBA,
 std::optional<Rgba> load_reference(const std::filesystem::path& path);
+// and a picture written as a JPEG file, in colour or grey.
+Bytes encode_jpeg(const Rgba& picture, bool grey, int quality = 95);
 
 // Empty when equal; otherwise where and how the first difference lies.
 // Pixels that are transparent in both count as equal whatever their colour.

@@ -58,6 +58,7 @@ protected:
         outside->opened.clear();
         outside->width = 1920;
         outside->height = 1080;
+        outside->work.reset();
         std::filesystem::remove(folder->os(settings_name));
         choose(组合框1, 0);
         choose(组合框3, 0);
@@ -245,16 +246,31 @@ TEST_F(MainWindow, ClockShowsTheDateAndTheSmallestNonZeroUnit) {
     }
 }
 
-TEST_F(MainWindow, PlacementFollowsTheScreenWithoutClamping) {
+// The window is 317 x 521; placed at (width - 1430, height - 800) while any
+// of it is on the screen, else wholly on the area left to windows.
+TEST_F(MainWindow, PlacementFollowsTheScreenWhileAnyOfTheWindowIsOnIt) {
     const struct {
-        int width, height, left, top;
-    } screens[] = {{1920, 1080, 490, 280}, {1366, 768, -64, -32}, {1430, 800, 0, 0}};
+        int width, height;
+        std::optional<ScreenArea> work;
+        int left, top;
+    } screens[] = {
+        {1920, 1080, {}, 490, 280},
+        {1366, 768, {}, -64, -32},  // partly off, as specified
+        {1430, 800, {}, 0, 0},
+        {1114, 768, {}, -316, -32},  // one column on the screen
+        {1113, 768, {}, 0, 0},       // none: moved onto it
+        {1024, 768, {}, 0, 0},
+        {960, 540, {}, 0, 0},
+        {1024, 768, ScreenArea{70, 28, 954, 740}, 70, 28},  // beside a dock, below a panel
+        {800, 480, ScreenArea{0, 0, 800, 450}, 0, 0},       // taller than the area: the top stays reachable
+    };
     for (const auto& screen : screens) {
         outside->width = screen.width;
         outside->height = screen.height;
+        outside->work = screen.work;
         place_main_window();
-        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Left), screen.left) << screen.width;
-        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Top), screen.top) << screen.height;
+        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Left), screen.left) << screen.width << "x" << screen.height;
+        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Top), screen.top) << screen.width << "x" << screen.height;
     }
 }
 

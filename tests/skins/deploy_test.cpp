@@ -51,6 +51,23 @@ TEST(DeploySkinEngine, NeverTouchesWhatAlreadyCarriesTheName) {
     }
 }
 
+// A link left under a temporary-looking name, pointing anywhere, is never
+// written through: the engine goes to a fresh file of its own.
+TEST(DeploySkinEngine, ALinkUnderTheTemporaryNameIsNeverFollowed) {
+    TempRunDirectory elsewhere, run;  // the later one is the run directory
+    const std::string target = elsewhere.file("precious");
+    write_file(target, "keep me");
+    ASSERT_EQ(symlink(target.c_str(), run.file("SkinH_EL.dll.part").c_str()), 0);
+
+    deploy_skin_engine();
+
+    EXPECT_EQ(file_bytes(target), "keep me");
+    EXPECT_TRUE(std::filesystem::is_symlink(run.file("SkinH_EL.dll.part")));
+    EXPECT_FALSE(std::filesystem::is_symlink(run.file("SkinH_EL.dll")));
+    EXPECT_TRUE(file_bytes(run.file("SkinH_EL.dll")) == built_engine());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(run.path), {}), 2);
+}
+
 // A disk that fills up halfway through the write, made with a file size limit.
 TEST(DeploySkinEngine, AWriteCutShortLeavesNoEngineBehind) {
     TempRunDirectory run;

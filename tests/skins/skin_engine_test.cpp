@@ -15,6 +15,7 @@
 #include "skins/catalogue.h"
 #include "skins/engine/she_format.h"
 #include "skins/engine/skin_look.h"
+#include "tests/skins/unreadable_skins.h"
 
 namespace {
 
@@ -130,24 +131,8 @@ TEST_F(SkinEngine, TheSkinInForceAttachedAgainRestylesNothing) {
 TEST_F(SkinEngine, WhatItCannotReadKeepsTheSkinInForce) {
     ASSERT_EQ(attach_skin(15), 1);
     const Look kept = current_look();
-    const auto good = skin_copy(15);
-    auto bad_version = good;
-    bad_version[4] = 2;
-    const std::vector<std::uint8_t> garbage(4000, 0xA5);
-    const struct {
-        const char* what;
-        const unsigned char* data;
-        int size;
-    } cases[] = {
-        {"no data", nullptr, 0},
-        {"no data with a size", nullptr, 100},
-        {"size 0", good.data(), 0},
-        {"negative size", good.data(), -5},
-        {"garbage", garbage.data(), int(garbage.size())},
-        {"cut short", good.data(), int(good.size() / 2)},
-        {"unknown version", bad_version.data(), int(bad_version.size())},
-    };
-    for (const auto& c : cases) {
+    const UnreadableSkins unreadable(skin_copy(15));
+    for (const auto& c : unreadable.cases()) {
         EXPECT_EQ(engine()(c.data, c.size, "", 0, 0, 0), 0) << c.what;
         EXPECT_EQ(current_look(), kept) << c.what;
     }

@@ -5,11 +5,11 @@
 //                                       // (one at a time: removal restores Linux)
 //   run_search();                       // code under test calls OpenAddress ...
 //   EXPECT_EQ(outside.opened.back(), "http://...");   // GBK, as the program sent it
-//   EXPECT_EQ(outside.opened_utf8.back(), to_utf8("..."));  // what the browser got
 //
 // - Addresses handed to the browser are recorded, not opened: `opened` holds
-//   them as GBK Text (compare with narrow literals), `opened_utf8` as UTF-8.
-// - The screen is `width` x `height` (1920 x 1080 unless changed).
+//   them as GBK Text (compare with narrow literals).
+// - The screen is `width` x `height` (1920 x 1080 unless changed); windows
+//   may use `work` of it (all of it unless set).
 // - The clock reads `clock` (30 March 2013, 16:32:10 unless changed).
 // - Error boxes are recorded in `error_boxes` and return at once. Each is also
 //   written to stderr as one line "error box <caption hex> <text hex>\n" (the
@@ -18,6 +18,7 @@
 //     EXPECT_EXIT(f(), testing::ExitedWithCode(255), error_box_line("错误", text));
 //   where error_box_line() below gives the matching pattern.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,9 @@ public:
     };
 
     std::vector<Text> opened;
-    std::vector<std::string> opened_utf8;
     int width = 1920;
     int height = 1080;
+    std::optional<ScreenArea> work;
     DateTime clock{2013, 3, 30, 16, 32, 10};
     std::vector<ErrorBox> error_boxes;
 
@@ -42,12 +43,10 @@ public:
     RecordingPlatform(const RecordingPlatform&) = delete;
     RecordingPlatform& operator=(const RecordingPlatform&) = delete;
 
-    void open_in_browser(const std::string& utf8_address) override {
-        opened_utf8.push_back(utf8_address);
-        opened.push_back(from_utf8(utf8_address));
-    }
+    void open_in_browser(const Text& address) override { opened.push_back(address); }
     int screen_width() override { return width; }
     int screen_height() override { return height; }
+    ScreenArea work_area() override { return work.value_or(ScreenArea{0, 0, width, height}); }
     DateTime now() override { return clock; }
     void show_error_box(const Text& caption, const Text& message) override {
         error_boxes.push_back({caption, message});

@@ -1,0 +1,42 @@
+# The tests of the Windows build, run under wine by ctest (the toolchain sets
+# wine as the emulator; tools/wine-env.sh keeps one wine server for the run).
+# One ctest test per executable: every start of a program under wine costs
+# more than most of its cases.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+function(yz_windows_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE yanzhou GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE YZ_SOURCE_DIR="${CMAKE_SOURCE_DIR}" YZ_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120
+    ENVIRONMENT "YZ_CONFORMANCE=${CMAKE_SOURCE_DIR}/../shared/conformance")
+endfunction()
+
+set(t ${CMAKE_CURRENT_LIST_DIR})
+yz_windows_test(image_tests
+  ${t}/image/image_test_support.cpp ${t}/image/reference_wic.cpp
+  ${t}/image/gif_writer.cpp ${t}/image/gif_decoder_test.cpp ${t}/image/gif_suite_test.cpp
+  ${t}/image/bmp_writer.cpp ${t}/image/bmp_decoder_test.cpp ${t}/image/bmp_suite_test.cpp
+  ${t}/image/picture_sniff_test.cpp)
+target_link_libraries(image_tests PRIVATE windowscodecs ole32)
+yz_windows_test(assets_tests
+  ${t}/assets/picture_formats_test.cpp ${t}/assets/picture_headers.cpp ${t}/assets/picture_decoding_test.cpp)
+yz_windows_test(app_tests ${t}/app/conversions_test.cpp)
+yz_windows_test(skin_format_tests
+  ${t}/skins/she_reader_test.cpp ${t}/skins/catalogue_test.cpp ${CMAKE_SOURCE_DIR}/skins/engine/she_reader.cpp)
+
+# The engine as the program uses it: loaded from beside the test, attached,
+# and seen in the colours the test's own windows paint.
+yz_windows_test(skin_engine_tests
+  ${t}/skins/skin_engine_windows_test.cpp ${CMAKE_SOURCE_DIR}/skins/engine/she_reader.cpp)
+target_link_libraries(skin_engine_tests PRIVATE comctl32 gdi32 user32)
+add_dependencies(skin_engine_tests SkinH_EL)
+
+# Every built file imports only DLLs that every Windows has, and the engine
+# exports exactly its entry point.
+add_test(NAME windows_imports COMMAND ${CMAKE_COMMAND}
+  -DOBJDUMP=${CMAKE_OBJDUMP} -DDIRECTORY=${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
+  -P ${t}/pe_check.cmake)
