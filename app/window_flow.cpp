@@ -1,6 +1,7 @@
 #include "app/window_flow.h"
 
 #include <algorithm>
+#include <string>
 
 #include "app/host.h"
 #include "app/settings.h"
@@ -59,7 +60,7 @@ void on_main_created() {
         apply_skin(ToInteger(ReadSetting(settings_file_path(), settings_section, skin_key)));
     } else {
         apply_skin(first_start_skin);
-        WriteSetting(settings_file_path(), settings_section, skin_key, "6");
+        WriteSetting(settings_file_path(), settings_section, skin_key, std::to_string(first_start_skin));
     }
     place_main_window();
 }

@@ -11,6 +11,7 @@ namespace directory {
 
 struct Site {
     forms::ControlId logo;  // picture box on the main window
+    forms::Picture picture;
     std::string_view host;
     std::string_view path;  // empty for the two bare host names
 };
@@ -18,5 +19,7 @@ struct Site {
 std::span<const Site> sites();
 const Site* site_of_logo(forms::ControlId logo);
 Text site_address(const Site& site);
+// The picture a logo shows; nullptr for a control that is none.
+forms::Picture logo_of(forms::ControlId logo);
 
 }  // namespace directory

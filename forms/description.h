@@ -39,43 +39,51 @@ enum class Align { Left = 0, Centre = 1, Right = 2 };
 enum class VAlign { Top = 0, Middle = 1, Bottom = 2 };
 enum class TabSide { Top, Right };
 
-struct ControlDesc {
+// The properties a control has both in its layout row and in a loaded
+// window: the layout gives their first values, the form model keeps the
+// current ones (forms/window_state.h). Texts are apart, since a layout's are
+// constant and the model's are its own.
+struct ControlProperties {
     Kind kind = Kind::Label;
     ControlId id = 0;
-    std::string_view name;
-    Geometry geometry;
     ControlId parent = 0;  // 0: the window itself; else a group box or a tab control
     int page = -1;         // page of the parent tab control
+    Geometry geometry;
     bool visible = true;
     bool disabled = false;
     Cursor cursor = Cursor::Arrow;
-    std::string_view tag;
 
-    std::string_view text;  // caption, or an edit box's content
-    Font font;
     Color text_color = system_color;
-    Color back_color = system_color;
     Align align = Align::Left;  // transparent label text, edit box text, group box caption
     VAlign valign = VAlign::Top;
     bool word_wrap = true;      // transparent label
     int effect = 0;             // transparent label, 0 to 3
 
-    int border = 0;             // picture box 0 to 5; edit box: 0 none, 1 sunken
-    int display_mode = 1;       // picture box 0 natural, 1 stretched, 2 fitted
-    bool animate = true;        // picture box
+    int border = 0;        // picture box 0 to 5; edit box: 0 none, 1 sunken
+    int display_mode = 1;  // picture box 0 natural, 1 stretched, 2 fitted
+    bool animate = true;   // picture box
+
+    int selection = -1;                            // combo box selection, tab control current page
+    int minimum = 0, maximum = 100, position = 0;  // progress bar
+    int interval = 0;                              // timer, milliseconds
+};
+
+struct ControlDesc : ControlProperties {
+    std::string_view name;
+    std::string_view tag;
+    std::string_view text;  // caption, or an edit box's content
+    Font font;
+    Color back_color = system_color;
     Picture picture = nullptr;  // picture box
 
     std::span<const std::string_view> items;  // combo box list, tab control page titles
-    int selection = -1;                        // combo box selection, tab control current page
     int drop_height = 0;                       // combo box: least height of the dropped list
     int max_length = 0;                        // edit box, in GBK bytes; 0: no limit
 
-    int minimum = 0, maximum = 100, position = 0;  // progress bar
-    bool continuous = true;                        // progress bar
-    TabSide tab_side = TabSide::Top;               // tab control
-    bool multi_row = false;                        // tab control
-    int interval = 0;                              // timer, milliseconds
-    bool default_button = false;                   // button
+    bool continuous = true;           // progress bar
+    TabSide tab_side = TabSide::Top;  // tab control
+    bool multi_row = false;           // tab control
+    bool default_button = false;      // button
 
     // Setters for layout rows.
     constexpr ControlDesc at(ControlId p, int pg = -1) const { auto c = *this; c.parent = p; c.page = pg; return c; }

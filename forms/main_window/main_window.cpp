@@ -5,9 +5,11 @@
 #include <string_view>
 
 #include "directory/books.h"
+#include "directory/sites.h"
 #include "directory/texts.h"
 #include "pictures.h"
 #include "search/engines.h"
+#include "skins/named_skins.h"
 
 namespace main_window {
 namespace {
@@ -15,8 +17,6 @@ namespace {
 using namespace forms;
 
 constexpr std::string_view history_modes[] = {"写入记录书名", "读取记录书名"};
-constexpr std::string_view skin_names[] = {"蓝色经典", "大气纯黑", "灰色淡橙", "仿WIN7、8",
-                                           "深蓝气氛", "一片乌黑", "仿XP皮肤", "绿色生机"};
 constexpr std::string_view main_pages[] = {"小说名站", "小说推荐", "软件设置", "软件公告", "下载链接"};
 constexpr std::string_view directory_pages[] = {"第一页", "第二页"};
 constexpr std::string_view genre_pages[] = {"玄幻奇幻", "武侠仙侠", "都市言情", "军事历史", "游戏竞技", "科幻灵异"};
@@ -24,9 +24,10 @@ constexpr std::string_view notice_pages[] = {"更新公告", "软件介绍", "�
 
 constexpr Font notice_font{"宋体", bold, 14};
 
-// A site of the directory: its logo with a raised frame, on a page of 选择夹3.
-constexpr ControlDesc logo(ControlId id, std::string_view name, Geometry at, int page, Picture picture) {
-    return pic_box(id, name, at).at(选择夹3, page).shows(picture).with_border(2).hand();
+// A site of the directory: its logo, from the site table, with a raised
+// frame on a page of 选择夹3.
+ControlDesc logo(ControlId id, std::string_view name, Geometry at, int page) {
+    return pic_box(id, name, at).at(选择夹3, page).shows(directory::logo_of(id)).with_border(2).hand();
 }
 
 // A recommended book: a framed group on a genre page of 选择夹4 holding the
@@ -54,34 +55,34 @@ const ControlDesc controls[] = {
 
     // page 0 "小说名站"
     tab(选择夹3, "选择夹3", {2, 21, 307, 393}).at(选择夹1, 0).pages(directory_pages),
-    logo(图片框8, "图片框8", {16, 30, 118, 45}, 0, &pictures::logo_yanqingba),
-    logo(图片框2, "图片框2", {160, 30, 118, 45}, 0, &pictures::logo_hongxiu),
-    logo(图片框3, "图片框3", {16, 80, 118, 45}, 0, &pictures::logo_17k),
-    logo(图片框6, "图片框6", {160, 80, 118, 45}, 0, &pictures::logo_zongheng),
-    logo(图片框4, "图片框4", {16, 130, 118, 45}, 0, &pictures::logo_zhulang),
-    logo(图片框5, "图片框5", {160, 130, 117, 45}, 0, &pictures::logo_readnovel),
-    logo(图片框7, "图片框7", {16, 180, 118, 45}, 0, &pictures::logo_xiaoshuozhe),
-    logo(图片框1, "图片框1", {160, 180, 118, 45}, 0, &pictures::logo_qidian),
-    logo(图片框9, "图片框9", {16, 230, 118, 42}, 0, &pictures::logo_jjwxc),
-    logo(图片框10, "图片框10", {160, 230, 118, 45}, 0, &pictures::logo_hjsm),
-    logo(图片框11, "图片框11", {16, 280, 118, 45}, 0, &pictures::logo_qqbook),
-    logo(图片框12, "图片框12", {160, 280, 118, 45}, 0, &pictures::logo_sohu),
-    logo(图片框13, "图片框13", {16, 330, 118, 45}, 0, &pictures::logo_sina),
-    logo(图片框14, "图片框14", {160, 330, 118, 45}, 0, &pictures::logo_bxwx),
-    logo(图片框33, "图片框33", {16, 30, 118, 45}, 1, &pictures::logo_qingdi),
-    logo(图片框34, "图片框34", {160, 30, 118, 45}, 1, &pictures::logo_luoqiu),
-    logo(图片框35, "图片框35", {16, 80, 118, 45}, 1, &pictures::logo_bjaishu),
-    logo(图片框36, "图片框36", {160, 80, 118, 45}, 1, &pictures::logo_17k),
-    logo(图片框37, "图片框37", {16, 130, 118, 45}, 1, &pictures::logo_paoshu8),
-    logo(图片框38, "图片框38", {160, 130, 118, 45}, 1, &pictures::logo_yuanchuang),
-    logo(图片框39, "图片框39", {16, 180, 118, 45}, 1, &pictures::logo_35xs),
-    logo(图片框40, "图片框40", {160, 180, 118, 45}, 1, &pictures::logo_xinxs8),
-    logo(图片框41, "图片框41", {16, 230, 118, 45}, 1, &pictures::logo_baishuku),
-    logo(图片框42, "图片框42", {160, 230, 118, 45}, 1, &pictures::logo_langman),
-    logo(图片框43, "图片框43", {16, 280, 118, 45}, 1, &pictures::logo_yqxsg),
-    logo(图片框44, "图片框44", {160, 280, 118, 45}, 1, &pictures::logo_qiangwei),
-    logo(图片框45, "图片框45", {16, 330, 118, 45}, 1, &pictures::logo_aiyanqing),
-    logo(图片框46, "图片框46", {160, 330, 118, 45}, 1, &pictures::logo_wanshuxuan),
+    logo(图片框8, "图片框8", {16, 30, 118, 45}, 0),
+    logo(图片框2, "图片框2", {160, 30, 118, 45}, 0),
+    logo(图片框3, "图片框3", {16, 80, 118, 45}, 0),
+    logo(图片框6, "图片框6", {160, 80, 118, 45}, 0),
+    logo(图片框4, "图片框4", {16, 130, 118, 45}, 0),
+    logo(图片框5, "图片框5", {160, 130, 117, 45}, 0),
+    logo(图片框7, "图片框7", {16, 180, 118, 45}, 0),
+    logo(图片框1, "图片框1", {160, 180, 118, 45}, 0),
+    logo(图片框9, "图片框9", {16, 230, 118, 42}, 0),
+    logo(图片框10, "图片框10", {160, 230, 118, 45}, 0),
+    logo(图片框11, "图片框11", {16, 280, 118, 45}, 0),
+    logo(图片框12, "图片框12", {160, 280, 118, 45}, 0),
+    logo(图片框13, "图片框13", {16, 330, 118, 45}, 0),
+    logo(图片框14, "图片框14", {160, 330, 118, 45}, 0),
+    logo(图片框33, "图片框33", {16, 30, 118, 45}, 1),
+    logo(图片框34, "图片框34", {160, 30, 118, 45}, 1),
+    logo(图片框35, "图片框35", {16, 80, 118, 45}, 1),
+    logo(图片框36, "图片框36", {160, 80, 118, 45}, 1),
+    logo(图片框37, "图片框37", {16, 130, 118, 45}, 1),
+    logo(图片框38, "图片框38", {160, 130, 118, 45}, 1),
+    logo(图片框39, "图片框39", {16, 180, 118, 45}, 1),
+    logo(图片框40, "图片框40", {160, 180, 118, 45}, 1),
+    logo(图片框41, "图片框41", {16, 230, 118, 45}, 1),
+    logo(图片框42, "图片框42", {160, 230, 118, 45}, 1),
+    logo(图片框43, "图片框43", {16, 280, 118, 45}, 1),
+    logo(图片框44, "图片框44", {160, 280, 118, 45}, 1),
+    logo(图片框45, "图片框45", {16, 330, 118, 45}, 1),
+    logo(图片框46, "图片框46", {160, 330, 118, 45}, 1),
 
     // page 1 "小说推荐"
     tab(选择夹4, "选择夹4", {0, 21, 307, 393}).at(选择夹1, 1).pages(genre_pages).tabs_right().with_font({"@宋体", normal, 12}),
@@ -146,7 +147,7 @@ const ControlDesc controls[] = {
     edit_box(编辑框2, "编辑框2", {56, 40, 24, 16}).at(分组框1).colors(0x00FFFF, white).aligned(Align::Centre).limit(2),
     button(按钮2, "按钮2", {116, 31, 88, 26}).at(分组框1).caption("确定（Enter）"),
     group_box(分组框5, "分组框5", {8, 104, 224, 41}).at(选择夹1, 2).caption("选择式皮肤设置").colors(black),
-    combo(组合框2, "组合框2", {8, 18, 100, 20}).at(分组框5).list(skin_names, 0).colors(black, white),
+    combo(组合框2, "组合框2", {8, 18, 100, 20}).at(分组框5).list(named_skin_names, 0).colors(black, white),
     button(按钮5, "按钮5", {115, 14, 91, 20}).at(分组框5).caption("确定"),
 
     // page 3 "软件公告"

@@ -92,6 +92,7 @@ TEST(SiteDirectory, EveryLogoIsAFramedPressablePictureOnItsGridCell) {
         ASSERT_TRUE(logo->page == 0 || logo->page == 1);
         ++per_page[logo->page];
         EXPECT_EQ(logo->border, 2);
+        EXPECT_EQ(logo->picture, site.picture);
         EXPECT_TRUE(logo->geometry.left == 16 || logo->geometry.left == 160);
         EXPECT_EQ((logo->geometry.top - 30) % 50, 0);
         EXPECT_TRUE(logo->geometry.top >= 30 && logo->geometry.top <= 330);
