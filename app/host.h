@@ -25,7 +25,6 @@ std::int32_t ScreenHeight();
 ScreenArea ScreenWorkArea();
 DateTime CurrentDateTime();
 
-Text ToText(const Text& text);
 Text ToText(const DateTime& when);
 std::int32_t ToInteger(const Text& text);
 std::int32_t ByteSetLength(ByteSet bytes);

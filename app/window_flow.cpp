@@ -5,7 +5,6 @@
 
 #include "app/host.h"
 #include "app/settings.h"
-#include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/welcome_window/welcome_window.h"
@@ -82,13 +81,3 @@ void update_clock() {
 }
 
 void end_program_on_main_destroyed() { EndProgram(0); }
-
-int start_program() {
-    const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window_wiring()},
-                                              {&main_window::description, main_window_wiring()}};
-    InitHost();
-    forms::DescribeWindows(windows);
-    RunStartupWindow(welcome_window::id);
-    RunMessageLoop();
-    return 0;
-}

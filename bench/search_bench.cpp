@@ -24,7 +24,7 @@
 #include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "forms/welcome_window/welcome_window.h"
 
 namespace {

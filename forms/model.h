@@ -28,7 +28,6 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
 
 // Typed conveniences over ReadProperty.
 std::int32_t ReadInteger(WindowId window, ControlId control, int number);
-bool ReadBoolean(WindowId window, ControlId control, int number);
 Text ReadText(WindowId window, ControlId control, int number);
 
 bool IsLoaded(WindowId window);

@@ -210,10 +210,6 @@ std::int32_t ReadInteger(WindowId window, ControlId control, int number) {
     return as_integer(ReadProperty(window, control, number));
 }
 
-bool ReadBoolean(WindowId window, ControlId control, int number) {
-    return as_boolean(ReadProperty(window, control, number));
-}
-
 Text ReadText(WindowId window, ControlId control, int number) { return as_text(ReadProperty(window, control, number)); }
 
 }  // namespace forms

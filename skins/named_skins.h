@@ -11,8 +11,14 @@ struct NamedSkin {
 };
 
 inline constexpr NamedSkin named_skins[] = {
-    {"蓝色经典", 1}, {"大气纯黑", 3},  {"灰色淡橙", 2}, {"仿WIN7、8", 4},
-    {"深蓝气氛", 8}, {"一片乌黑", 36}, {"仿XP皮肤", 9}, {"绿色生机", 15},
+    {"蓝色经典", 1},
+    {"大气纯黑", 3},
+    {"灰色淡橙", 2},
+    {"仿WIN7、8", 4},
+    {"深蓝气氛", 8},
+    {"一片乌黑", 36},
+    {"仿XP皮肤", 9},
+    {"绿色生机", 15},
 };
 
 // The names alone, as the list takes its texts.

@@ -390,10 +390,3 @@ std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
 }
 
 }  // namespace forms
-
-QWidget* WidgetOf(forms::WindowId window, forms::ControlId control) {
-    forms::LoadedWindow* w = forms::find_loaded(window);
-    if (w == nullptr) return nullptr;
-    auto* view = dynamic_cast<forms::qt::QtWindowView*>(w->view.get());
-    return view != nullptr ? view->widget_of(control) : nullptr;
-}

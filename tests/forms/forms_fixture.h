@@ -7,7 +7,7 @@
 
 #include "forms/dispatch.h"
 #include "forms/model.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "forms/window_state.h"
 #include "test_windows.h"
 #include "tests/support/recording_platform.h"

@@ -4,6 +4,7 @@
 
 #include "forms/dispatch.h"
 #include "forms/model.h"
+#include "tests/support/form_access.h"
 
 namespace trial {
 

@@ -16,7 +16,7 @@
 #include "forms/model.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/trans_label.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "tests/layouts/expected_addresses.h"
 #include "tests/layouts/layout_lookup.h"
 #include "tests/support/recording_platform.h"

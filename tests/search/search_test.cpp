@@ -23,7 +23,7 @@
 #include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "forms/welcome_window/welcome_window.h"
 #include "tests/app/temp_folder.h"
 #include "tests/support/recording_platform.h"

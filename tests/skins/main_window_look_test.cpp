@@ -19,7 +19,7 @@
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/qt/looks.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "forms/welcome_window/welcome_window.h"
 #include "skins/catalogue.h"
 #include "skins/engine/she_format.h"

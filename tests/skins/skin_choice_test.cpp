@@ -22,7 +22,7 @@
 #include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "skins/catalogue.h"
 #include "tests/skins/recorder.h"
 #include "tests/skins/skin_test_support.h"

@@ -1,7 +1,10 @@
 #pragma once
-// The widget that shows a control of a loaded window, for tests that drive
-// the real widgets as a reader would (QTest mouse presses, key clicks,
-// choosing a combo box item) and for screenshots.
+// What tests (and the search benchmark) reach into the form model and its Qt
+// view for, beyond what the program itself uses.
+//
+// The widget that shows a control of a loaded window, for driving the real
+// widgets as a reader would (QTest mouse presses, key clicks, choosing a
+// combo box item) and for screenshots:
 //
 //   QWidget* WidgetOf(window, control)
 //     window:  a loaded window's identifier.
@@ -22,6 +25,23 @@
 // by a sibling that lets the mouse through).
 #include <QWidget>
 
-#include "forms/ids.h"
+#include "forms/model.h"
+#include "forms/property_values.h"
+#include "forms/qt/form_view.h"
+#include "forms/window_state.h"
 
-QWidget* WidgetOf(forms::WindowId window, forms::ControlId control);
+inline QWidget* WidgetOf(forms::WindowId window, forms::ControlId control) {
+    forms::LoadedWindow* w = forms::find_loaded(window);
+    if (w == nullptr) return nullptr;
+    auto* view = dynamic_cast<forms::qt::QtWindowView*>(w->view.get());
+    return view != nullptr ? view->widget_of(control) : nullptr;
+}
+
+namespace forms {
+
+// A property read as a boolean, as a handler would read it.
+inline bool ReadBoolean(WindowId window, ControlId control, int number) {
+    return as_boolean(ReadProperty(window, control, number));
+}
+
+}  // namespace forms
