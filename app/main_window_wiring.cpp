@@ -22,7 +22,11 @@ constexpr Wire wires[] = {
     // search strip
     {编辑框1, event::KeyDown, on_enter<run_search>},
     {按钮1, event::Click, call<run_search>},
-    {时钟1, event::Tick, call<refresh_search_caption>},
+    // The lists tell of every change of their selection, so the search
+    // button's caption and tips follow them at once; 时钟1, which polled them
+    // on every tick, has nothing left to do and never wakes the program.
+    {组合框1, event::SelectionChanged, call<refresh_search_caption>},
+    {组合框3, event::SelectionChanged, call<refresh_search_caption>},
     {时钟2, event::Tick, call<update_clock>},
     // page "小说名站"; its logos, like the covers of "小说推荐", are wired
     // from the site and book tables below

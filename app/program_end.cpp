@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/host.h"
+#include "app/platform/platform.h"
 
 namespace {
 std::atomic<bool> ending{false};
@@ -17,6 +18,7 @@ bool ProgramEnding() { return ending; }
 
 void EndProgram(std::int32_t exit_code) {
     begin_program_end();
+    platform().finish_opening();
     release_external_libraries();
     std::fflush(nullptr);
     // At once, as Windows' ExitProcess from inside a handler: no destructors

@@ -1,6 +1,7 @@
 #include "app/start_program.h"
 
 #include "app/host.h"
+#include "app/platform/platform.h"
 #include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
@@ -13,5 +14,6 @@ int start_program() {
     forms::DescribeWindows(windows);
     RunStartupWindow(welcome_window::id);
     RunMessageLoop();
+    platform().finish_opening();
     return 0;
 }

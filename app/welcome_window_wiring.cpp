@@ -11,7 +11,7 @@ using namespace welcome_window;
 
 constexpr Wire wires[] = {
     {窗口, event::Created, call<on_welcome_created>},
-    {时钟1, event::Tick, call<advance_welcome_progress>},
+    {时钟1, event::Tick, call<advance_welcome_progress>, own_controls_only},
     {按钮1, event::Click, call<enter_main_window>},
     {标签1, event::LeftButtonDown, call<directory::open_video_tutorial>},
     {透明标签1, event::LeftButtonDown, do_nothing},

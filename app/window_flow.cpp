@@ -8,6 +8,7 @@
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/welcome_window/welcome_window.h"
+#include "search/search.h"
 #include "skins/skins.h"
 
 namespace prop = forms::prop;
@@ -55,6 +56,7 @@ void enter_main_window() {
 }
 
 void on_main_created() {
+    refresh_search_caption();
     if (FileExists(settings_file_path())) {
         apply_skin(ToInteger(ReadSetting(settings_file_path(), settings_section, skin_key)));
     } else {

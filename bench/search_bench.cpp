@@ -1,6 +1,6 @@
 // How long a search holds the GUI thread: from the Enter key in the
-// book-name box to OpenAddress returning, on the real main window with the
-// real Linux browser launcher. The launcher found on PATH is a stand-in that
+// book-name box to the address handed over (OpenAddress returning), on the
+// real main window with the real Linux browser launcher. The launcher found on PATH is a stand-in that
 // sleeps half a second, so a launcher that made the GUI thread wait would
 // show up at once. Reference: the same key press in a bare QLineEdit.
 #include <QApplication>
@@ -31,7 +31,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int runs = 41;
-constexpr double goal_ms = 2.0;
+constexpr double goal_ms = 0.05;
 
 // Passes every call on to the real platform and notes when the browser
 // launcher has handed back control.
@@ -195,8 +195,8 @@ int main(int argc, char** argv) {
     const bool still_running_after_watch = count_lines(read_file(launcher_log), "done") == done_before;
 
     const double open_ms = median(to_open);
-    std::printf("search: Enter to OpenAddress returned  median %.3f ms (max %.3f) over %d presses; "
-                "reference plain QLineEdit Enter %.3f ms; goal < %.1f ms: %s\n",
+    std::printf("search: Enter to the address handed over  median %.4f ms (max %.3f) over %d presses; "
+                "reference plain QLineEdit Enter %.4f ms; goal < %.2f ms: %s\n",
                 open_ms, *std::max_element(to_open.begin(), to_open.end()), runs, reference, goal_ms,
                 open_ms < goal_ms ? "holds" : "MISSED");
     std::printf("search: whole Enter handler incl. remembered name written  median %.3f ms\n", median(whole));

@@ -10,9 +10,8 @@ namespace {
 inline constexpr int key_tab = 9, key_enter = 13, key_escape = 27;
 
 Handler handler_of(const LoadedWindow& w, ControlId control, int event) {
-    for (const Wire& wire : w.wiring)
-        if (wire.control == control && wire.event == event) return wire.handler;
-    return nullptr;
+    const Wire* wire = wire_of(w, control, event);
+    return wire != nullptr ? wire->handler : nullptr;
 }
 
 std::optional<ControlId> default_button(const LoadedWindow& w) {
@@ -22,6 +21,12 @@ std::optional<ControlId> default_button(const LoadedWindow& w) {
 }
 
 }  // namespace
+
+const Wire* wire_of(const LoadedWindow& w, ControlId control, int event) {
+    for (const Wire& wire : w.wiring)
+        if (wire.control == control && wire.event == event) return &wire;
+    return nullptr;
+}
 
 std::optional<bool> raise(WindowId window, ControlId control, int event, EventArgs args) {
     LoadedWindow* w = find_loaded(window);
@@ -75,8 +80,11 @@ void text_edited(WindowId window, ControlId edit, const Text& content) {
 }
 
 void selection_changed(WindowId window, ControlId combo, int index) {
-    if (LoadedWindow* w = find_loaded(window))
-        if (ControlState* c = w->find(combo)) c->selection = index;
+    LoadedWindow* w = find_loaded(window);
+    ControlState* c = w != nullptr ? w->find(combo) : nullptr;
+    if (c == nullptr || c->selection == index) return;
+    c->selection = index;
+    raise(window, combo, event::SelectionChanged);
 }
 
 void selection_committed(WindowId window, ControlId combo, int index) {

@@ -32,6 +32,8 @@ inline constexpr int Created = 0, MayClose = 1, Destroying = 2, Moved = 3, Resiz
 inline constexpr int Click = 0;          // button, tab control
 inline constexpr int SelectionMade = 0;  // combo box
 inline constexpr int Tick = 0;           // timer
+// Ours, for combo boxes: the selection changed, by the reader or by a write.
+inline constexpr int SelectionChanged = 64;
 }  // namespace event
 
 // Function-key bits of mouse and key events.

@@ -4,6 +4,7 @@
 #include "forms/dispatch.h"
 #include "forms/host_hooks.h"
 #include "forms/model.h"
+#include "forms/timers.h"
 #include "forms/view.h"
 
 namespace forms {
@@ -56,6 +57,7 @@ bool IsLoaded(WindowId window) { return find_loaded(window) != nullptr; }
 void destroy_window(WindowId window) {
     LoadedWindow* w = find_loaded(window);
     if (w == nullptr || w->destroying) return;
+    catch_up(*w);
     w->destroying = true;
     restore_others(*w);
     raise(window, w->desc->self, event::Destroying);
@@ -63,6 +65,7 @@ void destroy_window(WindowId window) {
     if (gone == nullptr) return;
     gone->view->dismantle();
     gone.reset();
+    schedule_timers();
     if (message_loop_started && loaded_ids().empty()) quit_posted = true;
     wake_loops();
 }
@@ -89,6 +92,7 @@ bool LoadWindow(WindowId window, std::optional<WindowId> parent, bool modal) {
     w.view = make_window_view(w);
     add_loaded(std::move(state));
     w.view->create();
+    start_timers(w);
     w.creating = false;
 
     const ControlId self = desc->self;
@@ -108,6 +112,7 @@ bool LoadWindow(WindowId window, std::optional<WindowId> parent, bool modal) {
     } else {
         shown = loaded->self().visible;
     }
+    schedule_timers();
 
     if (modal) {
         disable_others(*loaded);

@@ -7,6 +7,7 @@
 #include "forms/host_hooks.h"
 #include "forms/model.h"
 #include "forms/property_values.h"
+#include "forms/timers.h"
 #include "forms/view.h"
 
 namespace forms {
@@ -23,6 +24,7 @@ Target locate(WindowId window, ControlId control) {
     if (w == nullptr) host::fatal_error("未载入欲访问窗口组件所在的窗口");
     ControlState* c = w->find(control);
     if (c == nullptr) host::fatal_error("指定窗口尚未载入");
+    catch_up(*w);  // whatever its hidden timers owe comes first
     return {w, c};
 }
 
@@ -170,6 +172,7 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
     const bool is_window = c->desc == nullptr;
     const Geometry before = c->geometry;
     const int interval_before = c->interval;
+    const int selection_before = c->selection;
     const Text text_before = c->text;
     switch (number) {
         case prop::Left: c->geometry.left = clamp_position(as_integer(value)); break;
@@ -189,8 +192,11 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
             break;
         default:
             if (!write_own(*c, number, value)) return;
-            // Writing the same period again does not restart it.
-            if (c->kind == Kind::Timer && c->interval == interval_before) return;
+            if (c->kind == Kind::Timer) {
+                // Writing the same period again does not restart it.
+                if (c->interval != interval_before) restart_timer(*c);
+                return;
+            }
             // A caption rewritten unchanged (the search button's, a hundred
             // times a second) shows nothing new: spare the widget.
             if (c->kind != Kind::TransLabel && c->kind != Kind::ComboBox && c->text == text_before &&
@@ -198,6 +204,8 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
                 return;
     }
     if (w->view) w->view->refresh(control, number);
+    if (c->kind == Kind::ComboBox && c->selection != selection_before) raise(window, control, event::SelectionChanged);
+    if (is_window && number == prop::Visible) schedule_timers();
     if (is_window) {
         const Geometry& g = c->geometry;
         if (g.left != before.left || g.top != before.top) raise(window, control, event::Moved);

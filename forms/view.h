@@ -3,8 +3,10 @@
 // decides every value; a view only shows the state of its LoadedWindow and
 // reports what the reader did through forms/dispatch.h. forms/qt provides the
 // one implementation; nothing here names a toolkit type.
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "forms/window_state.h"
 
@@ -13,8 +15,9 @@ namespace forms {
 class WindowView {
 public:
     virtual ~WindowView() = default;
-    // Creates the window and every control, in description order, from the
-    // state; nothing is shown yet and no event is raised.
+    // The window is being loaded. Widgets may wait until they are first
+    // shown: until then the state is all there is, and a widget made later
+    // shows the state as it is then. No event is raised.
     virtual void create() = 0;
     // A property of a control (or of the window) changed in the state.
     virtual void refresh(ControlId control, int property) = 0;
@@ -25,8 +28,8 @@ public:
     virtual void focus_next() = 0;
     // Shows the window and makes it the active one.
     virtual void show_and_activate() = 0;
-    // The window is going away: stop timers and let go of the widgets. No
-    // event may come from the view after this.
+    // The window is going away: let go of the widgets. No event may come
+    // from the view after this.
     virtual void dismantle() = 0;
 };
 
@@ -40,5 +43,10 @@ std::unique_ptr<WindowView> make_window_view(LoadedWindow& window);
 void run_loop_until(const std::function<bool()>& done);
 // Wakes every running loop so that each checks its condition again.
 void wake_loops();
+
+// The one wake-up of all form timers (forms/timers.h): timers_due() runs at
+// `when`, or at once when it has passed; none when empty. Each call replaces
+// the wake-up set before.
+void wake_timers_at(std::optional<std::chrono::steady_clock::time_point> when);
 
 }  // namespace forms

@@ -4,6 +4,7 @@
 // as the program wrote them (a progress position above the maximum stays
 // what it was written as), so that reading a property gives back exactly
 // what was stored.
+#include <chrono>
 #include <map>
 #include <memory>
 #include <optional>
@@ -24,6 +25,7 @@ struct ControlState : ControlProperties {
     Text tag;
     Text tool_tip;
     Text text;  // caption or content
+    std::optional<std::chrono::steady_clock::time_point> due;  // a running timer's next tick
 };
 
 struct LoadedWindow {
@@ -34,6 +36,7 @@ struct LoadedWindow {
     bool creating = true;
     bool destroying = false;
     bool visibility_written = false;  // a handler chose the visibility while loading
+    bool catching_up = false;         // running the ticks its hidden timers owe
     std::optional<WindowId> parent;
     // Windows a modal load disabled, with the enabled state each had.
     std::vector<std::pair<WindowId, bool>> disabled_by_modal;

@@ -29,7 +29,12 @@ struct Wire {
     ControlId control;
     int event;
     Handler handler;
+    // The handler reads and writes nothing but the controls of its own window.
+    // Ticks wired so may wait while their window is hidden, and run when
+    // anything next looks at that window: nobody can tell the difference.
+    bool own_controls_only = false;
 };
+inline constexpr bool own_controls_only = true;
 
 // Adapters that wire the program's argument-less handlers.
 template <auto F>

@@ -17,8 +17,8 @@ constexpr std::array<std::string_view, 2> history_captions = {"记录书名", "�
 
 }  // namespace
 
-// Runs on every tick of the 1 ms timer: the engine list raises no event of
-// its own when its selection changes, so the captions follow it by polling.
+// Runs whenever either list's selection changes, and once as the window is
+// created.
 void refresh_search_caption() {
     if (const auto* engine = search::engine_at(forms::ReadInteger(id, engine_list, prop::ComboSelection))) {
         forms::WriteProperty(id, search_button, prop::ButtonCaption, Text{engine->caption});

@@ -3,14 +3,15 @@
 #include <ctime>
 
 #include "app/platform/application.h"
-#include "app/platform/browser_launcher.h"
 #include "app/platform/error_box.h"
+#include "app/platform/launch_worker.h"
 
 namespace {
 
 class LinuxPlatform final : public Platform {
 public:
-    void open_in_browser(const Text& address) override { launch_browser(address); }
+    void open_in_browser(const Text& address) override { hand_to_launcher(address); }
+    void finish_opening() override { wait_for_launches(std::chrono::seconds(5)); }
     int screen_width() override { return primary_screen_width(); }
     int screen_height() override { return primary_screen_height(); }
     ScreenArea work_area() override { return primary_screen_work_area(); }

@@ -20,6 +20,8 @@ public:
     virtual DateTime now() = 0;
     // Shows a modal error box; returns when the reader has closed it.
     virtual void show_error_box(const Text& caption, const Text& message) = 0;
+    // Called as the program ends: addresses handed over must not be lost.
+    virtual void finish_opening() {}
 };
 
 // The platform in force: the Linux one unless a test installed another.

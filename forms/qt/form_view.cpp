@@ -24,9 +24,6 @@ namespace forms::qt {
 
 namespace {
 
-// Timers of the desktop this program comes from never fire more often.
-constexpr int shortest_timer_ms = 10;
-
 const char* kind_name(Kind kind) {
     switch (kind) {
         case Kind::Window: return "Window";
@@ -81,32 +78,87 @@ QString QtWindowView::unique_id(ControlId control) const {
     return QStringLiteral("w%1c%2").arg(state_.id).arg(control);
 }
 
-QWidget* QtWindowView::widget_of(ControlId control) const {
+QWidget* QtWindowView::built_widget(ControlId control) const {
     auto it = widgets_.find(control);
     return it == widgets_.end() ? nullptr : it->second.data();
 }
 
+QWidget* QtWindowView::widget_of(ControlId control) {
+    const ControlState* c = state_.find(control);
+    if (c == nullptr || c->kind == Kind::Timer || context_ == nullptr) return nullptr;
+    build_window();
+    if (c->desc != nullptr) build_part(part_of(*c));
+    return built_widget(control);
+}
+
+QtWindowView::Part QtWindowView::part_of(const ControlState& c) const {
+    return parts_[static_cast<std::size_t>(&c - state_.controls.data())];
+}
+
+QtWindowView::Part QtWindowView::find_part(const ControlState& c) const {
+    const ControlState* at = &c;
+    for (int depth = 0; at->parent != 0 && depth < 64; ++depth) {
+        const ControlState* parent = state_.find(at->parent);
+        if (parent == nullptr) break;
+        if (parent->kind == Kind::Tab) return {parent->id, at->page};
+        at = parent;
+    }
+    return window_part;
+}
+
 void QtWindowView::create() {
+    // No widget yet: a window that is never shown (the welcome window of a
+    // later start) costs no widgets, no fonts and no polish under a skin.
+    for (const ControlState& c : state_.controls) parts_.push_back(find_part(c));
+}
+
+void QtWindowView::build_window() {
+    if (window_ != nullptr || context_ == nullptr) return;
     const WindowDesc& desc = *state_.desc;
+    const ControlState& self = state_.self();
     window_ = new FormWindow(state_.id, desc);
     window_->setObjectName(from_gbk(desc.name));
     window_->setProperty("yzKind", "Window");
     window_->setProperty("yzWindow", state_.id);
     window_->setProperty("yzControl", desc.self);
-    window_->setWindowTitle(from_gbk(state_.self().text));
+    window_->setWindowTitle(from_gbk(self.text));
     window_->setWindowIcon(icon_of(desc.icon));
     window_->setFont(font_of({}));
-    window_->place(state_.self().geometry);
-    window_->setEnabled(!state_.self().disabled);
+    window_->place(self.geometry);
+    window_->setEnabled(!self.disabled);
+    if (self.cursor != Cursor::Arrow) window_->setCursor(cursor_of(self.cursor));
+    if (!self.tool_tip.empty()) window_->setToolTip(from_gbk(self.tool_tip));
     widgets_[desc.self] = window_.data();
+    install_input_filter();
+    build({window_part});
+}
+
+void QtWindowView::build_part(Part part) {
+    if (built_parts_.contains(part)) return;
+    if (part.first != 0) build_part(part_of(*state_.find(part.first)));
+    build({part});
+}
+
+// Makes the widgets of the given parts and of the pages current on them, in
+// description order, so that parents come before their children.
+void QtWindowView::build(std::vector<Part> parts) {
+    if (window_ == nullptr) return;
+    std::set<Part> now;
+    while (!parts.empty()) {
+        const Part part = parts.back();
+        parts.pop_back();
+        if (built_parts_.contains(part) || !now.insert(part).second) continue;
+        for (const ControlState& c : state_.controls)
+            if (c.kind == Kind::Tab && c.desc != nullptr && part_of(c) == part) parts.emplace_back(c.id, c.selection);
+    }
+    if (now.empty()) return;
+    const bool window_made_before = built_parts_.contains(window_part);
+    built_parts_.insert(now.begin(), now.end());
 
     for (std::size_t i = 1; i < state_.controls.size(); ++i) {
         const ControlState& c = state_.controls[i];
-        if (c.kind == Kind::Timer) {
-            make_timer(c);
-            continue;
-        }
-        QWidget* parent = c.parent == 0 ? nullptr : widget_of(c.parent);
+        if (c.kind == Kind::Timer || !now.contains(part_of(c))) continue;
+        QWidget* parent = c.parent == 0 ? nullptr : built_widget(c.parent);
         if (parent == nullptr) parent = window_;
         QWidget* w = make_control(c, parent);
         w->setObjectName(from_gbk(c.desc->name));
@@ -116,11 +168,25 @@ void QtWindowView::create() {
         w->setGeometry(rect_of(c.geometry));
         w->setEnabled(!c.disabled);
         w->setCursor(cursor_of(c.cursor));
+        if (!c.tool_tip.empty()) w->setToolTip(shown_text(c.tool_tip));
         w->setVisible(state_.shown_on_parent(c));
         widgets_[c.id] = w;
         if (c.kind == Kind::TransLabel) show_trans(c, w);  // its ink follows the final geometry
     }
-    install_input_filter();
+    if (window_made_before) keep_tab_order();
+}
+
+// Widgets made later join the end of the focus chain; Tab still moves
+// through the controls in description order.
+void QtWindowView::keep_tab_order() {
+    QWidget* previous = nullptr;
+    for (const ControlState& c : state_.controls) {
+        if (c.kind != Kind::Button && c.kind != Kind::EditBox && c.kind != Kind::ComboBox) continue;
+        QWidget* w = built_widget(c.id);
+        if (w == nullptr) continue;
+        if (previous != nullptr) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 QWidget* QtWindowView::make_control(const ControlState& c, QWidget* parent) {
@@ -219,23 +285,6 @@ QWidget* QtWindowView::make_control(const ControlState& c, QWidget* parent) {
     return new QWidget(parent);
 }
 
-void QtWindowView::make_timer(const ControlState& c) {
-    auto* timer = new QTimer(context_);
-    timer->setTimerType(Qt::PreciseTimer);
-    const WindowId window = state_.id;
-    const ControlId id = c.id;
-    QObject::connect(timer, &QTimer::timeout, context_, [window, id] { timer_ticked(window, id); });
-    timers_[c.id] = timer;
-    show_timer(c);
-}
-
-void QtWindowView::show_timer(const ControlState& c) {
-    QTimer* timer = timers_[c.id];
-    if (timer == nullptr) return;
-    timer->stop();
-    if (c.interval > 0) timer->start(std::max(c.interval, shortest_timer_ms));
-}
-
 void QtWindowView::show_bar(const ControlState& c, QWidget* widget) {
     auto* bar = static_cast<QProgressBar*>(widget);
     const int low = std::min(c.minimum, c.maximum), high = std::max(c.minimum, c.maximum);
@@ -263,17 +312,13 @@ void QtWindowView::show_trans(const ControlState& c, QWidget* widget) {
 
 void QtWindowView::refresh(ControlId control, int property) {
     const ControlState* c = state_.find(control);
-    if (c == nullptr || window_ == nullptr) return;
+    if (c == nullptr || context_ == nullptr) return;
     if (c->kind == Kind::Window) {
         refresh_window(*c, property);
         return;
     }
-    if (c->kind == Kind::Timer) {
-        if (property == prop::TimerInterval) show_timer(*c);
-        return;
-    }
-    QWidget* w = widget_of(control);
-    if (w == nullptr) return;
+    QWidget* w = built_widget(control);
+    if (w == nullptr) return;  // made later, from the state as it is then
     switch (property) {
         case prop::Left:
         case prop::Top:
@@ -289,15 +334,17 @@ void QtWindowView::refresh(ControlId control, int property) {
 }
 
 void QtWindowView::refresh_window(const ControlState& c, int property) {
+    if (property == prop::Visible) {
+        if (c.visible) show_and_activate();
+        else if (window_ != nullptr) window_->hide();
+        return;
+    }
+    if (window_ == nullptr) return;
     switch (property) {
         case prop::Left:
         case prop::Top:
         case prop::Width:
         case prop::Height: window_->place(c.geometry); return;
-        case prop::Visible:
-            if (c.visible) show_and_activate();
-            else window_->hide();
-            return;
         case prop::Disabled: window_->setEnabled(!c.disabled); return;
         case prop::MousePointer: window_->setCursor(cursor_of(c.cursor)); return;
         case prop::WindowCaption: window_->setWindowTitle(from_gbk(c.text)); return;
@@ -330,17 +377,19 @@ void QtWindowView::refresh_own(const ControlState& c, QWidget* w, int property) 
 
 void QtWindowView::refresh_pages(ControlId tab, bool by_user) {
     const ControlState* t = state_.find(tab);
-    if (t == nullptr) return;
-    if (auto* tabs = qobject_cast<QTabWidget*>(widget_of(tab)); tabs != nullptr && tabs->currentIndex() != t->selection) {
+    auto* tabs = qobject_cast<QTabWidget*>(built_widget(tab));
+    if (t == nullptr || tabs == nullptr) return;  // a tab control made later shows its page then
+    build({{tab, t->selection}});
+    if (tabs->currentIndex() != t->selection) {
         QSignalBlocker quiet(tabs);
         tabs->setCurrentIndex(t->selection);
     }
     for (const ControlState& c : state_.controls)
         if (c.parent == tab && c.desc != nullptr)
-            if (QWidget* w = widget_of(c.id)) w->setVisible(state_.shown_on_parent(c));
+            if (QWidget* w = built_widget(c.id)) w->setVisible(state_.shown_on_parent(c));
     if (!by_user) return;
     if (auto first = state_.first_focusable_on_page(tab, t->selection))
-        if (QWidget* w = widget_of(*first)) w->setFocus(Qt::TabFocusReason);
+        if (QWidget* w = built_widget(*first)) w->setFocus(Qt::TabFocusReason);
 }
 
 void QtWindowView::focus_next() {
@@ -355,6 +404,7 @@ void QtWindowView::focus_next() {
 }
 
 void QtWindowView::show_and_activate() {
+    build_window();
     if (window_ == nullptr) return;
     window_->show();
     window_->raise();
@@ -363,13 +413,11 @@ void QtWindowView::show_and_activate() {
 
 void QtWindowView::dismantle() {
     if (context_ == nullptr) return;
-    for (auto& [id, timer] : timers_)
-        if (timer) timer->stop();
-    timers_.clear();
     // Later: a tick or a click may be the very signal that is closing us.
     context_->deleteLater();
     context_ = nullptr;
     widgets_.clear();
+    built_parts_.clear();
     if (window_ != nullptr) {
         window_->retire();
         window_->hide();
@@ -386,6 +434,10 @@ std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
     // Windows come and go at the model's word, never Qt's: a hidden start-up
     // window must not end the program.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // What has no font of its own (tool tips, the error box) is drawn in the
+    // default GUI font, as on Windows; nothing then loads Qt's own default
+    // face, which a new line edit would otherwise do.
+    if (const QFont gui = qt::font_of({}); QApplication::font() != gui) QApplication::setFont(gui);
     return std::make_unique<qt::QtWindowView>(window);
 }
 

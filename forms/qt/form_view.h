@@ -1,10 +1,13 @@
 #pragma once
-// The Qt view of one loaded window: makes the widgets from the model's state
-// and shows every later change of it.
+// The Qt view of one loaded window. Widgets are made when first seen: the
+// window's own when it is first shown, a tab page's when the page is first
+// shown (or when a test asks for one of its widgets). Until then the model's
+// state is all there is, and a widget made later shows the state as it is.
 #include <QPointer>
-#include <QTimer>
 #include <map>
-#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
 
 #include "forms/qt/form_window.h"
 #include "forms/view.h"
@@ -23,23 +26,37 @@ public:
     void show_and_activate() override;
     void dismantle() override;
 
-    QWidget* widget_of(ControlId control) const;
+    // The widget of a control, made first (with its window and its page) if
+    // it is not there yet; nullptr for a timer or an unknown control.
+    QWidget* widget_of(ControlId control);
+    // The widget if it has been made, else nullptr.
+    QWidget* built_widget(ControlId control) const;
 
 private:
+    // Where a control's widget is made: with the window (tab 0), or with a
+    // page of a tab control.
+    using Part = std::pair<ControlId, int>;
+    static constexpr Part window_part{0, -1};
+
+    Part find_part(const ControlState& c) const;
+    Part part_of(const ControlState& c) const;
+    void build_window();
+    void build_part(Part part);
+    void build(std::vector<Part> parts);
+    void keep_tab_order();
     QWidget* make_control(const ControlState& c, QWidget* parent);
-    void make_timer(const ControlState& c);
     void refresh_window(const ControlState& c, int property);
     void refresh_own(const ControlState& c, QWidget* widget, int property);
     void show_trans(const ControlState& c, QWidget* widget);
     void show_bar(const ControlState& c, QWidget* widget);
-    void show_timer(const ControlState& c);
     QString unique_id(ControlId control) const;
 
     LoadedWindow& state_;
     QPointer<FormWindow> window_;
     std::map<ControlId, QPointer<QWidget>> widgets_;
-    std::map<ControlId, QPointer<QTimer>> timers_;
-    QObject* context_;  // owns the timers and every connection
+    std::vector<Part> parts_;  // of each control, in the state's order
+    std::set<Part> built_parts_;
+    QObject* context_;  // owns every connection
 };
 
 }  // namespace forms::qt

@@ -77,6 +77,11 @@ void PictureBox::showEvent(QShowEvent* event) {
     QFrame::showEvent(event);
 }
 
+void PictureBox::hideEvent(QHideEvent* event) {
+    frame_timer_.stop();  // the same frame shows again when the box does
+    QFrame::hideEvent(event);
+}
+
 QRect PictureBox::picture_rect(QSize picture) const {
     const QRect box = contentsRect();
     switch (mode_) {

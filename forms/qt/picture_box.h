@@ -1,7 +1,8 @@
 #pragma once
 // A picture box: one embedded picture in one of six borders and three
 // display modes. The picture is decoded the first time the box is shown, so
-// the pictures of pages nobody opens cost nothing at start.
+// the pictures of pages nobody opens cost nothing at start; an animation
+// runs only while the box is shown.
 #include <QFrame>
 #include <QImage>
 #include <QTimer>
@@ -23,6 +24,7 @@ public:
 
 protected:
     void showEvent(QShowEvent*) override;
+    void hideEvent(QHideEvent*) override;
     void paintEvent(QPaintEvent*) override;
 
 private:

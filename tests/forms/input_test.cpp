@@ -175,6 +175,18 @@ TEST_F(FormsTest, SelectionMadeSeesTheNewlyChosenItem) {
     EXPECT_EQ(calls().back(), "SelectionMade 4");
 }
 
+TEST_F(FormsTest, SelectionChangedTellsOfEveryChangeByTheReaderOrByAWrite) {
+    load();
+    auto* combo = qobject_cast<QComboBox*>(widget(组合框1));
+    combo->setCurrentIndex(2);  // as the list's own keys do
+    write(组合框1, prop::ComboSelection, 1);
+    write(组合框1, prop::ComboSelection, 1);  // no change
+    combo->setCurrentIndex(1);
+    write(组合框1, prop::ComboSelection, 7);  // past the list: nothing selected
+    EXPECT_EQ(trial::record().count("SelectionChanged 4"), 3);
+    EXPECT_TRUE(trial::record().selections_seen.empty()) << "no choice was made";
+}
+
 TEST_F(FormsTest, TheDroppedListIsAtLeastItsDescribedHeight) {
     load();
     auto* combo = qobject_cast<QComboBox*>(widget(组合框1));

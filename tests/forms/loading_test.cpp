@@ -1,5 +1,6 @@
 // Loading a window: description lookup, the parent rule, placement, the
-// controls on their parents, the order of the load events.
+// controls on their parents, the order of the load events, widgets made when
+// first shown.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -170,4 +171,69 @@ TEST_F(FormsTest, DestroyingEndsTheWindowAndItsControls) {
     EXPECT_EQ(calls().back(), "Destroying 901");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(edit.isNull());
+}
+
+TEST_F(FormsTest, WritesToAPageNeverShownAppearWhenItIsFirstShown) {
+    load();
+    struct Write {
+        ControlId control;
+        int property;
+        Value value;
+    };
+    const Write writes[] = {
+        {编辑框3, prop::EditContent, Text("写在未见之页")}, {编辑框3, prop::ToolTip, Text("提示")},
+        {按钮3, prop::ButtonCaption, Text("新标题")},        {按钮3, prop::Disabled, false},
+        {按钮4, prop::Visible, true},                         {图片框3, prop::Left, 60},
+    };
+    for (const Write& w : writes) write(w.control, w.property, w.value);
+    for (ControlId c : {编辑框3, 按钮3, 按钮4, 图片框3}) EXPECT_EQ(BuiltWidgetOf(window, c), nullptr) << c;
+
+    auto* tabs = qobject_cast<QTabWidget*>(widget(选择夹1));
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    auto* edit = qobject_cast<QLineEdit*>(BuiltWidgetOf(window, 编辑框3));
+    auto* button = qobject_cast<QPushButton*>(BuiltWidgetOf(window, 按钮3));
+    ASSERT_TRUE(edit && button && BuiltWidgetOf(window, 按钮4) && BuiltWidgetOf(window, 图片框3));
+    EXPECT_EQ(edit->text(), QStringLiteral("写在未见之页"));
+    EXPECT_EQ(edit->toolTip(), QStringLiteral("提示"));
+    EXPECT_EQ(button->text(), QStringLiteral("新标题"));
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_TRUE(BuiltWidgetOf(window, 按钮4)->isVisible());
+    EXPECT_EQ(BuiltWidgetOf(window, 图片框3)->x(), 60);
+}
+
+TEST_F(FormsTest, EachPageIsMadeTheFirstTimeItIsShownAndOnlyThen) {
+    QWidget* top = load();
+    ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
+    struct Page {
+        WindowId window;
+        ControlId tab;
+        int page;
+        ControlId on_it;
+    };
+    // The first page of each tab control is shown with its window; the
+    // third of the vertical tabs is empty.
+    const Page pages[] = {{window, 选择夹1, 1, 编辑框3}, {window, 选择夹1, 0, 编辑框2},
+                          {bare, 竖排选择夹, 1, 楷体标签}, {bare, 竖排选择夹, 2, 竖排选择夹},
+                          {bare, 竖排选择夹, 0, 竖排图片框}};
+    auto choose = [](const Page& p) {
+        auto* tabs = qobject_cast<QTabWidget*>(WidgetOf(p.window, p.tab));
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(p.page).center());
+        ASSERT_EQ(tabs->currentIndex(), p.page);
+    };
+    QWidget* frameless = WidgetOf(bare, 窗口);
+    auto widgets = [&] { return top->findChildren<QWidget*>().size() + frameless->findChildren<QWidget*>().size(); };
+    std::vector<QWidget*> made;
+    for (const Page& p : pages) {
+        SCOPED_TRACE(p.page);
+        EXPECT_EQ(BuiltWidgetOf(p.window, p.on_it) != nullptr, p.page == 0 || p.on_it == p.tab);
+        choose(p);
+        made.push_back(BuiltWidgetOf(p.window, p.on_it));
+        EXPECT_TRUE(made.back() != nullptr && made.back()->isVisible());
+    }
+    const auto count = widgets();
+    for (std::size_t i = 0; i < std::size(pages); ++i) {
+        choose(pages[i]);
+        EXPECT_EQ(BuiltWidgetOf(pages[i].window, pages[i].on_it), made[i]);
+    }
+    EXPECT_EQ(widgets(), count) << "no page made twice";
 }

@@ -222,6 +222,18 @@ TEST_F(FormsTest, AnAnimatedPicturePlaysItsFramesUnlessStill) {
     EXPECT_EQ(box->current_frame(), frame);
 }
 
+TEST_F(FormsTest, AnAnimationRestsWhileItsPictureIsHidden) {
+    load();
+    auto* box = static_cast<qt::PictureBox*>(widget(图片框2));
+    write(图片框2, prop::Visible, false);
+    const int frame = box->current_frame();
+    wait_ms(250);
+    EXPECT_EQ(box->current_frame(), frame);
+    write(图片框2, prop::Visible, true);
+    wait_ms(150);
+    EXPECT_NE(box->current_frame(), frame) << "it plays on once shown again";
+}
+
 TEST_F(FormsTest, PageControlsStartBelowAOneRowStrip) {
     load();
     auto* tabs = qobject_cast<QTabWidget*>(widget(选择夹1));

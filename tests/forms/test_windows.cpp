@@ -46,6 +46,10 @@ std::optional<bool> on_selection(const EventArgs& a) {
     record().selections_seen.push_back(ReadInteger(a.window, a.control, prop::ComboSelection));
     return std::nullopt;
 }
+std::optional<bool> on_selection_changed(const EventArgs& a) {
+    note("SelectionChanged", a);
+    return std::nullopt;
+}
 std::optional<bool> on_tick1(const EventArgs&) {
     ++record().ticks1;
     return std::nullopt;
@@ -174,7 +178,8 @@ constexpr Wire window_wiring[] = {
     {窗口, event::Resized, on_resized},
     {编辑框1, event::KeyDown, on_key},        {编辑框1, event::LeftButtonDown, on_press},
     {按钮1, event::Click, on_click},          {按钮1, event::KeyDown, on_key},
-    {组合框1, event::SelectionMade, on_selection}, {组合框1, event::KeyDown, on_key},
+    {组合框1, event::SelectionMade, on_selection}, {组合框1, event::SelectionChanged, on_selection_changed},
+    {组合框1, event::KeyDown, on_key},
     {标签1, event::LeftButtonDown, on_press}, {图片框1, event::LeftButtonDown, on_press},
     {透明标签1, event::LeftButtonDown, on_press},
     {按钮2, event::Click, on_click},          {按钮2, event::KeyDown, on_key},

@@ -4,11 +4,14 @@
 // chosen. The windows' own Created handlers (skins, placement) are left out;
 // they belong to the start-up flow, not to the layouts.
 #include <QApplication>
+#include <QProgressBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 #include "app/host.h"
 #include "app/text.h"
@@ -194,6 +197,27 @@ TEST_F(LoadedWindows, ControlsOfOtherPagesStayHiddenUntilTheirPageIsChosen) {
         EXPECT_EQ(WidgetOf(id, step.control)->isVisible(), step.visible);
         EXPECT_EQ(forms::ReadBoolean(id, step.control, forms::prop::Visible), step.visible);
     }
+}
+
+// Its ticks touch only its own controls, so while the welcome window is
+// hidden they wait; all of them run, in order, before anything looks again.
+TEST_F(LoadedWindows, AHiddenWelcomeWindowOwesItsTicksAndPaysThemBeforeItIsSeen) {
+    using namespace welcome_window;
+    namespace prop = forms::prop;
+    forms::WriteProperty(id, 按钮1, prop::Visible, false);
+    forms::WriteProperty(id, 进度条1, prop::Visible, true);
+    forms::WriteProperty(id, 进度条1, prop::BarPosition, 95);
+    forms::WriteProperty(id, 窗口, prop::Visible, false);
+    const auto hidden = std::chrono::steady_clock::now();
+    QTest::qWait(400);
+    auto* bar = qobject_cast<QProgressBar*>(BuiltWidgetOf(id, 进度条1));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->value(), 95) << "no tick ran while the window was hidden";
+    const int owed = int((std::chrono::steady_clock::now() - hidden) / std::chrono::milliseconds(50));
+    forms::WriteProperty(id, 窗口, prop::Visible, true);
+    EXPECT_NEAR(forms::ReadInteger(id, 进度条1, prop::BarPosition), 95 + owed, 1);
+    EXPECT_TRUE(forms::ReadBoolean(id, 按钮1, prop::Visible)) << "the hundredth tick showed the button";
+    EXPECT_FALSE(forms::ReadBoolean(id, 进度条1, prop::Visible));
 }
 
 }  // namespace
