@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the format check, the normal build, the same
 # tests built with AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# bounded fuzzing. Both builds treat warnings as errors.
+# bounded fuzzing, then the Windows build cross-compiled with mingw-w64 and its
+# tests run under wine. Every build treats warnings as errors.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -26,3 +27,6 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 
 echo "== fuzzing"
 bash tools/fuzz.sh
+
+echo "== the Windows build, its tests under wine"
+bash tools/test-windows.sh
