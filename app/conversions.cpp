@@ -3,8 +3,6 @@
 
 #include "app/host.h"
 
-Text ToText(const Text& text) { return text; }
-
 Text ToText(const DateTime& when) {
     char buffer[128];
     int n = std::snprintf(buffer, sizeof buffer, "%d年%d月%d日", when.year, when.month, when.day);

@@ -4,7 +4,6 @@
 #include "app/host.h"
 #include "app/platform/platform.h"
 #include "app/program_end.h"
-#include "forms/model.h"
 
 void ReportFatalError(const Text& message, std::optional<int> code) {
     static bool reporting = false;

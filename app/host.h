@@ -1,7 +1,7 @@
 #pragma once
 // Host operations: everything a handler needs from outside its own data.
-// Window operations (LoadWindow, RunStartupWindow, RunMessageLoop) and the
-// fatal report live with the form model in forms/model.h.
+// Window operations (LoadWindow, RunStartupWindow, RunMessageLoop) live with
+// the form model in forms/model.h.
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -25,7 +25,6 @@ std::int32_t ScreenHeight();
 ScreenArea ScreenWorkArea();
 DateTime CurrentDateTime();
 
-Text ToText(const Text& text);
 Text ToText(const DateTime& when);
 std::int32_t ToInteger(const Text& text);
 std::int32_t ByteSetLength(ByteSet bytes);
@@ -53,3 +52,7 @@ void InitHost();
 
 // True once EndProgram or the fatal report has begun: events are then dropped.
 bool ProgramEnding();
+
+// Shows the fatal error box ("错误", "运行时出错!" ...) and ends the program
+// with exit status 255.
+[[noreturn]] void ReportFatalError(const Text& message, std::optional<int> code = std::nullopt);

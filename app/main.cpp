@@ -1,3 +1,3 @@
-#include "app/window_flow.h"
+#include "app/start_program.h"
 
 int main() { return start_program(); }

@@ -1,9 +1,9 @@
 #include "app/window_flow.h"
 
 #include <algorithm>
+#include <string>
 
 #include "app/host.h"
-#include "app/platform/platform.h"
 #include "app/settings.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
@@ -43,10 +43,10 @@ void on_welcome_created() {
 // growing past the maximum and the two meet on the hundredth tick alone.
 void advance_welcome_progress() {
     using namespace welcome_window;
-    forms::WriteProperty(id, 进度条1, prop::BarPosition, forms::ReadInteger(id, 进度条1, prop::BarPosition) + 1);
-    if (forms::ReadInteger(id, 进度条1, prop::BarPosition) == forms::ReadInteger(id, 进度条1, prop::BarMaximum)) {
-        forms::WriteProperty(id, 按钮1, prop::Visible, true);
-        forms::WriteProperty(id, 进度条1, prop::Visible, false);
+    forms::WriteProperty(id, loading_bar, prop::BarPosition, forms::ReadInteger(id, loading_bar, prop::BarPosition) + 1);
+    if (forms::ReadInteger(id, loading_bar, prop::BarPosition) == forms::ReadInteger(id, loading_bar, prop::BarMaximum)) {
+        forms::WriteProperty(id, enter_button, prop::Visible, true);
+        forms::WriteProperty(id, loading_bar, prop::Visible, false);
     }
 }
 
@@ -61,7 +61,7 @@ void on_main_created() {
         apply_skin(ToInteger(ReadSetting(settings_file_path(), settings_section, skin_key)));
     } else {
         apply_skin(first_start_skin);
-        WriteSetting(settings_file_path(), settings_section, skin_key, "6");
+        WriteSetting(settings_file_path(), settings_section, skin_key, std::to_string(first_start_skin));
     }
     place_main_window();
 }
@@ -79,17 +79,7 @@ void place_main_window() {
 }
 
 void update_clock() {
-    forms::WriteProperty(main_window::id, main_window::透明标签5, prop::TransCaption, ToText(CurrentDateTime()));
+    forms::WriteProperty(main_window::id, main_window::clock_label, prop::TransCaption, ToText(CurrentDateTime()));
 }
 
 void end_program_on_main_destroyed() { EndProgram(0); }
-
-int start_program() {
-    static constexpr const forms::WindowDesc* windows[] = {&welcome_window::description, &main_window::description};
-    InitHost();
-    forms::DescribeWindows(windows);
-    RunStartupWindow(welcome_window::id);
-    RunMessageLoop();
-    platform().finish_opening();
-    return 0;
-}

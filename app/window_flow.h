@@ -1,6 +1,6 @@
 #pragma once
-// Start-up and window flow: the handlers of the two windows that belong to no
-// other part of the program.
+// Window flow: the handlers of the two windows that belong to no other part
+// of the program.
 void on_welcome_created();
 void advance_welcome_progress();
 void enter_main_window();
@@ -8,7 +8,3 @@ void on_main_created();
 void place_main_window();
 void update_clock();
 void end_program_on_main_destroyed();
-
-// The start routine: the welcome window as the start-up window, then the
-// message loop. Returns the exit status.
-int start_program();

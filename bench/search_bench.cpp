@@ -19,9 +19,10 @@
 #include <vector>
 
 #include "app/host.h"
+#include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "forms/welcome_window/welcome_window.h"
 #include "tests/support/platform_stand_in.h"
 
@@ -146,7 +147,8 @@ int main(int argc, char** argv) {
     InitHost();
     TimedPlatform timed;
     timed.run_directory = folder;
-    static const forms::WindowDesc* windows[] = {&welcome_window::description, &main_window::description};
+    const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window_wiring()},
+                                              {&main_window::description, main_window_wiring()}};
     forms::DescribeWindows(windows);
     if (!LoadWindow(main_window::id, std::nullopt, false)) return 2;
     auto* box = qobject_cast<QLineEdit*>(WidgetOf(main_window::id, main_window::编辑框1));

@@ -1,6 +1,5 @@
 #include "directory/books.h"
 
-#include "app/host.h"
 #include "directory/hosts.h"
 #include "forms/main_window/main_window.h"
 #include "pictures.h"
@@ -122,12 +121,6 @@ forms::Picture cover_of(forms::ControlId cover) {
 std::string_view blurb_of(forms::ControlId blurb_label) {
     const Book* book = book_of(blurb_label);
     return book && book->blurb_label == blurb_label ? book->blurb : std::string_view{};
-}
-
-std::optional<bool> open_book_of_cover(const forms::EventArgs& args) {
-    const Book* book = book_of(args.control);
-    if (book && book->cover == args.control) OpenAddress(book_address(*book));
-    return std::nullopt;
 }
 
 }  // namespace directory

@@ -1,7 +1,7 @@
 #pragma once
 // The recommended novels on the main window's page "小说推荐": six genre
-// pages of three books. A press on a cover opens the book's page.
-#include <optional>
+// pages of three books. A press on a cover opens the book's page
+// (directory/links.h).
 #include <span>
 #include <string_view>
 
@@ -33,8 +33,5 @@ Text book_address(const Book& book);
 std::string_view caption_of(forms::ControlId group);
 forms::Picture cover_of(forms::ControlId cover);
 std::string_view blurb_of(forms::ControlId blurb_label);
-
-// LeftButtonDown of every cover: one OpenAddress with the book's address.
-std::optional<bool> open_book_of_cover(const forms::EventArgs& args);
 
 }  // namespace directory

@@ -1,7 +1,9 @@
 #include "directory/links.h"
 
 #include "app/host.h"
+#include "directory/books.h"
 #include "directory/hosts.h"
+#include "directory/sites.h"
 
 namespace directory {
 namespace {
@@ -11,6 +13,17 @@ Text join_group_address(std::string_view group_number) {
 }
 
 }  // namespace
+
+std::optional<bool> open_site_of_logo(const forms::EventArgs& args) {
+    if (const Site* site = site_of_logo(args.control)) OpenAddress(site_address(*site));
+    return std::nullopt;
+}
+
+std::optional<bool> open_book_of_cover(const forms::EventArgs& args) {
+    const Book* book = book_of(args.control);
+    if (book && book->cover == args.control) OpenAddress(book_address(*book));
+    return std::nullopt;
+}
 
 void open_update_on_baidu_pan() {
     OpenAddress(Text(hosts::baidu_pan) + "/share/link?shareid=" + Text(hosts::baidu_share_id) +

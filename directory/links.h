@@ -1,17 +1,25 @@
 #pragma once
-// The outside links of the two windows besides sites and books: each opens
-// one fixed address and does nothing else.
+// The handlers that open outside addresses: a site's logo, a book's cover,
+// and the fixed links of the two windows. Each opens one address and does
+// nothing else.
+#include <optional>
+
+#include "forms/wiring.h"
 
 namespace directory {
 
+// LeftButtonDown of every logo and every cover: the site's or the book's address.
+std::optional<bool> open_site_of_logo(const forms::EventArgs& args);
+std::optional<bool> open_book_of_cover(const forms::EventArgs& args);
+
 // main window, page "下载链接"
-void open_update_on_baidu_pan();    // 按钮3
-void open_update_on_qianyi();       // 按钮4
-void open_browser_installer();      // 按钮7
+void open_update_on_baidu_pan();  // 按钮3
+void open_update_on_qianyi();     // 按钮4
+void open_browser_installer();    // 按钮7
 
 // welcome window
-void open_video_tutorial();         // 标签1
-void join_software_group();         // 透明标签4
-void join_novel_group();            // 透明标签10
+void open_video_tutorial();  // 标签1
+void join_software_group();  // 透明标签4
+void join_novel_group();     // 透明标签10
 
 }  // namespace directory

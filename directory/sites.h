@@ -1,7 +1,6 @@
 #pragma once
 // The directory of novel sites on the main window's first page: one logo per
-// site, and a press on a logo opens the site's home page.
-#include <optional>
+// site, and a press on a logo opens the site's home page (directory/links.h).
 #include <span>
 #include <string_view>
 
@@ -12,6 +11,7 @@ namespace directory {
 
 struct Site {
     forms::ControlId logo;  // picture box on the main window
+    forms::Picture picture;
     std::string_view host;
     std::string_view path;  // empty for the two bare host names
 };
@@ -19,8 +19,7 @@ struct Site {
 std::span<const Site> sites();
 const Site* site_of_logo(forms::ControlId logo);
 Text site_address(const Site& site);
-
-// LeftButtonDown of every logo: one OpenAddress with the site's address.
-std::optional<bool> open_site_of_logo(const forms::EventArgs& args);
+// The picture a logo shows; nullptr for a control that is none.
+forms::Picture logo_of(forms::ControlId logo);
 
 }  // namespace directory

@@ -3,11 +3,10 @@
 // built with the small constexpr setters below, so that a row reads like the
 // line of the layout it encodes:
 //
-//   combo(组合框1, "组合框1", {3, 8, 109, 20}).items(engine_list).select(0).colors(black, white),
+//   combo(组合框1, "组合框1", {3, 8, 109, 20}).list(engine_names, 0).colors(black, white),
 //
 // Strings are GBK (string literals are compiled to GBK).
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 
@@ -40,80 +39,51 @@ enum class Align { Left = 0, Centre = 1, Right = 2 };
 enum class VAlign { Top = 0, Middle = 1, Bottom = 2 };
 enum class TabSide { Top, Right };
 
-// What an event hands its handler. x and y: pixels in the control's client
-// area; key: the Windows virtual-key code; function_keys: forms::keys bits.
-// window and control say who raised it, so that one handler can serve a
-// table of controls (the site logos, the book covers).
-struct EventArgs {
-    std::int32_t x = 0, y = 0, key = 0, function_keys = 0;
-    WindowId window = 0;
-    ControlId control = 0;
-};
-// A handler's result: false swallows the mouse or key message, nothing lets it through.
-using Handler = std::optional<bool> (*)(const EventArgs&);
-
-struct Binding {
-    int event;
-    Handler handler;
-    // The handler reads and writes nothing but the controls of its own window.
-    // Ticks bound so may wait while their window is hidden, and run when
-    // anything next looks at that window: nobody can tell the difference.
-    bool own_controls_only = false;
-};
-inline constexpr bool own_controls_only = true;
-
-// Adapters that bind the program's argument-less handlers.
-template <auto F>
-std::optional<bool> call(const EventArgs&) {
-    F();
-    return std::nullopt;
-}
-template <auto F>
-std::optional<bool> on_enter(const EventArgs& args) {
-    if (args.key == 13) F();
-    return std::nullopt;
-}
-inline std::optional<bool> do_nothing(const EventArgs&) { return std::nullopt; }
-
-struct ControlDesc {
+// The properties a control has both in its layout row and in a loaded
+// window: the layout gives their first values, the form model keeps the
+// current ones (forms/window_state.h). Texts are apart, since a layout's are
+// constant and the model's are its own.
+struct ControlProperties {
     Kind kind = Kind::Label;
     ControlId id = 0;
-    std::string_view name;
-    Geometry geometry;
     ControlId parent = 0;  // 0: the window itself; else a group box or a tab control
     int page = -1;         // page of the parent tab control
+    Geometry geometry;
     bool visible = true;
     bool disabled = false;
     Cursor cursor = Cursor::Arrow;
-    std::string_view tag;
 
-    std::string_view text;  // caption, or an edit box's content
-    Font font;
     Color text_color = system_color;
-    Color back_color = system_color;
     Align align = Align::Left;  // transparent label text, edit box text, group box caption
     VAlign valign = VAlign::Top;
     bool word_wrap = true;      // transparent label
     int effect = 0;             // transparent label, 0 to 3
 
-    int border = 0;             // picture box 0 to 5; edit box: 0 none, 1 sunken
-    int display_mode = 1;       // picture box 0 natural, 1 stretched, 2 fitted
-    bool animate = true;        // picture box
+    int border = 0;        // picture box 0 to 5; edit box: 0 none, 1 sunken
+    int display_mode = 1;  // picture box 0 natural, 1 stretched, 2 fitted
+    bool animate = true;   // picture box
+
+    int selection = -1;                            // combo box selection, tab control current page
+    int minimum = 0, maximum = 100, position = 0;  // progress bar
+    int interval = 0;                              // timer, milliseconds
+};
+
+struct ControlDesc : ControlProperties {
+    std::string_view name;
+    std::string_view tag;
+    std::string_view text;  // caption, or an edit box's content
+    Font font;
+    Color back_color = system_color;
     Picture picture = nullptr;  // picture box
 
     std::span<const std::string_view> items;  // combo box list, tab control page titles
-    int selection = -1;                        // combo box selection, tab control current page
     int drop_height = 0;                       // combo box: least height of the dropped list
     int max_length = 0;                        // edit box, in GBK bytes; 0: no limit
 
-    int minimum = 0, maximum = 100, position = 0;  // progress bar
-    bool continuous = true;                        // progress bar
-    TabSide tab_side = TabSide::Top;               // tab control
-    bool multi_row = false;                        // tab control
-    int interval = 0;                              // timer, milliseconds
-    bool default_button = false;                   // button
-
-    std::span<const Binding> bindings;
+    bool continuous = true;           // progress bar
+    TabSide tab_side = TabSide::Top;  // tab control
+    bool multi_row = false;           // tab control
+    bool default_button = false;      // button
 
     // Setters for layout rows.
     constexpr ControlDesc at(ControlId p, int pg = -1) const { auto c = *this; c.parent = p; c.page = pg; return c; }
@@ -138,7 +108,6 @@ struct ControlDesc {
     constexpr ControlDesc tabs_right(bool rows = true) const { auto c = *this; c.tab_side = TabSide::Right; c.multi_row = rows; return c; }
     constexpr ControlDesc as_default() const { auto c = *this; c.default_button = true; return c; }
     constexpr ControlDesc with_tag(std::string_view t) const { auto c = *this; c.tag = t; return c; }
-    constexpr ControlDesc on(std::span<const Binding> b) const { auto c = *this; c.bindings = b; return c; }
 };
 
 // One constructor per kind: identifier, name, left, top, width, height.
@@ -176,7 +145,6 @@ struct WindowDesc {
     bool visible = true;
     Picture icon = nullptr;
     std::span<const ControlDesc> controls;
-    std::span<const Binding> bindings;
 };
 
 }  // namespace forms

@@ -1,6 +1,6 @@
 #include "forms/dispatch.h"
 
-#include "app/host.h"
+#include "forms/host_hooks.h"
 #include "forms/view.h"
 
 namespace forms {
@@ -10,8 +10,8 @@ namespace {
 inline constexpr int key_tab = 9, key_enter = 13, key_escape = 27;
 
 Handler handler_of(const LoadedWindow& w, ControlId control, int event) {
-    const Binding* b = binding_of(w, control, event);
-    return b != nullptr ? b->handler : nullptr;
+    const Wire* wire = wire_of(w, control, event);
+    return wire != nullptr ? wire->handler : nullptr;
 }
 
 std::optional<ControlId> default_button(const LoadedWindow& w) {
@@ -22,31 +22,20 @@ std::optional<ControlId> default_button(const LoadedWindow& w) {
 
 }  // namespace
 
-const Binding* binding_of(const LoadedWindow& w, ControlId control, int event) {
-    std::span<const Binding> bindings;
-    if (control == w.desc->self) {
-        bindings = w.desc->bindings;
-    } else if (const ControlState* c = w.find(control); c != nullptr && c->desc != nullptr) {
-        bindings = c->desc->bindings;
-    }
-    for (const auto& b : bindings)
-        if (b.event == event) return &b;
+const Wire* wire_of(const LoadedWindow& w, ControlId control, int event) {
+    for (const Wire& wire : w.wiring)
+        if (wire.control == control && wire.event == event) return &wire;
     return nullptr;
 }
 
 std::optional<bool> raise(WindowId window, ControlId control, int event, EventArgs args) {
     LoadedWindow* w = find_loaded(window);
-    if (w == nullptr || w->creating || ProgramEnding()) return std::nullopt;
+    if (w == nullptr || w->creating || host::program_ending()) return std::nullopt;
     Handler h = handler_of(*w, control, event);
     if (h == nullptr) return std::nullopt;
     args.window = window;
     args.control = control;
     return h(args);
-}
-
-bool has_binding(WindowId window, ControlId control, int event) {
-    const LoadedWindow* w = find_loaded(window);
-    return w != nullptr && handler_of(*w, control, event) != nullptr;
 }
 
 bool key_pressed(WindowId window, ControlId focused, int key, int function_keys, bool takes_key) {
@@ -55,7 +44,7 @@ bool key_pressed(WindowId window, ControlId focused, int key, int function_keys,
     if (function_keys == 0 && !takes_key) {
         if (key == key_tab) return false;  // the display moves the focus; no KeyDown
         if (key == key_escape && w->desc->esc_closes) {
-            if (!ProgramEnding()) close_requested(window);
+            if (!host::program_ending()) close_requested(window);
             return true;
         }
         if (key == key_enter) {

@@ -12,8 +12,8 @@ namespace forms {
 // called while the window is being created or once the program is ending;
 // the result is then "nothing", as it is when no handler is bound.
 std::optional<bool> raise(WindowId window, ControlId control, int event, EventArgs args = {});
-bool has_binding(WindowId window, ControlId control, int event);
-const Binding* binding_of(const LoadedWindow& window, ControlId control, int event);
+// The row of the window's wiring for (control, event), or nullptr.
+const Wire* wire_of(const LoadedWindow& window, ControlId control, int event);
 
 // A key pressed while `focused` has the focus (the window's own id when no
 // control has it). Returns true when the key must not reach the control: a

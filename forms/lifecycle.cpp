@@ -1,8 +1,8 @@
 // Loading and destroying windows, and the message loops that wait on them.
 #include <vector>
 
-#include "app/host.h"
 #include "forms/dispatch.h"
+#include "forms/host_hooks.h"
 #include "forms/model.h"
 #include "forms/timers.h"
 #include "forms/view.h"
@@ -11,9 +11,15 @@ namespace forms {
 
 namespace {
 
-std::vector<const WindowDesc*>& registry() {
-    static std::vector<const WindowDesc*> windows;
+std::vector<DescribedWindow>& registry() {
+    static std::vector<DescribedWindow> windows;
     return windows;
+}
+
+const DescribedWindow* find_described(WindowId window) {
+    for (const DescribedWindow& d : registry())
+        if (d.layout != nullptr && d.layout->id == window) return &d;
+    return nullptr;
 }
 
 bool message_loop_started = false;
@@ -42,14 +48,8 @@ void restore_others(LoadedWindow& modal) {
 
 }  // namespace
 
-void DescribeWindows(std::span<const WindowDesc* const> windows) {
+void DescribeWindows(std::span<const DescribedWindow> windows) {
     registry().assign(windows.begin(), windows.end());
-}
-
-const WindowDesc* find_description(WindowId window) {
-    for (const WindowDesc* d : registry())
-        if (d != nullptr && d->id == window) return d;
-    return nullptr;
 }
 
 bool IsLoaded(WindowId window) { return find_loaded(window) != nullptr; }
@@ -75,8 +75,9 @@ void destroy_window(WindowId window) {
 using namespace forms;
 
 bool LoadWindow(WindowId window, std::optional<WindowId> parent, bool modal) {
-    const WindowDesc* desc = find_description(window);
-    if (desc == nullptr) return false;
+    const DescribedWindow* described = find_described(window);
+    if (described == nullptr) return false;
+    const WindowDesc* desc = described->layout;
     if (!modal && parent.has_value() && !IsLoaded(*parent)) return false;
     if (LoadedWindow* already = find_loaded(window)) {
         // One window of each description at a time: loading it again brings it up.
@@ -84,7 +85,8 @@ bool LoadWindow(WindowId window, std::optional<WindowId> parent, bool modal) {
         return true;
     }
 
-    auto state = make_window_state(*desc, ScreenWidth(), ScreenHeight());
+    auto state = make_window_state(*desc, host::screen_width(), host::screen_height());
+    state->wiring = described->wiring;
     if (!modal) state->parent = parent;
     LoadedWindow& w = *state;
     w.view = make_window_view(w);
@@ -120,7 +122,7 @@ bool LoadWindow(WindowId window, std::optional<WindowId> parent, bool modal) {
 }
 
 void RunStartupWindow(WindowId window) {
-    if (!LoadWindow(window, std::nullopt, false)) ReportFatalError("载入启动窗口失败");
+    if (!LoadWindow(window, std::nullopt, false)) host::fatal_error("载入启动窗口失败");
 }
 
 void RunMessageLoop() {

@@ -1,27 +1,33 @@
 #pragma once
 // The form model's operations: load windows from their descriptions, read and
-// write numbered properties, run the message loop, report fatal errors.
+// write numbered properties, run the message loop.
 #include <optional>
 #include <span>
 #include <variant>
 
 #include "app/text.h"
 #include "forms/description.h"
+#include "forms/wiring.h"
 
 namespace forms {
 
 // A property value: an integer, a boolean or a text (GBK).
 using Value = std::variant<std::int32_t, bool, Text>;
 
+// A window the program describes: its layout, and the wiring of its events.
+struct DescribedWindow {
+    const WindowDesc* layout = nullptr;
+    std::span<const Wire> wiring;
+};
+
 // The windows the program describes; LoadWindow finds descriptions here.
-void DescribeWindows(std::span<const WindowDesc* const> windows);
+void DescribeWindows(std::span<const DescribedWindow> windows);
 
 Value ReadProperty(WindowId window, ControlId control, int number);
 void WriteProperty(WindowId window, ControlId control, int number, const Value& value);
 
 // Typed conveniences over ReadProperty.
 std::int32_t ReadInteger(WindowId window, ControlId control, int number);
-bool ReadBoolean(WindowId window, ControlId control, int number);
 Text ReadText(WindowId window, ControlId control, int number);
 
 bool IsLoaded(WindowId window);
@@ -32,7 +38,3 @@ bool IsLoaded(WindowId window);
 bool LoadWindow(forms::WindowId window, std::optional<forms::WindowId> parent, bool modal);
 void RunStartupWindow(forms::WindowId window);
 void RunMessageLoop();
-
-// Shows the fatal error box ("错误", "运行时出错!" ...) and ends the program
-// with exit status 255.
-[[noreturn]] void ReportFatalError(const Text& message, std::optional<int> code = std::nullopt);

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "forms/dispatch.h"
+#include "forms/host_hooks.h"
 #include "forms/model.h"
 #include "forms/property_values.h"
 #include "forms/timers.h"
@@ -20,9 +21,9 @@ struct Target {
 
 Target locate(WindowId window, ControlId control) {
     LoadedWindow* w = find_loaded(window);
-    if (w == nullptr) ReportFatalError("未载入欲访问窗口组件所在的窗口");
+    if (w == nullptr) host::fatal_error("未载入欲访问窗口组件所在的窗口");
     ControlState* c = w->find(control);
-    if (c == nullptr) ReportFatalError("指定窗口尚未载入");
+    if (c == nullptr) host::fatal_error("指定窗口尚未载入");
     catch_up(*w);  // whatever its hidden timers owe comes first
     return {w, c};
 }
@@ -215,10 +216,6 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
 
 std::int32_t ReadInteger(WindowId window, ControlId control, int number) {
     return as_integer(ReadProperty(window, control, number));
-}
-
-bool ReadBoolean(WindowId window, ControlId control, int number) {
-    return as_boolean(ReadProperty(window, control, number));
 }
 
 Text ReadText(WindowId window, ControlId control, int number) { return as_text(ReadProperty(window, control, number)); }

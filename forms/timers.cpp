@@ -21,7 +21,7 @@ enum class Pace { Idle, Live, Waiting };
 
 Pace pace_of(const LoadedWindow& w, const ControlState& c) {
     if (c.kind != Kind::Timer || !c.due) return Pace::Idle;
-    const Binding* tick = binding_of(w, c.id, event::Tick);
+    const Wire* tick = wire_of(w, c.id, event::Tick);
     if (tick == nullptr || tick->handler == nullptr) return Pace::Idle;
     return tick->own_controls_only && !w.controls.front().visible ? Pace::Waiting : Pace::Live;
 }

@@ -4,7 +4,7 @@
 // interval, but never more often than the default tick of Windows (15.6 ms),
 // which is what a 1 ms timer really gets there. Missed ticks are dropped, as
 // Windows posts one WM_TIMER however late it is, except for timers whose
-// ticks touch only their own hidden window (Binding::own_controls_only):
+// ticks touch only their own hidden window (Wire::own_controls_only):
 // those wait, and every tick they owe runs, in order, before anything next
 // reads, writes, shows or destroys that window.
 #include <chrono>

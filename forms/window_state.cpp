@@ -16,26 +16,15 @@ std::map<WindowId, std::unique_ptr<LoadedWindow>>& table() {
     return *windows;
 }
 
+// The layout's values, held within the bounds a write would hold them to.
 ControlState state_of(const ControlDesc& d) {
     ControlState c;
+    static_cast<ControlProperties&>(c) = d;
     c.desc = &d;
-    c.kind = d.kind;
-    c.id = d.id;
-    c.parent = d.parent;
-    c.page = d.page;
-    c.geometry = {clamp_position(d.geometry.left), clamp_position(d.geometry.top),
-                  clamp_extent(d.geometry.width), clamp_extent(d.geometry.height)};
-    c.visible = d.visible;
-    c.disabled = d.disabled;
-    c.cursor = d.cursor;
     c.tag = Text(d.tag);
     c.text = Text(d.text);
-    c.text_color = d.text_color;
-    c.effect = d.effect;
-    c.align = d.align;
-    c.word_wrap = d.word_wrap;
-    c.valign = d.valign;
-    c.selection = d.selection;
+    c.geometry = {clamp_position(d.geometry.left), clamp_position(d.geometry.top),
+                  clamp_extent(d.geometry.width), clamp_extent(d.geometry.height)};
     if (d.kind == Kind::ComboBox && (c.selection < -1 || c.selection >= static_cast<int>(d.items.size())))
         c.selection = -1;
     if (d.kind == Kind::Tab) c.selection = std::clamp(d.selection, 0, std::max<int>(0, d.items.size() - 1));
@@ -43,9 +32,6 @@ ControlState state_of(const ControlDesc& d) {
     c.maximum = clamp_bar(d.maximum);
     c.position = clamp_bar(d.position);
     c.interval = std::max(0, d.interval);
-    c.border = d.border;
-    c.display_mode = d.display_mode;
-    c.animate = d.animate;
     return c;
 }
 

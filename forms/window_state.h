@@ -12,42 +12,25 @@
 
 #include "app/text.h"
 #include "forms/description.h"
+#include "forms/wiring.h"
 
 namespace forms {
 
 class WindowView;
 
-struct ControlState {
+// A control's current properties; for the window itself, geometry is the
+// outer rectangle on the screen and visible its own flag.
+struct ControlState : ControlProperties {
     const ControlDesc* desc = nullptr;  // nullptr for the window itself
-    Kind kind = Kind::Window;
-    ControlId id = 0;
-    ControlId parent = 0;  // 0: the window
-    int page = -1;
-
-    Geometry geometry;  // the window: outer rectangle on the screen
-    bool visible = true;    // the control's own flag
-    bool disabled = false;
-    Cursor cursor = Cursor::Arrow;
     Text tag;
     Text tool_tip;
-
     Text text;  // caption or content
-    Color text_color = system_color;
-    int effect = 0;
-    Align align = Align::Left;
-    bool word_wrap = true;
-    VAlign valign = VAlign::Top;
-
-    int selection = -1;  // combo box item, tab control page
-    int minimum = 0, maximum = 100, position = 0;
-    int interval = 0;
     std::optional<std::chrono::steady_clock::time_point> due;  // a running timer's next tick
-    int border = 0, display_mode = 1;
-    bool animate = true;
 };
 
 struct LoadedWindow {
     const WindowDesc* desc = nullptr;
+    std::span<const Wire> wiring;
     WindowId id = 0;
     std::vector<ControlState> controls;  // [0] is the window itself
     bool creating = true;
@@ -86,9 +69,6 @@ LoadedWindow* find_loaded(WindowId window);
 void add_loaded(std::unique_ptr<LoadedWindow> window);
 std::unique_ptr<LoadedWindow> take_loaded(WindowId window);
 std::vector<WindowId> loaded_ids();
-
-// The description registry.
-const WindowDesc* find_description(WindowId window);
 
 // Clamps of the common and kind-specific properties.
 int clamp_position(int value);  // left, top

@@ -9,9 +9,9 @@
 namespace forms::image {
 namespace {
 
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3,
-                        kBiOs2Rle24 = 4, kBiAlphaBitfields = 6;
+constexpr std::size_t file_header_size = 14;
+constexpr std::uint32_t bi_rgb = 0, bi_rle8 = 1, bi_rle4 = 2, bi_bitfields = 3,
+                        bi_os2_rle24 = 4, bi_alpha_bitfields = 6;
 
 enum class HeaderKind { core, os2, windows };
 
@@ -28,7 +28,7 @@ std::optional<HeaderKind> header_kind(std::uint32_t size) {
 struct InfoFields {
     std::int32_t width = 0, height = 0;
     std::uint16_t planes = 0, bits = 0;
-    std::uint32_t compression = kBiRgb, image_size = 0;
+    std::uint32_t compression = bi_rgb, image_size = 0;
     std::int32_t x_density = 0, y_density = 0;
     std::uint32_t colours_used = 0;
 };
@@ -81,14 +81,14 @@ bool set_channels(BmpLayout& layout, const std::array<std::uint32_t, 4>& masks) 
 bool coding_of(BmpLayout& layout, HeaderKind kind, std::uint32_t compression) {
     const int bits = layout.bits_per_pixel;
     switch (compression) {
-        case kBiRgb: layout.coding = BmpCoding::plain; return true;
-        case kBiRle8: layout.coding = BmpCoding::rle8; return bits == 8;
-        case kBiRle4: layout.coding = BmpCoding::rle4; return bits == 4;
-        case kBiBitfields:
+        case bi_rgb: layout.coding = BmpCoding::plain; return true;
+        case bi_rle8: layout.coding = BmpCoding::rle8; return bits == 8;
+        case bi_rle4: layout.coding = BmpCoding::rle4; return bits == 4;
+        case bi_bitfields:
             // In OS/2 headers 3 means Huffman 1D, which we do not decode.
             return kind == HeaderKind::windows && (bits == 16 || bits == 32);
-        case kBiOs2Rle24: layout.coding = BmpCoding::rle24; return kind == HeaderKind::os2 && bits == 24;
-        case kBiAlphaBitfields: return kind == HeaderKind::windows && (bits == 16 || bits == 32);
+        case bi_os2_rle24: layout.coding = BmpCoding::rle24; return kind == HeaderKind::os2 && bits == 24;
+        case bi_alpha_bitfields: return kind == HeaderKind::windows && (bits == 16 || bits == 32);
         default: return false;  // embedded JPEG or PNG, and anything unknown
     }
 }
@@ -96,11 +96,11 @@ bool coding_of(BmpLayout& layout, HeaderKind kind, std::uint32_t compression) {
 bool read_masks(BmpLayout& layout, std::span<const std::uint8_t> bytes,
                 std::uint32_t header_size, std::uint32_t compression, std::size_t& after) {
     std::array<std::uint32_t, 4> masks{};
-    if (compression == kBiBitfields || compression == kBiAlphaBitfields) {
+    if (compression == bi_bitfields || compression == bi_alpha_bitfields) {
         // A 40-byte header leaves the masks to follow it; longer ones hold them.
         const bool outside = header_size == 40;
-        const int count = (compression == kBiAlphaBitfields || header_size >= 56) ? 4 : 3;
-        ByteReader in(bytes, kFileHeaderSize + 40);
+        const int count = (compression == bi_alpha_bitfields || header_size >= 56) ? 4 : 3;
+        ByteReader in(bytes, file_header_size + 40);
         for (int i = 0; i < count; ++i) masks[i] = in.u32();
         if (!in.ok()) return false;
         if (outside) after += static_cast<std::size_t>(count) * 4;
@@ -173,11 +173,11 @@ std::optional<BmpLayout> read_bmp_layout(std::span<const std::uint8_t> bytes) {
     const auto kind = header_kind(header_size);
     if (!in.ok() || !kind || file_size > bytes.size()) return std::nullopt;
     const InfoFields f = read_info(in, *kind, header_size);
-    if (!in.ok() || bytes.size() < kFileHeaderSize + header_size) return std::nullopt;
+    if (!in.ok() || bytes.size() < file_header_size + header_size) return std::nullopt;
     if (f.planes != 1 || f.width <= 0 || f.height == 0 || f.height == INT32_MIN) return std::nullopt;
     if (f.image_size > bytes.size() || !densities_plausible(f.x_density, f.y_density))
         return std::nullopt;
-    if (pixel_offset < kFileHeaderSize + header_size || pixel_offset > bytes.size())
+    if (pixel_offset < file_header_size + header_size || pixel_offset > bytes.size())
         return std::nullopt;
 
     BmpLayout layout;
@@ -187,7 +187,7 @@ std::optional<BmpLayout> read_bmp_layout(std::span<const std::uint8_t> bytes) {
     layout.bits_per_pixel = f.bits;
     layout.pixel_offset = pixel_offset;
     if (!coding_of(layout, *kind, f.compression) || !shape_valid(layout)) return std::nullopt;
-    std::size_t after_header = kFileHeaderSize + header_size;
+    std::size_t after_header = file_header_size + header_size;
     if (layout.bits_per_pixel == 16 || layout.bits_per_pixel == 32) {
         if (!read_masks(layout, bytes, header_size, f.compression, after_header))
             return std::nullopt;

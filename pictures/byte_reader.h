@@ -13,7 +13,6 @@ public:
         : bytes_(bytes), pos_(pos), ok_(pos <= bytes.size()) {}
 
     bool ok() const { return ok_; }
-    bool at_end() const { return pos_ >= bytes_.size(); }
     std::size_t pos() const { return pos_; }
     std::size_t remaining() const { return pos_ < bytes_.size() ? bytes_.size() - pos_ : 0; }
 

@@ -53,7 +53,7 @@ std::size_t GifCanvas::draw_row(int image_row, std::span<const std::uint8_t> ind
 }
 
 bool GifCanvas::finish_image(int delay_ms) {
-    if (frames_.size() >= kMaxFrames || bytes_used_ + screen_.size() > kMaxAnimationBytes)
+    if (frames_.size() >= max_frames || bytes_used_ + screen_.size() > max_animation_bytes)
         return false;
     bytes_used_ += screen_.size();
     frames_.push_back(Frame{screen_, delay_ms});

@@ -83,15 +83,15 @@ public:
             ++row_;
             return;
         }
-        row_ += kStep[pass_];
+        row_ += pass_step[pass_];
         settle();
     }
 
 private:
-    static constexpr int kStart[4] = {0, 4, 2, 1};
-    static constexpr int kStep[4] = {8, 8, 4, 2};
+    static constexpr int pass_start[4] = {0, 4, 2, 1};
+    static constexpr int pass_step[4] = {8, 8, 4, 2};
     void settle() {
-        while (row_ >= height_ && pass_ < 3) row_ = kStart[++pass_];
+        while (row_ >= height_ && pass_ < 3) row_ = pass_start[++pass_];
     }
     int height_;
     bool interlaced_;

@@ -8,7 +8,7 @@ GifLzw::GifLzw(std::span<const std::uint8_t> data, int min_code_size)
     : data_(data), min_code_size_(min_code_size) {
     // A minimum of 12 bits leaves no room for the clear and end codes in a
     // 12-bit table; below 1 bit there is no literal to speak of.
-    if (min_code_size < 1 || min_code_size >= kMaxBits) {
+    if (min_code_size < 1 || min_code_size >= max_bits) {
         status_ = Status::invalid;
         return;
     }
@@ -57,8 +57,8 @@ bool GifLzw::take_code(int code) {
         previous_ = code;
         return true;
     }
-    if (code > next_free_ || (code == next_free_ && next_free_ >= kMaxCodes)) return false;
-    if (next_free_ < kMaxCodes) {
+    if (code > next_free_ || (code == next_free_ && next_free_ >= max_codes)) return false;
+    if (next_free_ < max_codes) {
         // For the code being defined right now (the KwKwK case) the new
         // string starts with the previous one's first index.
         const int head = code < next_free_ ? first_[code] : first_[previous_];
@@ -67,7 +67,7 @@ bool GifLzw::take_code(int code) {
         first_[next_free_] = first_[previous_];
         length_[next_free_] = static_cast<std::uint16_t>(length_[previous_] + 1);
         ++next_free_;
-        if (next_free_ == (1 << code_bits_) && code_bits_ < kMaxBits) ++code_bits_;
+        if (next_free_ == (1 << code_bits_) && code_bits_ < max_bits) ++code_bits_;
     }
     // A full table is kept as it is until a clear code arrives (a deferred clear).
     spell(code);

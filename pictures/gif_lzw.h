@@ -27,8 +27,8 @@ public:
     Status status() const { return status_; }
 
 private:
-    static constexpr int kMaxCodes = 4096;
-    static constexpr int kMaxBits = 12;
+    static constexpr int max_codes = 4096;
+    static constexpr int max_bits = 12;
 
     int next_code();
     void reset_table();
@@ -47,13 +47,13 @@ private:
     int previous_ = -1;
     Status status_ = Status::reading;
 
-    std::array<std::uint16_t, kMaxCodes> prefix_{};
-    std::array<std::uint8_t, kMaxCodes> suffix_{};
-    std::array<std::uint8_t, kMaxCodes> first_{};
-    std::array<std::uint16_t, kMaxCodes> length_{};
+    std::array<std::uint16_t, max_codes> prefix_{};
+    std::array<std::uint8_t, max_codes> suffix_{};
+    std::array<std::uint8_t, max_codes> first_{};
+    std::array<std::uint16_t, max_codes> length_{};
 
     // The spelt string of the last code, not yet handed out.
-    std::array<std::uint8_t, kMaxCodes> pending_{};
+    std::array<std::uint8_t, max_codes> pending_{};
     int pending_begin_ = 0, pending_end_ = 0;
 };
 

@@ -10,13 +10,13 @@ namespace prop = forms::prop;
 // The remembered book name: mode 0 stores the box's name, mode 1 loads the
 // stored one back into the box, any other selection leaves both alone.
 void apply_history_mode() {
-    switch (forms::ReadInteger(id, 组合框3, prop::ComboSelection)) {
+    switch (forms::ReadInteger(id, history_list, prop::ComboSelection)) {
     case 0:
         WriteSetting(settings_file_path(), settings_section, history_key,
-                     forms::ReadText(id, 编辑框1, prop::EditContent));
+                     forms::ReadText(id, book_name_box, prop::EditContent));
         break;
     case 1:
-        forms::WriteProperty(id, 编辑框1, prop::EditContent,
+        forms::WriteProperty(id, book_name_box, prop::EditContent,
                              ReadSetting(settings_file_path(), settings_section, history_key));
         break;
     default:

@@ -8,9 +8,9 @@ using namespace main_window;
 namespace prop = forms::prop;
 
 void run_search() {
-    const auto index = forms::ReadInteger(id, 组合框1, prop::ComboSelection);
+    const auto index = forms::ReadInteger(id, engine_list, prop::ComboSelection);
     if (const auto* engine = search::engine_at(index)) {
-        OpenAddress(search::search_address(*engine, forms::ReadText(id, 编辑框1, prop::EditContent)));
+        OpenAddress(search::search_address(*engine, forms::ReadText(id, book_name_box, prop::EditContent)));
     }
     apply_history_mode();
 }

@@ -20,13 +20,13 @@ constexpr std::array<std::string_view, 2> history_captions = {"记录书名", "�
 // Runs whenever either list's selection changes, and once as the window is
 // created.
 void refresh_search_caption() {
-    if (const auto* engine = search::engine_at(forms::ReadInteger(id, 组合框1, prop::ComboSelection))) {
-        forms::WriteProperty(id, 按钮1, prop::ButtonCaption, Text{engine->caption});
+    if (const auto* engine = search::engine_at(forms::ReadInteger(id, engine_list, prop::ComboSelection))) {
+        forms::WriteProperty(id, search_button, prop::ButtonCaption, Text{engine->caption});
     }
-    const auto mode = forms::ReadInteger(id, 组合框3, prop::ComboSelection);
+    const auto mode = forms::ReadInteger(id, history_list, prop::ComboSelection);
     if (mode >= 0 && mode < static_cast<int>(history_captions.size())) {
         const Text tip{history_captions[mode]};
-        forms::WriteProperty(id, 按钮1, prop::ToolTip, tip);
-        forms::WriteProperty(id, 组合框3, prop::ToolTip, tip);
+        forms::WriteProperty(id, search_button, prop::ToolTip, tip);
+        forms::WriteProperty(id, history_list, prop::ToolTip, tip);
     }
 }

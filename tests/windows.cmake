@@ -2,6 +2,7 @@
 # wine as the emulator; tools/wine-env.sh keeps one wine server for the run).
 # One ctest test per executable: every start of a program under wine costs
 # more than most of its cases.
+include(${CMAKE_CURRENT_LIST_DIR}/conformance.cmake)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -12,7 +13,7 @@ function(yz_windows_test name)
   target_compile_definitions(${name} PRIVATE YZ_SOURCE_DIR="${CMAKE_SOURCE_DIR}" YZ_BINARY_DIR="${CMAKE_BINARY_DIR}")
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120
-    ENVIRONMENT "YZ_CONFORMANCE=${CMAKE_SOURCE_DIR}/../shared/conformance")
+    ENVIRONMENT "YZ_CONFORMANCE=${yz_conformance}")
 endfunction()
 
 set(t ${CMAKE_CURRENT_LIST_DIR})

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libjpeg62-turbo-dev libxcb1-dev
   xdg-utils fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib attr
   desktop-file-utils dpkg-dev valgrind
   # The Windows build: the mingw-w64 cross compiler, and wine to run its tests

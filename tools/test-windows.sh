@@ -18,7 +18,7 @@ step() {
 echo "== packages"
 bash tools/deps.sh
 step "configure"
-cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-Werror >/dev/null
 step "build"
 cmake --build build-windows -j"$jobs"
 step "wine prefix, server, display"

@@ -4,15 +4,12 @@
 
 #include <string_view>
 
-#include "app/window_flow.h"
 #include "directory/books.h"
-#include "directory/links.h"
 #include "directory/sites.h"
 #include "directory/texts.h"
 #include "pictures.h"
 #include "search/engines.h"
-#include "search/search.h"
-#include "skins/skins.h"
+#include "skins/named_skins.h"
 
 namespace main_window {
 namespace {
@@ -20,41 +17,17 @@ namespace {
 using namespace forms;
 
 constexpr std::string_view history_modes[] = {"写入记录书名", "读取记录书名"};
-constexpr std::string_view skin_names[] = {"蓝色经典", "大气纯黑", "灰色淡橙", "仿WIN7、8",
-                                           "深蓝气氛", "一片乌黑", "仿XP皮肤", "绿色生机"};
 constexpr std::string_view main_pages[] = {"小说名站", "小说推荐", "软件设置", "软件公告", "下载链接"};
 constexpr std::string_view directory_pages[] = {"第一页", "第二页"};
 constexpr std::string_view genre_pages[] = {"玄幻奇幻", "武侠仙侠", "都市言情", "军事历史", "游戏竞技", "科幻灵异"};
 constexpr std::string_view notice_pages[] = {"更新公告", "软件介绍", "报毒说明", "速度等级划分"};
 
-constexpr Binding window_events[] = {{event::Created, call<on_main_created>},
-                                     {event::Destroying, call<end_program_on_main_destroyed>}};
-constexpr Binding book_name_keys[] = {{event::KeyDown, on_enter<run_search>}};
-constexpr Binding search_click[] = {{event::Click, call<run_search>}};
-// The lists tell of every change of their selection, so the search button's
-// caption and tips follow them at once; 时钟1, which polled them on every tick,
-// has nothing left to do and never wakes the program.
-constexpr Binding caption_follows[] = {{event::SelectionChanged, call<refresh_search_caption>}};
-constexpr Binding clock_tick[] = {{event::Tick, call<update_clock>}};
-constexpr Binding skin_number_keys[] = {{event::KeyDown, on_enter<apply_typed_skin>}};
-constexpr Binding skin_number_click[] = {{event::Click, call<apply_typed_skin>}};
-// Enter in the skin list searches, as it always has; choosing a skin there
-// waits for 按钮5.
-constexpr Binding skin_list_events[] = {{event::KeyDown, on_enter<run_search>},
-                                        {event::SelectionMade, do_nothing}};
-constexpr Binding skin_list_click[] = {{event::Click, call<apply_listed_skin>}};
-constexpr Binding directory_click[] = {{event::Click, do_nothing}};
-constexpr Binding logo_press[] = {{event::LeftButtonDown, directory::open_site_of_logo}};
-constexpr Binding cover_press[] = {{event::LeftButtonDown, directory::open_book_of_cover}};
-constexpr Binding baidu_pan_click[] = {{event::Click, call<directory::open_update_on_baidu_pan>}};
-constexpr Binding qianyi_click[] = {{event::Click, call<directory::open_update_on_qianyi>}};
-constexpr Binding browser_click[] = {{event::Click, call<directory::open_browser_installer>}};
-
 constexpr Font notice_font{"宋体", bold, 14};
 
-// A site of the directory: its logo with a raised frame, on a page of 选择夹3.
-constexpr ControlDesc logo(ControlId id, std::string_view name, Geometry at, int page, Picture picture) {
-    return pic_box(id, name, at).at(选择夹3, page).shows(picture).with_border(2).hand().on(logo_press);
+// A site of the directory: its logo, from the site table, with a raised
+// frame on a page of 选择夹3.
+ControlDesc logo(ControlId id, std::string_view name, Geometry at, int page) {
+    return pic_box(id, name, at).at(选择夹3, page).shows(directory::logo_of(id)).with_border(2).hand();
 }
 
 // A recommended book: a framed group on a genre page of 选择夹4 holding the
@@ -63,7 +36,7 @@ ControlDesc recommendation(ControlId id, std::string_view name, Geometry at, int
     return group_box(id, name, at).at(选择夹4, page).caption(directory::caption_of(id)).colors(black).hand();
 }
 ControlDesc cover(ControlId id, std::string_view name, ControlId group) {
-    return pic_box(id, name, {8, 15, 80, 104}).at(group).shows(directory::cover_of(id)).with_border(5).hand().on(cover_press);
+    return pic_box(id, name, {8, 15, 80, 104}).at(group).shows(directory::cover_of(id)).with_border(5).hand();
 }
 ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
     return trans_label(id, name, {102, 18, 168, 96}).at(group).caption(directory::blurb_of(id)).colors(black);
@@ -71,45 +44,45 @@ ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
 
 const ControlDesc controls[] = {
     // search strip
-    combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160).on(caption_follows),
-    edit_box(编辑框1, "编辑框1", {117, 8, 192, 20}).colors(black, white).on(book_name_keys),
-    button(按钮1, "按钮1", {117, 33, 192, 20}).caption("搜索").on(search_click),
-    combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white).on(caption_follows),
+    combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160),
+    edit_box(编辑框1, "编辑框1", {117, 8, 192, 20}).colors(black, white),
+    button(按钮1, "按钮1", {117, 33, 192, 20}).caption("搜索"),
+    combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white),
     trans_label(透明标签5, "透明标签5", {32, 62, 219, 16}).caption("时间").colors(0x0088FF).single_line().aligned(Align::Centre, VAlign::Middle),
     timer(时钟1, "时钟1", 1),
-    timer(时钟2, "时钟2", 1000).on(clock_tick),
+    timer(时钟2, "时钟2", 1000),
     tab(选择夹1, "选择夹1", {0, 80, 310, 416}).pages(main_pages),
 
     // page 0 "小说名站"
-    tab(选择夹3, "选择夹3", {2, 21, 307, 393}).at(选择夹1, 0).pages(directory_pages).on(directory_click),
-    logo(图片框8, "图片框8", {16, 30, 118, 45}, 0, &pictures::logo_yanqingba),
-    logo(图片框2, "图片框2", {160, 30, 118, 45}, 0, &pictures::logo_hongxiu),
-    logo(图片框3, "图片框3", {16, 80, 118, 45}, 0, &pictures::logo_17k),
-    logo(图片框6, "图片框6", {160, 80, 118, 45}, 0, &pictures::logo_zongheng),
-    logo(图片框4, "图片框4", {16, 130, 118, 45}, 0, &pictures::logo_zhulang),
-    logo(图片框5, "图片框5", {160, 130, 117, 45}, 0, &pictures::logo_readnovel),
-    logo(图片框7, "图片框7", {16, 180, 118, 45}, 0, &pictures::logo_xiaoshuozhe),
-    logo(图片框1, "图片框1", {160, 180, 118, 45}, 0, &pictures::logo_qidian),
-    logo(图片框9, "图片框9", {16, 230, 118, 42}, 0, &pictures::logo_jjwxc),
-    logo(图片框10, "图片框10", {160, 230, 118, 45}, 0, &pictures::logo_hjsm),
-    logo(图片框11, "图片框11", {16, 280, 118, 45}, 0, &pictures::logo_qqbook),
-    logo(图片框12, "图片框12", {160, 280, 118, 45}, 0, &pictures::logo_sohu),
-    logo(图片框13, "图片框13", {16, 330, 118, 45}, 0, &pictures::logo_sina),
-    logo(图片框14, "图片框14", {160, 330, 118, 45}, 0, &pictures::logo_bxwx),
-    logo(图片框33, "图片框33", {16, 30, 118, 45}, 1, &pictures::logo_qingdi),
-    logo(图片框34, "图片框34", {160, 30, 118, 45}, 1, &pictures::logo_luoqiu),
-    logo(图片框35, "图片框35", {16, 80, 118, 45}, 1, &pictures::logo_bjaishu),
-    logo(图片框36, "图片框36", {160, 80, 118, 45}, 1, &pictures::logo_17k),
-    logo(图片框37, "图片框37", {16, 130, 118, 45}, 1, &pictures::logo_paoshu8),
-    logo(图片框38, "图片框38", {160, 130, 118, 45}, 1, &pictures::logo_yuanchuang),
-    logo(图片框39, "图片框39", {16, 180, 118, 45}, 1, &pictures::logo_35xs),
-    logo(图片框40, "图片框40", {160, 180, 118, 45}, 1, &pictures::logo_xinxs8),
-    logo(图片框41, "图片框41", {16, 230, 118, 45}, 1, &pictures::logo_baishuku),
-    logo(图片框42, "图片框42", {160, 230, 118, 45}, 1, &pictures::logo_langman),
-    logo(图片框43, "图片框43", {16, 280, 118, 45}, 1, &pictures::logo_yqxsg),
-    logo(图片框44, "图片框44", {160, 280, 118, 45}, 1, &pictures::logo_qiangwei),
-    logo(图片框45, "图片框45", {16, 330, 118, 45}, 1, &pictures::logo_aiyanqing),
-    logo(图片框46, "图片框46", {160, 330, 118, 45}, 1, &pictures::logo_wanshuxuan),
+    tab(选择夹3, "选择夹3", {2, 21, 307, 393}).at(选择夹1, 0).pages(directory_pages),
+    logo(图片框8, "图片框8", {16, 30, 118, 45}, 0),
+    logo(图片框2, "图片框2", {160, 30, 118, 45}, 0),
+    logo(图片框3, "图片框3", {16, 80, 118, 45}, 0),
+    logo(图片框6, "图片框6", {160, 80, 118, 45}, 0),
+    logo(图片框4, "图片框4", {16, 130, 118, 45}, 0),
+    logo(图片框5, "图片框5", {160, 130, 117, 45}, 0),
+    logo(图片框7, "图片框7", {16, 180, 118, 45}, 0),
+    logo(图片框1, "图片框1", {160, 180, 118, 45}, 0),
+    logo(图片框9, "图片框9", {16, 230, 118, 42}, 0),
+    logo(图片框10, "图片框10", {160, 230, 118, 45}, 0),
+    logo(图片框11, "图片框11", {16, 280, 118, 45}, 0),
+    logo(图片框12, "图片框12", {160, 280, 118, 45}, 0),
+    logo(图片框13, "图片框13", {16, 330, 118, 45}, 0),
+    logo(图片框14, "图片框14", {160, 330, 118, 45}, 0),
+    logo(图片框33, "图片框33", {16, 30, 118, 45}, 1),
+    logo(图片框34, "图片框34", {160, 30, 118, 45}, 1),
+    logo(图片框35, "图片框35", {16, 80, 118, 45}, 1),
+    logo(图片框36, "图片框36", {160, 80, 118, 45}, 1),
+    logo(图片框37, "图片框37", {16, 130, 118, 45}, 1),
+    logo(图片框38, "图片框38", {160, 130, 118, 45}, 1),
+    logo(图片框39, "图片框39", {16, 180, 118, 45}, 1),
+    logo(图片框40, "图片框40", {160, 180, 118, 45}, 1),
+    logo(图片框41, "图片框41", {16, 230, 118, 45}, 1),
+    logo(图片框42, "图片框42", {160, 230, 118, 45}, 1),
+    logo(图片框43, "图片框43", {16, 280, 118, 45}, 1),
+    logo(图片框44, "图片框44", {160, 280, 118, 45}, 1),
+    logo(图片框45, "图片框45", {16, 330, 118, 45}, 1),
+    logo(图片框46, "图片框46", {160, 330, 118, 45}, 1),
 
     // page 1 "小说推荐"
     tab(选择夹4, "选择夹4", {0, 21, 307, 393}).at(选择夹1, 1).pages(genre_pages).tabs_right().with_font({"@宋体", normal, 12}),
@@ -171,11 +144,11 @@ const ControlDesc controls[] = {
     // page 2 "软件设置"
     group_box(分组框1, "分组框1", {8, 33, 224, 64}).at(选择夹1, 2).caption("输入式皮肤设置").colors(black),
     label(标签1, "标签1", {16, 16, 152, 16}).at(分组框1).caption("输入皮肤编号1~58").colors(black),
-    edit_box(编辑框2, "编辑框2", {56, 40, 24, 16}).at(分组框1).colors(0x00FFFF, white).aligned(Align::Centre).limit(2).on(skin_number_keys),
-    button(按钮2, "按钮2", {116, 31, 88, 26}).at(分组框1).caption("确定（Enter）").on(skin_number_click),
+    edit_box(编辑框2, "编辑框2", {56, 40, 24, 16}).at(分组框1).colors(0x00FFFF, white).aligned(Align::Centre).limit(2),
+    button(按钮2, "按钮2", {116, 31, 88, 26}).at(分组框1).caption("确定（Enter）"),
     group_box(分组框5, "分组框5", {8, 104, 224, 41}).at(选择夹1, 2).caption("选择式皮肤设置").colors(black),
-    combo(组合框2, "组合框2", {8, 18, 100, 20}).at(分组框5).list(skin_names, 0).colors(black, white).on(skin_list_events),
-    button(按钮5, "按钮5", {115, 14, 91, 20}).at(分组框5).caption("确定").on(skin_list_click),
+    combo(组合框2, "组合框2", {8, 18, 100, 20}).at(分组框5).list(named_skin_names, 0).colors(black, white),
+    button(按钮5, "按钮5", {115, 14, 91, 20}).at(分组框5).caption("确定"),
 
     // page 3 "软件公告"
     tab(选择夹2, "选择夹2", {0, 19, 307, 395}).at(选择夹1, 3).pages(notice_pages).with_font({"宋体", normal, 12}),
@@ -187,12 +160,12 @@ const ControlDesc controls[] = {
     // page 4 "下载链接"
     group_box(分组框2, "分组框2", {9, 24, 288, 160}).at(选择夹1, 4).caption("★软件更新下载地址☆").colors(0xFF0000).aligned(Align::Centre),
     group_box(分组框3, "分组框3", {12, 16, 240, 64}).at(分组框2).caption("◆百度网盘下载地址◇").colors(black),
-    button(按钮3, "按钮3", {32, 24, 160, 32}).at(分组框3).caption("点我下载").on(baidu_pan_click),
+    button(按钮3, "按钮3", {32, 24, 160, 32}).at(分组框3).caption("点我下载"),
     group_box(分组框4, "分组框4", {14, 88, 240, 64}).at(分组框2).caption("△千易网盘下载地址▼").colors(0xFF0000).aligned(Align::Right),
-    button(按钮4, "按钮4", {32, 20, 160, 32}).at(分组框4).caption("点我下载").on(qianyi_click),
+    button(按钮4, "按钮4", {32, 20, 160, 32}).at(分组框4).caption("点我下载"),
     group_box(分组框24, "分组框24", {8, 192, 288, 208}).at(选择夹1, 4).caption("★阅读推荐软件下载地址☆").colors(0xFF0000).aligned(Align::Centre),
     group_box(分组框26, "分组框26", {12, 16, 260, 104}).at(分组框24).caption("◆360极速版下载地址◇").colors(black),
-    button(按钮7, "按钮7", {16, 16, 219, 20}).at(分组框26).caption("点我下载").on(browser_click),
+    button(按钮7, "按钮7", {16, 16, 219, 20}).at(分组框26).caption("点我下载"),
     trans_label(透明标签24, "透明标签24", {7, 38, 248, 48}).at(分组框26).caption(texts::browser_recommendation).colors(0x0088FF),
 };
 
@@ -214,7 +187,6 @@ const WindowDesc description{
     .visible = true,
     .icon = &pictures::app_icon,
     .controls = controls,
-    .bindings = window_events,
 };
 
 }  // namespace main_window

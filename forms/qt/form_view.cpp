@@ -18,7 +18,6 @@
 #include "forms/qt/picture_box.h"
 #include "forms/qt/tab_control.h"
 #include "forms/qt/trans_label.h"
-#include "forms/timers.h"
 #include "pictures/picture.h"
 
 namespace forms::qt {
@@ -443,17 +442,3 @@ std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
 }
 
 }  // namespace forms
-
-QWidget* WidgetOf(forms::WindowId window, forms::ControlId control) {
-    forms::LoadedWindow* w = forms::find_loaded(window);
-    if (w == nullptr) return nullptr;
-    forms::catch_up(*w);  // a widget shows the state as it is by now
-    auto* view = dynamic_cast<forms::qt::QtWindowView*>(w->view.get());
-    return view != nullptr ? view->widget_of(control) : nullptr;
-}
-
-QWidget* BuiltWidgetOf(forms::WindowId window, forms::ControlId control) {
-    forms::LoadedWindow* w = forms::find_loaded(window);
-    auto* view = w != nullptr ? dynamic_cast<forms::qt::QtWindowView*>(w->view.get()) : nullptr;
-    return view != nullptr ? view->built_widget(control) : nullptr;
-}

@@ -14,6 +14,9 @@ enum : forms::ControlId {
     图片框2,
 };
 
+// The controls the handlers read and write, by what they are for.
+inline constexpr forms::ControlId loading_bar = 进度条1, enter_button = 按钮1;
+
 extern const forms::WindowDesc description;
 
 }  // namespace welcome_window

@@ -1,6 +1,5 @@
-// ToInteger, ToText and ByteSetLength with their tables.
+// ToInteger and ToText with their tables.
 #include <cstdint>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -70,20 +69,6 @@ TEST(ToText, DateTimeEndsAtTheSmallestUnitThatIsNotZero) {
         {{2024, 1, 9, 9, 0, 1}, "2024年1月9日9时0分1秒"},
     };
     for (const DateCase& c : cases) EXPECT_EQ(ToText(c.when), c.expected) << c.expected;
-}
-
-TEST(ToText, TextIsCopied) {
-    const Text original = "斗破苍穹";
-    Text copy = ToText(original);
-    copy += "x";
-    EXPECT_EQ(original, "斗破苍穹");
-    EXPECT_EQ(ToText(Text()), "");
-}
-
-TEST(ByteSetLength, CountsBytes) {
-    const std::vector<std::uint8_t> bytes(88576, 0x4D);
-    EXPECT_EQ(ByteSetLength(bytes), 88576);
-    EXPECT_EQ(ByteSetLength(ByteSet()), 0);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "app/host.h"
-#include "forms/model.h"
 #include "tests/support/recording_platform.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "forms/dispatch.h"
 #include "forms/model.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "forms/window_state.h"
 #include "test_windows.h"
 #include "tests/support/recording_platform.h"
@@ -17,8 +17,7 @@ protected:
     RecordingPlatform outside;
 
     void SetUp() override {
-        static const forms::WindowDesc* const all[] = {&trial::window_desc, &trial::modal_desc, &trial::bare_desc};
-        forms::DescribeWindows(all);
+        forms::DescribeWindows(trial::windows());
         trial::record().reset();
     }
 

@@ -1,5 +1,5 @@
 // What the reader sees: transparent labels, pictures, tabs, colours under a
-// skin's style sheet, and a screenshot of the test windows.
+// skin's style sheet. tools/form_shots.cpp saves pictures of the test windows.
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QScreen>
@@ -294,22 +294,6 @@ TEST_F(FormsTest, FontsMapToTheDesktopFaces) {
     EXPECT_EQ(widget(按钮1)->font(), qt::font_of({}));
     QGroupBox* group = qobject_cast<QGroupBox*>(widget(分组框1));
     EXPECT_EQ(group->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
-}
-
-TEST_F(FormsTest, Screenshot) {
-    QWidget* top = load();
-    write(透明标签1, prop::TransCaption, Text("2013-3-30 16:32:10"));
-    write(进度条1, prop::BarPosition, 150);
-    ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
-    QWidget* frameless = WidgetOf(bare, 窗口);
-    const QImage main_shot = on_screen(top);
-    const QImage bare_shot = on_screen(frameless);
-    page_chosen(window, 选择夹1, 1);
-    const QImage page_shot = on_screen(top);
-    EXPECT_TRUE(main_shot.save(QStringLiteral(YZ_BINARY_DIR "/forms_test_window.png")));
-    EXPECT_TRUE(page_shot.save(QStringLiteral(YZ_BINARY_DIR "/forms_test_window_page2.png")));
-    EXPECT_TRUE(bare_shot.save(QStringLiteral(YZ_BINARY_DIR "/forms_test_frameless.png")));
-    EXPECT_EQ(main_shot.size(), QSize(311, 375));
 }
 
 using FormsEndDeathTest = FormsTest;

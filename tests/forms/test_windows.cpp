@@ -4,6 +4,7 @@
 
 #include "forms/dispatch.h"
 #include "forms/model.h"
+#include "tests/support/model_access.h"
 
 namespace trial {
 
@@ -84,19 +85,6 @@ std::optional<bool> on_modal_tick(const EventArgs& a) {
     return std::nullopt;
 }
 
-constexpr Binding window_events[] = {{event::Created, on_created},   {event::MayClose, on_may_close},
-                                     {event::Destroying, on_destroying}, {event::Moved, on_moved},
-                                     {event::Resized, on_resized}};
-constexpr Binding key_events[] = {{event::KeyDown, on_key}, {event::LeftButtonDown, on_press}};
-constexpr Binding click_events[] = {{event::Click, on_click}, {event::KeyDown, on_key}};
-constexpr Binding combo_events[] = {{event::SelectionMade, on_selection},
-                                    {event::SelectionChanged, on_selection_changed},
-                                    {event::KeyDown, on_key}};
-constexpr Binding press_events[] = {{event::LeftButtonDown, on_press}};
-constexpr Binding tab_events[] = {{event::Click, on_click}, {event::LeftButtonDown, on_press}};
-constexpr Binding tick1[] = {{event::Tick, on_tick1}};
-constexpr Binding tick2[] = {{event::Tick, on_tick2}};
-
 constexpr std::string_view engines[] = {"宜搜", "晋江", "起点"};
 constexpr std::string_view modes[] = {"写入", "读取"};
 constexpr std::string_view pages[] = {"第一页", "第二页"};
@@ -128,41 +116,33 @@ constexpr std::uint8_t moving_bytes[] = {
 const std::span<const std::uint8_t> moving_span(moving_bytes);
 
 constexpr ControlDesc controls[] = {
-    edit_box(编辑框1, "编辑框1", {10, 10, 120, 20}).colors(black, white).on(key_events),
-    button(按钮1, "按钮1", {140, 10, 80, 24}).caption("搜索").on(click_events),
-    combo(组合框1, "组合框1", {10, 40, 120, 20}).list(engines, 0).colors(black, white).dropped_at_least(160).on(combo_events),
+    edit_box(编辑框1, "编辑框1", {10, 10, 120, 20}).colors(black, white),
+    button(按钮1, "按钮1", {140, 10, 80, 24}).caption("搜索"),
+    combo(组合框1, "组合框1", {10, 40, 120, 20}).list(engines, 0).colors(black, white).dropped_at_least(160),
     combo(组合框2, "组合框2", {140, 40, 80, 20}).list(modes, -1),
-    label(标签1, "标签1", {10, 70, 120, 16}).caption("输入皮肤编号1~58").colors(0xFF0000, 0x00FF00).on(press_events),
-    pic_box(图片框1, "图片框1", {140, 70, 80, 40}).shows(&still_span).with_border(2).hand().on(press_events),
-    trans_label(透明标签1, "透明标签1", {140, 80, 80, 16}).caption("时间").colors(0x0088FF).aligned(Align::Centre, VAlign::Middle).single_line().on(press_events),
+    label(标签1, "标签1", {10, 70, 120, 16}).caption("输入皮肤编号1~58").colors(0xFF0000, 0x00FF00),
+    pic_box(图片框1, "图片框1", {140, 70, 80, 40}).shows(&still_span).with_border(2).hand(),
+    trans_label(透明标签1, "透明标签1", {140, 80, 80, 16}).caption("时间").colors(0x0088FF).aligned(Align::Centre, VAlign::Middle).single_line(),
     progress_bar(进度条1, "进度条1", {10, 120, 210, 16}).range(0, 100, 30),
     group_box(分组框1, "分组框1", {10, 140, 210, 50}).caption("★分组☆").colors(0xFF0000).aligned(Align::Centre),
-    button(按钮2, "按钮2", {10, 18, 90, 24}).at(分组框1).caption("确定（Enter）").on(click_events),
-    tab(选择夹1, "选择夹1", {0, 200, 240, 150}).pages(pages, 0).on(tab_events),
-    edit_box(编辑框2, "编辑框2", {10, 30, 40, 20}).at(选择夹1, 0).limit(2).aligned(Align::Centre).colors(0x00FFFF, white).on(key_events),
-    button(按钮3, "按钮3", {10, 30, 90, 24}).at(选择夹1, 1).caption("第二页按钮").disable().on(click_events),
+    button(按钮2, "按钮2", {10, 18, 90, 24}).at(分组框1).caption("确定（Enter）"),
+    tab(选择夹1, "选择夹1", {0, 200, 240, 150}).pages(pages, 0),
+    edit_box(编辑框2, "编辑框2", {10, 30, 40, 20}).at(选择夹1, 0).limit(2).aligned(Align::Centre).colors(0x00FFFF, white),
+    button(按钮3, "按钮3", {10, 30, 90, 24}).at(选择夹1, 1).caption("第二页按钮").disable(),
     group_box(分组框2, "分组框2", {10, 60, 200, 60}).at(选择夹1, 1).caption("在第二页"),
     edit_box(编辑框3, "编辑框3", {10, 20, 100, 20}).at(分组框2),
     button(按钮4, "按钮4", {120, 20, 60, 24}).at(分组框2).caption("隐藏").hidden(),
-    timer(时钟1, "时钟1", 0).on(tick1),
-    timer(时钟2, "时钟2", 0).on(tick2),
+    timer(时钟1, "时钟1", 0),
+    timer(时钟2, "时钟2", 0),
     edit_box(编辑框4, "编辑框4", {130, 120, 100, 16}).hidden(),
     pic_box(图片框2, "图片框2", {230, 10, 10, 10}).shows(&moving_span, 1),
     pic_box(图片框3, "图片框3", {110, 30, 40, 20}).at(选择夹1, 1).shows(&still_span).with_border(5),
 };
 
 constexpr ControlDesc modal_controls[] = {
-    timer(对话时钟, "对话时钟", 20).on(std::span<const Binding>{}),
+    timer(对话时钟, "对话时钟", 20),
     button(对话按钮, "对话按钮", {10, 10, 80, 24}).caption("关闭"),
 };
-constexpr Binding modal_tick[] = {{event::Tick, on_modal_tick}};
-constexpr ControlDesc modal_controls_bound[] = {
-    modal_controls[0].on(modal_tick),
-    modal_controls[1],
-};
-constexpr Binding modal_events[] = {{event::Created, on_modal_created}, {event::Destroying, on_destroying}};
-
-constexpr Binding bare_events[] = {{event::Created, on_created}, {event::Destroying, on_destroying}};
 
 constexpr std::string_view genres[] = {"玄幻奇幻", "武侠仙侠", "都市言情"};
 constexpr ControlDesc bare_controls[] = {
@@ -177,19 +157,19 @@ constexpr ControlDesc bare_controls[] = {
 const WindowDesc window_desc{
     .id = window, .self = 窗口, .name = "试验窗口", .title = "砚舟小说搜索器V1.4正式版 ",
     .geometry = {50, 50, 317, 400}, .always_on_top = true, .esc_closes = true,
-    .controls = controls, .bindings = window_events,
+    .controls = controls,
 };
 
 const WindowDesc modal_desc{
     .id = modal, .self = 对话框, .name = "对话框", .title = "对话",
     .geometry = {0, 0, 200, 100}, .esc_closes = true,
-    .controls = modal_controls_bound, .bindings = modal_events,
+    .controls = modal_controls,
 };
 
 const WindowDesc bare_desc{
     .id = bare, .self = 窗口, .name = "无框窗口", .title = "",
     .geometry = {0, 0, 580, 475}, .frame = Frame::None, .esc_closes = true,
-    .controls = bare_controls, .bindings = bare_events,
+    .controls = bare_controls,
 };
 
 constexpr PasteCase pastes[] = {
@@ -197,6 +177,33 @@ constexpr PasteCase pastes[] = {
     {"1", 0, 0, "23", "21"}, {"12", 0, 2, "345", "34"}, {"12", 2, 0, "3", "12"},
 };
 const std::span<const PasteCase> paste_cases(pastes);
+
+constexpr Wire window_wiring[] = {
+    {窗口, event::Created, on_created},       {窗口, event::MayClose, on_may_close},
+    {窗口, event::Destroying, on_destroying}, {窗口, event::Moved, on_moved},
+    {窗口, event::Resized, on_resized},
+    {编辑框1, event::KeyDown, on_key},        {编辑框1, event::LeftButtonDown, on_press},
+    {按钮1, event::Click, on_click},          {按钮1, event::KeyDown, on_key},
+    {组合框1, event::SelectionMade, on_selection}, {组合框1, event::SelectionChanged, on_selection_changed},
+    {组合框1, event::KeyDown, on_key},
+    {标签1, event::LeftButtonDown, on_press}, {图片框1, event::LeftButtonDown, on_press},
+    {透明标签1, event::LeftButtonDown, on_press},
+    {按钮2, event::Click, on_click},          {按钮2, event::KeyDown, on_key},
+    {选择夹1, event::Click, on_click},        {选择夹1, event::LeftButtonDown, on_press},
+    {编辑框2, event::KeyDown, on_key},        {编辑框2, event::LeftButtonDown, on_press},
+    {按钮3, event::Click, on_click},          {按钮3, event::KeyDown, on_key},
+    {时钟1, event::Tick, on_tick1},           {时钟2, event::Tick, on_tick2},
+};
+constexpr Wire modal_wiring[] = {
+    {对话框, event::Created, on_modal_created}, {对话框, event::Destroying, on_destroying},
+    {对话时钟, event::Tick, on_modal_tick},
+};
+constexpr Wire bare_wiring[] = {{窗口, event::Created, on_created}, {窗口, event::Destroying, on_destroying}};
+
+const DescribedWindow described[] = {
+    {&window_desc, window_wiring}, {&modal_desc, modal_wiring}, {&bare_desc, bare_wiring}};
+
+std::span<const DescribedWindow> windows() { return described; }
 
 const std::span<const std::uint8_t>* still_picture() { return &still_span; }
 const std::span<const std::uint8_t>* moving_picture() { return &moving_span; }

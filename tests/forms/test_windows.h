@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/description.h"
+#include "forms/model.h"
 
 namespace trial {
 
@@ -29,6 +29,8 @@ enum : forms::ControlId { 竖排选择夹 = 2, 竖排标签, 竖排图片框, �
 extern const forms::WindowDesc window_desc;
 extern const forms::WindowDesc modal_desc;
 extern const forms::WindowDesc bare_desc;
+// The three with their wiring, as DescribeWindows takes them.
+std::span<const forms::DescribedWindow> windows();
 
 // What handlers saw: one line per call, "Click 3", "KeyDown 2 13 0" ...
 struct Record {

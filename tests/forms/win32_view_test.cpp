@@ -17,6 +17,7 @@
 #include "forms/model.h"
 #include "forms/view.h"
 #include "forms/win32/picture_box.h"
+#include "forms/host_hooks.h"
 #include "forms/win32/trans_label.h"
 #include "forms/win32/wide_text.h"
 #include "forms/win32/window_access.h"
@@ -26,13 +27,15 @@ using namespace forms;
 using namespace trial;
 
 // The host as the form model needs it here: a fixed 1920 x 1080 screen.
-bool ProgramEnding() { return false; }
-std::int32_t ScreenWidth() { return 1920; }
-std::int32_t ScreenHeight() { return 1080; }
-void ReportFatalError(const Text& message, std::optional<int>) {
+namespace forms::host {
+bool program_ending() { return false; }
+std::int32_t screen_width() { return 1920; }
+std::int32_t screen_height() { return 1080; }
+void fatal_error(const Text& message) {
     ADD_FAILURE() << "fatal error (GBK): " << message;
     std::exit(255);
 }
+}  // namespace forms::host
 
 namespace {
 
@@ -200,8 +203,7 @@ std::string key_down(ControlId control, int key, int bits = 0) {
 class Win32View : public ::testing::Test {
 protected:
     void SetUp() override {
-        static const WindowDesc* const all[] = {&window_desc, &modal_desc, &bare_desc};
-        DescribeWindows(all);
+        DescribeWindows(windows());
         record().reset();
     }
     void TearDown() override {

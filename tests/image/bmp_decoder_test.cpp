@@ -12,19 +12,19 @@ using forms::image::Picture;
 
 namespace {
 
-constexpr Rgba8 kRed{255, 0, 0, 255}, kGreen{0, 255, 0, 255}, kBlue{0, 0, 255, 255},
-    kWhite{255, 255, 255, 255}, kBlack{0, 0, 0, 255}, kGlass{0, 0, 255, 128};
-constexpr std::uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3,
-                        kBiAlphaBitfields = 6;
-const std::array<std::uint32_t, 4> k555{0x7C00, 0x3E0, 0x1F, 0}, k565{0xF800, 0x7E0, 0x1F, 0},
-    kXrgb{0xFF0000, 0xFF00, 0xFF, 0}, kArgb{0xFF0000, 0xFF00, 0xFF, 0xFF000000},
-    kRgba4444{0xF00, 0xF0, 0xF, 0xF000}, kOddOrder{0xFF, 0xFF000000, 0xFF00, 0xFF0000};
+constexpr Rgba8 red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255},
+    white{255, 255, 255, 255}, black{0, 0, 0, 255}, glass{0, 0, 255, 128};
+constexpr std::uint32_t bi_rgb = 0, bi_rle8 = 1, bi_rle4 = 2, bi_bitfields = 3,
+                        bi_alpha_bitfields = 6;
+const std::array<std::uint32_t, 4> masks_555{0x7C00, 0x3E0, 0x1F, 0}, masks_565{0xF800, 0x7E0, 0x1F, 0},
+    masks_xrgb{0xFF0000, 0xFF00, 0xFF, 0}, masks_argb{0xFF0000, 0xFF00, 0xFF, 0xFF000000},
+    masks_rgba4444{0xF00, 0xF0, 0xF, 0xF000}, masks_odd_order{0xFF, 0xFF000000, 0xFF00, 0xFF0000};
 
 // Three by two, so every depth below 32 bits needs row padding.
-const std::vector<Rgba8> kTwoColours{kRed, kBlue, kBlue, kBlue, kRed, kRed};
-const std::vector<Rgba8> kFourColours{kRed, kGreen, kBlue, kWhite, kBlue, kGreen};
-const std::vector<Rgba8> kFiveColours{kRed, kGreen, kBlue, kWhite, kBlack, kRed};
-const std::vector<Rgba8> kWithAlpha{kRed, kGlass, kBlue, {0, 0, 0, 0}, kBlack, kWhite};
+const std::vector<Rgba8> two_colours{red, blue, blue, blue, red, red};
+const std::vector<Rgba8> four_colours{red, green, blue, white, blue, green};
+const std::vector<Rgba8> five_colours{red, green, blue, white, black, red};
+const std::vector<Rgba8> with_alpha{red, glass, blue, {0, 0, 0, 0}, black, white};
 
 Bytes rgba_of(const std::vector<Rgba8>& pixels) {
     Bytes out;
@@ -38,27 +38,27 @@ TEST(BmpDecoder, EveryDepthAndHeaderGivesThePicturesPixels) {
         BmpLayout layout;
         std::vector<Rgba8> pixels;
     } cases[] = {
-        {"1 bit", {40, 1, kBiRgb, false, {kRed, kBlue}, {}}, kTwoColours},
-        {"1 bit top-down", {40, 1, kBiRgb, true, {kBlue, kRed}, {}}, kTwoColours},
-        {"1 bit OS/2", {12, 1, kBiRgb, false, {kRed, kBlue}, {}}, kTwoColours},
-        {"2 bits", {40, 2, kBiRgb, false, {kWhite, kGreen, kRed, kBlue}, {}}, kFourColours},
-        {"4 bits, short palette", {40, 4, kBiRgb, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}}, kFiveColours},
-        {"4 bits OS/2 2.x", {16, 4, kBiRgb, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}}, kFiveColours},
-        {"8 bits", {40, 8, kBiRgb, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}}, kFiveColours},
-        {"8 bits top-down", {40, 8, kBiRgb, true, {kWhite, kRed, kGreen, kBlue, kBlack}, {}}, kFiveColours},
-        {"8 bits OS/2", {12, 8, kBiRgb, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}}, kFiveColours},
-        {"8 bits V5", {124, 8, kBiRgb, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}}, kFiveColours},
-        {"16 bits 5-5-5", {40, 16, kBiRgb, false, {}, k555}, kFiveColours},
-        {"16 bits 5-6-5", {40, 16, kBiBitfields, false, {}, k565}, kFiveColours},
-        {"16 bits 4-4-4-4 V5", {124, 16, kBiBitfields, false, {}, kRgba4444}, kFiveColours},
-        {"24 bits", {40, 24, kBiRgb, false, {}, {}}, kFiveColours},
-        {"24 bits top-down V4", {108, 24, kBiRgb, true, {}, {}}, kFiveColours},
-        {"32 bits, fourth bytes all 0", {40, 32, kBiRgb, false, {}, kXrgb}, kFiveColours},
-        {"32 bits, fourth bytes used", {40, 32, kBiRgb, false, {}, kArgb}, kWithAlpha},
-        {"32 bits, masks in odd order", {40, 32, kBiBitfields, false, {}, kOddOrder}, kFiveColours},
-        {"32 bits, V3 header with alpha", {56, 32, kBiBitfields, false, {}, kOddOrder}, kWithAlpha},
-        {"32 bits, V5 alpha mask", {124, 32, kBiBitfields, true, {}, kArgb}, kWithAlpha},
-        {"32 bits, alpha bitfields", {40, 32, kBiAlphaBitfields, false, {}, kArgb}, kWithAlpha},
+        {"1 bit", {40, 1, bi_rgb, false, {red, blue}, {}}, two_colours},
+        {"1 bit top-down", {40, 1, bi_rgb, true, {blue, red}, {}}, two_colours},
+        {"1 bit OS/2", {12, 1, bi_rgb, false, {red, blue}, {}}, two_colours},
+        {"2 bits", {40, 2, bi_rgb, false, {white, green, red, blue}, {}}, four_colours},
+        {"4 bits, short palette", {40, 4, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
+        {"4 bits OS/2 2.x", {16, 4, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
+        {"8 bits", {40, 8, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
+        {"8 bits top-down", {40, 8, bi_rgb, true, {white, red, green, blue, black}, {}}, five_colours},
+        {"8 bits OS/2", {12, 8, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
+        {"8 bits V5", {124, 8, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
+        {"16 bits 5-5-5", {40, 16, bi_rgb, false, {}, masks_555}, five_colours},
+        {"16 bits 5-6-5", {40, 16, bi_bitfields, false, {}, masks_565}, five_colours},
+        {"16 bits 4-4-4-4 V5", {124, 16, bi_bitfields, false, {}, masks_rgba4444}, five_colours},
+        {"24 bits", {40, 24, bi_rgb, false, {}, {}}, five_colours},
+        {"24 bits top-down V4", {108, 24, bi_rgb, true, {}, {}}, five_colours},
+        {"32 bits, fourth bytes all 0", {40, 32, bi_rgb, false, {}, masks_xrgb}, five_colours},
+        {"32 bits, fourth bytes used", {40, 32, bi_rgb, false, {}, masks_argb}, with_alpha},
+        {"32 bits, masks in odd order", {40, 32, bi_bitfields, false, {}, masks_odd_order}, five_colours},
+        {"32 bits, V3 header with alpha", {56, 32, bi_bitfields, false, {}, masks_odd_order}, with_alpha},
+        {"32 bits, V5 alpha mask", {124, 32, bi_bitfields, true, {}, masks_argb}, with_alpha},
+        {"32 bits, alpha bitfields", {40, 32, bi_alpha_bitfields, false, {}, masks_argb}, with_alpha},
     };
     for (const auto& c : cases) {
         const Picture p = decode_bmp(make_bmp(c.layout, 3, 2, c.pixels));
@@ -77,31 +77,31 @@ TEST(BmpDecoder, NarrowChannelsAreScaledWithRounding) {
         std::uint32_t pixel;
         Rgba8 expected;
     } cases[] = {
-        {k555, 31u << 10 | 16u << 5 | 1u, {255, 132, 8, 255}},
-        {k565, 0u << 11 | 32u << 5 | 31u, {0, 130, 255, 255}},
-        {kRgba4444, 0x8F07, {255, 0, 119, 136}},
+        {masks_555, 31u << 10 | 16u << 5 | 1u, {255, 132, 8, 255}},
+        {masks_565, 0u << 11 | 32u << 5 | 31u, {0, 130, 255, 255}},
+        {masks_rgba4444, 0x8F07, {255, 0, 119, 136}},
         {{0x30, 0xE, 0x1, 0}, 0x2B, {170, 182, 255, 255}},  // 2-3-1 bits
     };
     for (const auto& c : cases) {
         Bytes data;
         put16(data, c.pixel);
         put16(data, 0);
-        const Picture p = decode_bmp(make_bmp_raw({124, 16, kBiBitfields, false, {}, c.masks}, 1, 1, data));
+        const Picture p = decode_bmp(make_bmp_raw({124, 16, bi_bitfields, false, {}, c.masks}, 1, 1, data));
         ASSERT_EQ(p.frames.size(), 1u);
         EXPECT_EQ(Bytes(p.frames[0].rgba), Bytes(c.expected.begin(), c.expected.end())) << c.pixel;
     }
 }
 
-const BmpLayout kRle8{40, 8, kBiRle8, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}};
-const BmpLayout kRle4{40, 4, kBiRle4, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}};
+const BmpLayout rle8_layout{40, 8, bi_rle8, false, {black, red, green, blue, white}, {}};
+const BmpLayout rle4_layout{40, 4, bi_rle4, false, {black, red, green, blue, white}, {}};
 
 std::string shown(const Picture& p) {
     std::string map;
     for (int i = 0; i < p.width * p.height; ++i) {
         const std::uint8_t* c = &p.frames[0].rgba[i * 4];
         const Rgba8 px{c[0], c[1], c[2], c[3]};
-        map += px[3] == 0 ? '.' : px == kRed ? 'R' : px == kGreen ? 'G' : px == kBlue ? 'B'
-             : px == kWhite ? 'W' : px == kBlack ? 'K' : '?';
+        map += px[3] == 0 ? '.' : px == red ? 'R' : px == green ? 'G' : px == blue ? 'B'
+             : px == white ? 'W' : px == black ? 'K' : '?';
         if ((i + 1) % p.width == 0) map += '/';
     }
     return map;
@@ -115,18 +115,18 @@ TEST(BmpDecoder, RunLengthCodingWithEscapes) {
         Bytes data;
         const char* map;  // nullptr: refused
     } cases[] = {
-        {"runs and end of line", kRle8, {4, 1, 0, 0, 2, 2, 2, 3, 0, 0, 4, 4, 0, 1}, "WWWW/GGBB/RRRR/"},
-        {"absolute run with padding", kRle8, {0, 3, 1, 2, 3, 0, 1, 4, 0, 1}, "..../..../RGBW/"},
-        {"delta skips pixels", kRle8, {1, 2, 0, 2, 2, 1, 1, 3, 0, 1}, "..../...B/G.../"},
-        {"early end of bitmap", kRle8, {2, 1, 0, 1}, "..../..../RR../"},
-        {"no end of bitmap at all", kRle8, {4, 2, 0, 0, 4, 3}, "..../BBBB/GGGG/"},
-        {"4-bit runs alternate", kRle4, {4, 0x12, 0, 0, 3, 0x34, 0, 1}, "..../BWB./RGRG/"},
-        {"4-bit absolute run", kRle4, {0, 3, 0x12, 0x30, 0, 1}, "..../..../RGB./"},
-        {"run past the row's end", kRle8, {5, 1, 0, 1}, nullptr},
-        {"absolute run past the row's end", kRle8, {1, 1, 0, 4, 1, 1, 1, 1, 0, 1}, nullptr},
-        {"delta past the bottom", kRle8, {0, 2, 0, 4, 1, 1, 0, 1}, nullptr},
-        {"rows past the top", kRle8, {0, 0, 0, 0, 0, 0, 1, 1, 0, 1}, nullptr},
-        {"colour outside the palette", kRle8, {1, 9, 0, 1}, nullptr},
+        {"runs and end of line", rle8_layout, {4, 1, 0, 0, 2, 2, 2, 3, 0, 0, 4, 4, 0, 1}, "WWWW/GGBB/RRRR/"},
+        {"absolute run with padding", rle8_layout, {0, 3, 1, 2, 3, 0, 1, 4, 0, 1}, "..../..../RGBW/"},
+        {"delta skips pixels", rle8_layout, {1, 2, 0, 2, 2, 1, 1, 3, 0, 1}, "..../...B/G.../"},
+        {"early end of bitmap", rle8_layout, {2, 1, 0, 1}, "..../..../RR../"},
+        {"no end of bitmap at all", rle8_layout, {4, 2, 0, 0, 4, 3}, "..../BBBB/GGGG/"},
+        {"4-bit runs alternate", rle4_layout, {4, 0x12, 0, 0, 3, 0x34, 0, 1}, "..../BWB./RGRG/"},
+        {"4-bit absolute run", rle4_layout, {0, 3, 0x12, 0x30, 0, 1}, "..../..../RGB./"},
+        {"run past the row's end", rle8_layout, {5, 1, 0, 1}, nullptr},
+        {"absolute run past the row's end", rle8_layout, {1, 1, 0, 4, 1, 1, 1, 1, 0, 1}, nullptr},
+        {"delta past the bottom", rle8_layout, {0, 2, 0, 4, 1, 1, 0, 1}, nullptr},
+        {"rows past the top", rle8_layout, {0, 0, 0, 0, 0, 0, 1, 1, 0, 1}, nullptr},
+        {"colour outside the palette", rle8_layout, {1, 9, 0, 1}, nullptr},
     };
     for (const auto& c : cases) {
         const Picture p = decode_bmp(make_bmp_raw(c.layout, 4, 3, c.data));
@@ -142,8 +142,8 @@ TEST(BmpDecoder, RunLengthCodingWithEscapes) {
 
 // A good 8-bit file, then one field changed at a time.
 TEST(BmpDecoder, MalformedHeadersAreRefused) {
-    const BmpLayout pal8{40, 8, kBiRgb, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}};
-    const Bytes good = make_bmp(pal8, 3, 2, kFiveColours);
+    const BmpLayout pal8{40, 8, bi_rgb, false, {black, red, green, blue, white}, {}};
+    const Bytes good = make_bmp(pal8, 3, 2, five_colours);
     ASSERT_FALSE(decode_bmp(good).empty());
     const auto with = [&](std::size_t at, std::uint32_t value, int bytes = 4) {
         Bytes b = good;
@@ -184,18 +184,18 @@ TEST(BmpDecoder, BadChannelMasksAreRefused) {
     };
     for (const auto& m : masks) {
         Bytes data(8, 0);
-        EXPECT_TRUE(decode_bmp(make_bmp_raw({124, 16, kBiBitfields, false, {}, m}, 1, 2, data)).empty())
+        EXPECT_TRUE(decode_bmp(make_bmp_raw({124, 16, bi_bitfields, false, {}, m}, 1, 2, data)).empty())
             << std::hex << m[0] << " " << m[1] << " " << m[2] << " " << m[3];
     }
-    const BmpLayout rle_top_down{40, 8, kBiRle8, true, {kRed}, {}};
+    const BmpLayout rle_top_down{40, 8, bi_rle8, true, {red}, {}};
     EXPECT_TRUE(decode_bmp(make_bmp_raw(rle_top_down, 1, 1, {1, 0, 0, 1})).empty());
 }
 
 TEST(BmpDecoder, TruncatedAndCorruptFilesNeverCrash) {
     const Bytes files[] = {
-        make_bmp({40, 4, kBiRgb, false, {kBlack, kRed, kGreen, kBlue, kWhite}, {}}, 3, 2, kFiveColours),
-        make_bmp({124, 32, kBiBitfields, false, {}, kArgb}, 3, 2, kWithAlpha),
-        make_bmp_raw(kRle8, 4, 3, {4, 1, 0, 0, 2, 2, 2, 3, 0, 0, 4, 4, 0, 1}),
+        make_bmp({40, 4, bi_rgb, false, {black, red, green, blue, white}, {}}, 3, 2, five_colours),
+        make_bmp({124, 32, bi_bitfields, false, {}, masks_argb}, 3, 2, with_alpha),
+        make_bmp_raw(rle8_layout, 4, 3, {4, 1, 0, 0, 2, 2, 2, 3, 0, 0, 4, 4, 0, 1}),
     };
     for (const Bytes& file : files) {
         ASSERT_FALSE(decode_bmp(file).empty());

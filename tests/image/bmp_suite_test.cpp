@@ -25,13 +25,13 @@ std::vector<std::string> split(const std::string& s, char sep) {
 
 // Questionable files we refuse on purpose: compressions we do not decode
 // (Huffman, embedded JPEG and PNG) and 64-bit pixels.
-const std::set<std::string> kRefusedOnPurpose = {
+const std::set<std::string> refused_on_purpose = {
     "q/pal1huffmsb.bmp", "q/rgb24jpeg.bmp", "q/rgb24png.bmp", "q/rgba64.bmp"};
 // Decoded without their colour profile, which is all we promise for them.
-const std::set<std::string> kProfileIgnored = {"q/rgb24prof2.bmp"};
+const std::set<std::string> profile_ignored = {"q/rgb24prof2.bmp"};
 // Channels wider than 8 bits: their references (some of them 16-bit PNGs)
 // come to 8 bits by a rounding that may differ from ours by one step.
-const std::set<std::string> kWideChannels = {
+const std::set<std::string> wide_channels = {
     "q/rgb32-111110.bmp", "q/rgb32-7187.bmp", "q/rgba32-61754.bmp", "q/rgba32-81284.bmp"};
 
 // Empty when the picture equals one of the references, else why not.
@@ -55,8 +55,8 @@ std::string match_any(const Picture& picture, const fs::path& html,
 }
 
 TEST(BmpSuite, EveryFileIsDecodedAsItsReferenceOrRefused) {
-    const fs::path dir = conformance_images() / "bmpsuite-2.8";
-    if (!fs::is_directory(dir)) GTEST_SKIP() << "no conformance images on this machine";
+    const fs::path dir = conformance_suite("bmpsuite-2.8");
+    if (dir.empty()) GTEST_SKIP() << why_no_suite();
     std::ifstream table(dir / "expected.tsv");
     int good = 0, bad = 0, questionable = 0;
     for (std::string line; std::getline(table, line);) {
@@ -67,7 +67,7 @@ TEST(BmpSuite, EveryFileIsDecodedAsItsReferenceOrRefused) {
         const std::string& kind = cols[1];
         SCOPED_TRACE(file);
         const Picture picture = decode_bmp(read_file(dir / file));
-        if (kind == "bad" || kind == "related-format" || kRefusedOnPurpose.count(file)) {
+        if (kind == "bad" || kind == "related-format" || refused_on_purpose.count(file)) {
             EXPECT_TRUE(picture.empty()) << file << " should be refused";
             ++bad;
             continue;
@@ -75,18 +75,18 @@ TEST(BmpSuite, EveryFileIsDecodedAsItsReferenceOrRefused) {
         ASSERT_FALSE(picture.empty()) << file << " should be decoded";
         ASSERT_EQ(picture.frames.size(), 1u);
         EXPECT_EQ(picture.frames[0].delay_ms, 0);
-        if (kProfileIgnored.count(file)) {
+        if (profile_ignored.count(file)) {
             EXPECT_EQ(picture.width, 127);
             EXPECT_EQ(picture.height, 64);
         } else {
             EXPECT_EQ(match_any(picture, dir / "html", split(cols[3], '|'),
-                                kWideChannels.count(file) ? 1 : 0), "") << file;
+                                wide_channels.count(file) ? 1 : 0), "") << file;
         }
         (kind == "good" ? good : questionable)++;
     }
     EXPECT_EQ(good, 27);
-    EXPECT_EQ(bad, 21 + static_cast<int>(kRefusedOnPurpose.size()));
-    EXPECT_EQ(questionable, 43 - static_cast<int>(kRefusedOnPurpose.size()));
+    EXPECT_EQ(bad, 21 + static_cast<int>(refused_on_purpose.size()));
+    EXPECT_EQ(questionable, 43 - static_cast<int>(refused_on_purpose.size()));
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ struct BmpLayout {
     std::array<std::uint32_t, 4> masks{};  // red, green, blue, alpha for 16 and 32 bits
 };
 
-inline constexpr std::size_t kBmpOffsetOfHeaderSize = 14;
-inline constexpr std::size_t kBmpOffsetOfWidth = 18;
+inline constexpr std::size_t bmp_offset_of_header_size = 14;
+inline constexpr std::size_t bmp_offset_of_width = 18;
 
 Bytes make_bmp(const BmpLayout& layout, int width, int height, const std::vector<Rgba8>& pixels);
 // A file around ready-made pixel bytes, e.g. run-length data.

@@ -14,7 +14,7 @@ using forms::image::Picture;
 namespace {
 
 // R red, G green, B blue, W white, K black, . transparent (alpha 0).
-const std::vector<Rgb> kPalette = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255},
+const std::vector<Rgb> colours = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255},
                                    {0, 0, 0}};
 constexpr std::uint8_t R = 0, G = 1, B = 2, W = 3, K = 4, T = 7;  // T: transparent in tests
 
@@ -26,9 +26,9 @@ std::string shown(const Picture& p, std::size_t frame) {
             const std::uint8_t* c = &px[(y * p.width + x) * 4];
             char ch = '?';
             if (c[3] == 0) ch = '.';
-            for (std::size_t i = 0; i < kPalette.size(); ++i)
-                if (c[3] == 255 && c[0] == kPalette[i][0] && c[1] == kPalette[i][1] &&
-                    c[2] == kPalette[i][2])
+            for (std::size_t i = 0; i < colours.size(); ++i)
+                if (c[3] == 255 && c[0] == colours[i][0] && c[1] == colours[i][1] &&
+                    c[2] == colours[i][2])
                     ch = "RGBWK"[i];
             map += ch;
         }
@@ -63,7 +63,7 @@ TEST(GifDecoder, InterlacedRowsLandWhereTheyBelong) {
         GifImage interlaced = plain;
         interlaced.interlaced = true;
         for (const GifImage& im : {plain, interlaced}) {
-            const Picture p = decode_gif(make_gif(3, height, kPalette, {im}));
+            const Picture p = decode_gif(make_gif(3, height, colours, {im}));
             ASSERT_EQ(p.frames.size(), 1u) << height;
             EXPECT_EQ(shown(p, 0), expected) << "height " << height << " interlaced " << im.interlaced;
         }
@@ -84,7 +84,7 @@ TEST(GifDecoder, AnimationAppliesTransparencyAndEveryDisposal) {
     GifImage no_control = image(0, 0, 1, 1, {K});
     no_control.control = false;
     const Picture p =
-        decode_gif(make_gif(4, 3, kPalette, {full, square, dot, corner, no_control}));
+        decode_gif(make_gif(4, 3, colours, {full, square, dot, corner, no_control}));
     ASSERT_EQ(p.frames.size(), 5u);
     const struct {
         const char* map;
@@ -109,10 +109,10 @@ TEST(GifDecoder, DelaysFollowBrowserPractice) {
     for (const auto& c : cases) {
         GifImage a = image(0, 0, 1, 1, {R}), b = image(0, 0, 1, 1, {G});
         a.delay_cs = b.delay_cs = c.delay_cs;
-        const Picture p = decode_gif(make_gif(1, 1, kPalette, {a, b}));
+        const Picture p = decode_gif(make_gif(1, 1, colours, {a, b}));
         ASSERT_EQ(p.frames.size(), 2u);
         EXPECT_EQ(p.frames[0].delay_ms, c.delay_ms) << c.delay_cs;
-        const Picture still = decode_gif(make_gif(1, 1, kPalette, {a}));
+        const Picture still = decode_gif(make_gif(1, 1, colours, {a}));
         ASSERT_EQ(still.frames.size(), 1u);
         EXPECT_EQ(still.frames[0].delay_ms, 0) << "a still picture has no delay";
     }
@@ -120,7 +120,7 @@ TEST(GifDecoder, DelaysFollowBrowserPractice) {
 
 TEST(GifDecoder, ImagesBeyondTheScreenAreClipped) {
     const Picture p = decode_gif(make_gif(
-        3, 2, kPalette, {image(2, 1, 3, 3, {B, G, G, G, G, G, G, G, G}), image(9, 9, 1, 1, {W})}));
+        3, 2, colours, {image(2, 1, 3, 3, {B, G, G, G, G, G, G, G, G}), image(9, 9, 1, 1, {W})}));
     ASSERT_EQ(p.frames.size(), 2u);
     EXPECT_EQ(shown(p, 0), ".../..B/");
     EXPECT_EQ(shown(p, 1), ".../..B/");
@@ -129,7 +129,7 @@ TEST(GifDecoder, ImagesBeyondTheScreenAreClipped) {
 TEST(GifDecoder, LocalPaletteOverridesTheGlobalOne) {
     GifImage im = image(0, 0, 2, 1, {0, 1});
     im.local_palette = {{255, 255, 255}, {0, 0, 255}};
-    const Picture p = decode_gif(make_gif(2, 1, kPalette, {im}));
+    const Picture p = decode_gif(make_gif(2, 1, colours, {im}));
     ASSERT_EQ(p.frames.size(), 1u);
     EXPECT_EQ(shown(p, 0), "WB/");
 }
@@ -154,7 +154,7 @@ TEST(GifDecoder, LargeRandomImageSurvivesCodeGrowthAndTableResets) {
 
 // Hand-made code streams for a 2-bit palette: clear 4, end 5, first entry 6.
 Picture decode_codes(int width, int height, const std::vector<std::pair<int, int>>& codes) {
-    Bytes gif = make_gif(width, height, kPalette, {});
+    Bytes gif = make_gif(width, height, colours, {});
     gif.pop_back();  // the trailer
     gif.push_back(0x2C);
     for (int v : {0, 0, width, height}) put16(gif, v);
@@ -167,7 +167,7 @@ Picture decode_codes(int width, int height, const std::vector<std::pair<int, int
 }
 
 TEST(GifDecoder, HandMadeCodeStreams) {
-    // kPalette has 5 colours, so the global table holds 8 entries (3 bits) and
+    // colours has 5 colours, so the global table holds 8 entries (3 bits) and
     // the minimum code size 2 used below limits the indices to 0..3.
     const struct {
         const char* what;
@@ -204,7 +204,7 @@ TEST(GifDecoder, BadScreensAreRefused) {
     } cases[] = {{0, 5, false}, {5, 0, false}, {65535, 65535, false}, {9000, 8000, false},
                  {65535, 1, true}, {1, 65535, true}};
     for (const auto& c : cases) {
-        Bytes gif = make_gif(c.width, c.height, kPalette, {image(0, 0, 1, 1, {R})});
+        Bytes gif = make_gif(c.width, c.height, colours, {image(0, 0, 1, 1, {R})});
         EXPECT_EQ(!decode_gif(gif).empty(), c.decoded) << c.width << "x" << c.height;
     }
     EXPECT_TRUE(decode_gif(Bytes{'G', 'I', 'F', '8', '8', 'a', 1, 0, 1, 0, 0, 0, 0, 0x3B}).empty());
@@ -217,7 +217,7 @@ Bytes two_frame_gif() {
     GifImage b = image(1, 0, 2, 2, {K, T, T, K});
     b.transparent = T;
     b.disposal = 3;
-    return make_gif(4, 2, kPalette, {a, b});
+    return make_gif(4, 2, colours, {a, b});
 }
 
 TEST(GifDecoder, EveryTruncationGivesAPrefixOfTheWholeAnimation) {

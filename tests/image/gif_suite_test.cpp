@@ -79,8 +79,8 @@ void expect_frames_in_order(const Picture& picture, const std::vector<RefFrame>&
 }
 
 TEST(GifSuite, PygifTestsMatchTheirReferenceFrames) {
-    const fs::path dir = conformance_images() / "gif/pygif-test-suite";
-    if (!fs::is_directory(dir)) GTEST_SKIP() << "no conformance images on this machine";
+    const fs::path dir = conformance_suite("gif/pygif-test-suite");
+    if (dir.empty()) GTEST_SKIP() << why_no_suite();
     std::ifstream list(dir / "TESTS");
     int checked = 0;
     for (std::string name; std::getline(list, name);) {
@@ -110,8 +110,8 @@ TEST(GifSuite, PygifTestsMatchTheirReferenceFrames) {
 }
 
 TEST(GifSuite, PeterdnGifsMatchTheirCoalescedFrames) {
-    const fs::path dir = conformance_images() / "gif/peterdn-gif-test-suite";
-    if (!fs::is_directory(dir)) GTEST_SKIP() << "no conformance images on this machine";
+    const fs::path dir = conformance_suite("gif/peterdn-gif-test-suite");
+    if (dir.empty()) GTEST_SKIP() << why_no_suite();
     std::ifstream table(dir / "expected.tsv");
     int checked = 0;
     for (std::string line; std::getline(table, line);) {

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <sstream>
 
+#include <gtest/gtest.h>
+
 namespace image_test {
 
 Bytes read_file(const std::filesystem::path& path) {
@@ -12,14 +14,32 @@ Bytes read_file(const std::filesystem::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-std::filesystem::path conformance_images() {
-    const char* root = std::getenv("YZ_CONFORMANCE");
-    // The shared folder sits beside the work tree when the variable is not passed on.
-    const std::filesystem::path base =
-        root ? std::filesystem::path(root)
-             : std::filesystem::path(YZ_SOURCE_DIR) / ".." / "shared" / "conformance";
-    const auto dir = base / "images";
-    return std::filesystem::is_directory(dir) ? dir : std::filesystem::path{};
+
+std::filesystem::path conformance_suite(const std::string& suite) {
+    // ctest passes the configured folder on, empty for none; a test started
+    // by hand looks beside the work tree, as the configuration does.
+    const char* configured = std::getenv("YZ_CONFORMANCE");
+    std::filesystem::path root;
+    if (configured == nullptr) {
+        root = std::filesystem::path(YZ_SOURCE_DIR) / ".." / "shared" / "conformance";
+        if (!std::filesystem::is_directory(root / "images")) return {};
+    } else if (*configured == '\0') {
+        return {};
+    } else {
+        root = configured;
+    }
+    const auto dir = root / "images" / suite;
+    if (std::filesystem::is_directory(dir)) return dir;
+    ADD_FAILURE() << "the conformance images have no " << dir << ": the folder " << root
+                  << " was configured for them but lacks it. It is the shared conformance/ folder "
+                     "(images/bmpsuite-2.8 and images/gif, described in its images/README.md).";
+    return {};
+}
+
+std::string why_no_suite() {
+    if (testing::Test::HasFailure()) return "the conformance images are missing";
+    return "no conformance images in this build (see tests/conformance.cmake); to run this test, "
+           "configure with -DYZ_CONFORMANCE=<a copy of the shared conformance/ folder>";
 }
 
 std::string pixel_difference(const Bytes& actual, const Bytes& expected, int width,

@@ -14,8 +14,12 @@ namespace image_test {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes read_file(const std::filesystem::path& path);
-// The conformance folder, or empty when this machine has none.
-std::filesystem::path conformance_images();
+// The folder of one conformance suite (a path below the conformance images),
+// or empty: the caller then skips, with why_no_suite() as the message. A
+// build configured with conformance images that lack the suite records a
+// failure first, so that the skip fails the test.
+std::filesystem::path conformance_suite(const std::string& suite);
+std::string why_no_suite();
 
 struct Rgba {
     int width = 0, height = 0;

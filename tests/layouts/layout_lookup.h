@@ -1,10 +1,12 @@
 #pragma once
 // Looking things up in a window description the way a test needs them.
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "forms/description.h"
+#include "forms/wiring.h"
 
 namespace layout_lookup {
 
@@ -14,12 +16,25 @@ inline const forms::ControlDesc* find(const forms::WindowDesc& window, forms::Co
     return nullptr;
 }
 
-inline forms::Handler handler(const forms::WindowDesc& window, forms::ControlId id, int event) {
-    const forms::ControlDesc* control = find(window, id);
-    if (!control) return nullptr;
-    for (const forms::Binding& binding : control->bindings)
-        if (binding.event == event) return binding.handler;
+inline forms::Handler handler(std::span<const forms::Wire> wiring, forms::ControlId id, int event) {
+    for (const forms::Wire& wire : wiring)
+        if (wire.control == id && wire.event == event) return wire.handler;
     return nullptr;
+}
+
+inline bool wired(std::span<const forms::Wire> wiring, forms::ControlId id) {
+    for (const forms::Wire& wire : wiring)
+        if (wire.control == id) return true;
+    return false;
+}
+
+// A window's wiring without the window's own events, for a layout loaded
+// apart from the start-up flow its Created handler belongs to.
+inline std::vector<forms::Wire> controls_only(std::span<const forms::Wire> wiring, const forms::WindowDesc& window) {
+    std::vector<forms::Wire> rows;
+    for (const forms::Wire& wire : wiring)
+        if (wire.control != window.self) rows.push_back(wire);
+    return rows;
 }
 
 // The lines of a CR LF text; a text that ends with CR LF has an empty last line.

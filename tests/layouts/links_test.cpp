@@ -1,4 +1,4 @@
-// The links as the binding tables wire them: no control beyond the known
+// The links as the wiring tables wire them: no control beyond the known
 // links opens anything, and the chat groups join the groups their labels show.
 #include <set>
 #include <utility>
@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/text.h"
+#include "app/wiring.h"
 #include "tests/layouts/expected_addresses.h"
 #include "tests/layouts/layout_lookup.h"
 #include "tests/support/recording_platform.h"
@@ -20,10 +21,12 @@ TEST(Links, NoOtherControlOpensAnythingWhenPressed) {
     std::set<std::pair<forms::WindowId, forms::ControlId>> links;
     for (const ExpectedLink& link : expected_links) links.emplace(link.window, link.control);
     int silent_handlers = 0;
-    for (const forms::WindowDesc* window : {&main_window::description, &welcome_window::description})
+    const std::pair<const forms::WindowDesc*, std::span<const forms::Wire>> windows[] = {
+        {&main_window::description, main_window_wiring()}, {&welcome_window::description, welcome_window_wiring()}};
+    for (const auto& [window, wiring] : windows)
         for (const forms::ControlDesc& control : window->controls) {
             if (links.contains({window->id, control.id})) continue;
-            forms::Handler press = handler(*window, control.id, forms::event::LeftButtonDown);
+            forms::Handler press = handler(wiring, control.id, forms::event::LeftButtonDown);
             if (!press) continue;
             SCOPED_TRACE(to_utf8(control.name));
             RecordingPlatform outside;
@@ -33,7 +36,7 @@ TEST(Links, NoOtherControlOpensAnythingWhenPressed) {
         }
     // Only the welcome window's slogan frame has a press handler that does nothing.
     EXPECT_EQ(silent_handlers, 1);
-    EXPECT_NE(handler(welcome_window::description, welcome_window::透明标签1, forms::event::LeftButtonDown), nullptr);
+    EXPECT_NE(handler(welcome_window_wiring(), welcome_window::透明标签1, forms::event::LeftButtonDown), nullptr);
 }
 
 TEST(Links, ChatGroupsJoinTheGroupWhoseNumberTheLabelShows) {
@@ -42,7 +45,7 @@ TEST(Links, ChatGroupsJoinTheGroupWhoseNumberTheLabelShows) {
         std::string shown = lines_of(find(description, label)->text)[0];
         std::string number = shown.substr(shown.find_first_of("0123456789"));
         RecordingPlatform outside;
-        handler(description, label, forms::event::LeftButtonDown)({0, 0, 0, 0, id, label});
+        handler(welcome_window_wiring(), label, forms::event::LeftButtonDown)({0, 0, 0, 0, id, label});
         ASSERT_EQ(outside.opened.size(), 1u);
         EXPECT_TRUE(outside.opened[0].ends_with("/gid/" + number)) << outside.opened[0];
     }

@@ -15,10 +15,11 @@
 
 #include "app/host.h"
 #include "app/text.h"
+#include "app/wiring.h"
 #include "forms/model.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/trans_label.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "tests/layouts/expected_addresses.h"
 #include "tests/layouts/layout_lookup.h"
 #include "tests/support/recording_platform.h"
@@ -32,11 +33,9 @@ protected:
     static void SetUpTestSuite() {
         outside = new RecordingPlatform;
         InitHost();
-        main_layout = main_window::description;
-        main_layout.bindings = {};
-        welcome_layout = welcome_window::description;
-        welcome_layout.bindings = {};
-        static const forms::WindowDesc* windows[] = {&main_layout, &welcome_layout};
+        static const auto main_wiring = layout_lookup::controls_only(main_window_wiring(), main_layout);
+        static const auto welcome_wiring = layout_lookup::controls_only(welcome_window_wiring(), welcome_layout);
+        const forms::DescribedWindow windows[] = {{&main_layout, main_wiring}, {&welcome_layout, welcome_wiring}};
         forms::DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(main_window::id, std::nullopt, false));
         ASSERT_TRUE(LoadWindow(welcome_window::id, std::nullopt, false));
@@ -85,7 +84,8 @@ protected:
     }
 
     static inline RecordingPlatform* outside = nullptr;
-    static inline forms::WindowDesc main_layout, welcome_layout;
+    static constexpr const forms::WindowDesc& main_layout = main_window::description;
+    static constexpr const forms::WindowDesc& welcome_layout = welcome_window::description;
 };
 
 TEST_F(LoadedWindows, EveryLinkOpensExactlyItsAddress) {

@@ -20,9 +20,10 @@
 #include "app/host.h"
 #include "app/run_directory.h"
 #include "app/window_flow.h"
+#include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "forms/welcome_window/welcome_window.h"
 #include "tests/app/temp_folder.h"
 #include "tests/support/recording_platform.h"
@@ -45,7 +46,8 @@ protected:
         InitHost();
         folder = new TempFolder;
         outside->run_directory = folder->utf8();
-        static const forms::WindowDesc* windows[] = {&welcome_window::description, &main_window::description};
+        const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window_wiring()},
+                                                  {&main_window::description, main_window_wiring()}};
         forms::DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(id, std::nullopt, false));
         first_start_file = folder->get(settings_name);

@@ -15,10 +15,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/qt/looks.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "forms/welcome_window/welcome_window.h"
 #include "skins/catalogue.h"
 #include "skins/engine/she_format.h"
@@ -88,9 +89,10 @@ protected:
     static void SetUpTestSuite() {
         run = new TempRunDirectory;
         outside = new RecordingPlatform;
-        welcome = welcome_window::description;
-        welcome.bindings = {};
-        static const forms::WindowDesc* const windows[] = {&description, &welcome};
+        static const auto welcome_wiring =
+            layout_lookup::controls_only(welcome_window_wiring(), welcome_window::description);
+        const forms::DescribedWindow windows[] = {{&description, main_window_wiring()},
+                                                  {&welcome_window::description, welcome_wiring}};
         forms::DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(id, std::nullopt, false));
         ASSERT_TRUE(LoadWindow(welcome_window::id, std::nullopt, false));
@@ -101,7 +103,6 @@ protected:
     }
     static inline TempRunDirectory* run = nullptr;
     static inline RecordingPlatform* outside = nullptr;
-    static inline forms::WindowDesc welcome;
 };
 
 TEST_F(SkinnedWindows, TakeEachSkinTheReaderChooses) {
@@ -147,7 +148,7 @@ TEST_F(SkinnedWindows, KeepWhatTheLayoutStates) {
     for (int number : {1, 6, 3, 9, 15}) {
         apply_skin(number);
         for (const Group& g : groups) {
-            const forms::ControlDesc& c = *layout_lookup::find(g.window == id ? description : welcome, g.control);
+            const forms::ControlDesc& c = *layout_lookup::find(g.window == id ? description : welcome_window::description, g.control);
             SCOPED_TRACE("skin " + std::to_string(number) + " " + to_utf8(c.name));
             auto* group = qobject_cast<QGroupBox*>(WidgetOf(g.window, g.control));
             ASSERT_NE(group, nullptr);

@@ -20,9 +20,10 @@
 #include "app/host.h"
 #include "app/settings.h"
 #include "app/run_directory.h"
+#include "app/wiring.h"
 #include "forms/main_window/main_window.h"
 #include "forms/model.h"
-#include "forms/qt/widget_access.h"
+#include "tests/support/form_access.h"
 #include "skins/catalogue.h"
 #include "tests/skins/recorder.h"
 #include "tests/skins/skin_test_support.h"
@@ -49,7 +50,7 @@ protected:
         run = std::make_unique<TempRunDirectory>();
         std::filesystem::copy_file(RECORDING_ENGINE, run->file("SkinH_EL.dll"));
         outside = std::make_unique<RecordingPlatform>();
-        static const forms::WindowDesc* const windows[] = {&description};
+        const forms::DescribedWindow windows[] = {{&description, main_window_wiring()}};
         forms::DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(id, std::nullopt, false));
         widget<QTabWidget>(选择夹1)->setCurrentIndex(2);  // "软件设置"

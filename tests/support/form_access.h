@@ -1,7 +1,10 @@
 #pragma once
-// The widget that shows a control of a loaded window, for tests that drive
-// the real widgets as a reader would (QTest mouse presses, key clicks,
-// choosing a combo box item) and for screenshots.
+// What tests (and the search benchmark) reach into the form model and its Qt
+// view for, beyond what the program itself uses.
+//
+// The widget that shows a control of a loaded window, for driving the real
+// widgets as a reader would (QTest mouse presses, key clicks, choosing a
+// combo box item) and for screenshots:
 //
 //   QWidget* WidgetOf(window, control)
 //     window:  a loaded window's identifier.
@@ -22,12 +25,27 @@
 // by a sibling that lets the mouse through).
 #include <QWidget>
 
-#include "forms/ids.h"
+#include "forms/model.h"
+#include "forms/property_values.h"
+#include "forms/qt/form_view.h"
+#include "forms/timers.h"
+#include "forms/window_state.h"
+#include "tests/support/model_access.h"
 
-QWidget* WidgetOf(forms::WindowId window, forms::ControlId control);
+inline QWidget* WidgetOf(forms::WindowId window, forms::ControlId control) {
+    forms::LoadedWindow* w = forms::find_loaded(window);
+    if (w == nullptr) return nullptr;
+    forms::catch_up(*w);  // a widget shows the state as it is by now
+    auto* view = dynamic_cast<forms::qt::QtWindowView*>(w->view.get());
+    return view != nullptr ? view->widget_of(control) : nullptr;
+}
 
 // Widgets are made when first shown (a window's when it is shown, a tab
 // page's when the page is). WidgetOf makes the one it is asked for, with its
 // window and page, if need be, and first runs the ticks a hidden window owes;
 // BuiltWidgetOf does neither: nullptr until the widget exists.
-QWidget* BuiltWidgetOf(forms::WindowId window, forms::ControlId control);
+inline QWidget* BuiltWidgetOf(forms::WindowId window, forms::ControlId control) {
+    forms::LoadedWindow* w = forms::find_loaded(window);
+    auto* view = w != nullptr ? dynamic_cast<forms::qt::QtWindowView*>(w->view.get()) : nullptr;
+    return view != nullptr ? view->built_widget(control) : nullptr;
+}

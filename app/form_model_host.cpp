@@ -1,0 +1,12 @@
+// The host's side of what the form model asks of it.
+#include "app/host.h"
+#include "forms/host_hooks.h"
+
+namespace forms::host {
+
+std::int32_t screen_width() { return ScreenWidth(); }
+std::int32_t screen_height() { return ScreenHeight(); }
+bool program_ending() { return ProgramEnding(); }
+void fatal_error(const Text& message) { ReportFatalError(message); }
+
+}  // namespace forms::host

@@ -1,0 +1,52 @@
+#pragma once
+// Which handler answers which event of which control. Each window's wiring is
+// a table of its own, kept apart from the layout, so that a layout names no
+// handler and a handler needs nothing of a layout but control identifiers.
+//
+//   {编辑框1, event::KeyDown, on_enter<run_search>},
+#include <cstdint>
+#include <optional>
+
+#include "forms/ids.h"
+
+namespace forms {
+
+// What an event hands its handler. x and y: pixels in the control's client
+// area; key: the Windows virtual-key code; function_keys: forms::keys bits.
+// window and control say who raised it, so that one handler can serve a
+// table of controls (the site logos, the book covers).
+struct EventArgs {
+    std::int32_t x = 0, y = 0, key = 0, function_keys = 0;
+    WindowId window = 0;
+    ControlId control = 0;
+};
+// A handler's result: false swallows the mouse or key message, nothing lets it through.
+using Handler = std::optional<bool> (*)(const EventArgs&);
+
+// One row of a wiring table. The window's own events are wired to the
+// window's own identifier.
+struct Wire {
+    ControlId control;
+    int event;
+    Handler handler;
+    // The handler reads and writes nothing but the controls of its own window.
+    // Ticks wired so may wait while their window is hidden, and run when
+    // anything next looks at that window: nobody can tell the difference.
+    bool own_controls_only = false;
+};
+inline constexpr bool own_controls_only = true;
+
+// Adapters that wire the program's argument-less handlers.
+template <auto F>
+std::optional<bool> call(const EventArgs&) {
+    F();
+    return std::nullopt;
+}
+template <auto F>
+std::optional<bool> on_enter(const EventArgs& args) {
+    if (args.key == 13) F();
+    return std::nullopt;
+}
+inline std::optional<bool> do_nothing(const EventArgs&) { return std::nullopt; }
+
+}  // namespace forms
