@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <map>
-#include <optional>
 #include <set>
 #include <vector>
 
@@ -35,8 +34,10 @@ public:
 
     // Messages of the top-level window (form_window.cpp).
     LRESULT on_message(HWND w, UINT message, WPARAM wp, LPARAM lp);
-    // The answer to WM_CTLCOLOR* for a control with colours of its own.
-    std::optional<LRESULT> colors(UINT message, HDC dc, HWND control) const;
+    // The answer to WM_CTLCOLOR* for `control`: the colours its description
+    // states, over `below`, the answer of the system (or of a skin) that
+    // gives the rest.
+    LRESULT colors(UINT message, HDC dc, HWND control, LRESULT below) const;
     bool retired() const { return window_ == nullptr; }
     HWND window() const { return window_; }
 

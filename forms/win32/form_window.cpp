@@ -53,8 +53,7 @@ LRESULT CALLBACK container_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
             if (view->retired()) break;
-            if (auto answer = view->colors(message, HDC(wp), HWND(lp))) return *answer;
-            break;
+            return view->colors(message, HDC(wp), HWND(lp), DefSubclassProc(w, message, wp, lp));
     }
     return DefSubclassProc(w, message, wp, lp);
 }
@@ -112,20 +111,22 @@ void adopt_children(HWND container, Win32WindowView* view) {
     SetWindowSubclass(container, container_proc, container_subclass, DWORD_PTR(view));
 }
 
-std::optional<LRESULT> Win32WindowView::colors(UINT message, HDC dc, HWND control) const {
+LRESULT Win32WindowView::colors(UINT message, HDC dc, HWND control, LRESULT below) const {
     const ControlState* c = control_of(control);
-    if (c == nullptr || c->desc == nullptr) return std::nullopt;
+    if (c == nullptr || c->desc == nullptr) return below;
     const ControlDesc& d = *c->desc;
-    if (d.text_color == system_color && d.back_color == system_color) return std::nullopt;
     if (d.text_color != system_color) SetTextColor(dc, colorref(d.text_color, 0));
     if (d.back_color != system_color) {
+        SetBkMode(dc, OPAQUE);
         SetBkColor(dc, colorref(d.back_color, 0));
         return LRESULT(brush_of(colorref(d.back_color, 0)));
     }
-    // A colour for the text alone: the background stays the system's (or a skin's).
-    const int face = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ? COLOR_WINDOW : COLOR_BTNFACE;
-    SetBkColor(dc, GetSysColor(face));
-    return LRESULT(GetSysColorBrush(face));
+    // A colour for the text alone: the background stays what the system (or
+    // a skin) gives, and the text is drawn over it. Drawn transparently, the
+    // text tells a skin that its colour is the window's own choice.
+    if (d.text_color != system_color && (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN))
+        SetBkMode(dc, TRANSPARENT);
+    return below;
 }
 
 LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) {
@@ -145,8 +146,7 @@ LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) 
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
-            if (auto answer = colors(message, HDC(wp), HWND(lp))) return *answer;
-            break;
+            return colors(message, HDC(wp), HWND(lp), DefWindowProcW(w, message, wp, lp));
         case choice_committed: {
             const ControlId combo = ControlId(wp);
             commits_posted_.erase(combo);

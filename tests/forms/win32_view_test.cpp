@@ -587,6 +587,31 @@ TEST_F(Win32View, WrappedLinesArePlacedOneCharacterHeightApart) {
     EXPECT_LT(rows.back(), 5 * 16 + 2);
 }
 
+// Under a skin, as the program runs: the skin engine beside the test, with a
+// skin whose captions are green on dark blue.
+TEST_F(Win32View, AGroupBoxCaptionKeepsItsColourAndSideUnderASkin) {
+    wchar_t path[MAX_PATH];
+    std::wstring dll(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    dll.replace(dll.rfind(L'\\') + 1, std::wstring::npos, L"SkinH_EL.dll");
+    HMODULE engine = LoadLibraryW(dll.c_str());
+    ASSERT_NE(engine, nullptr);
+    using Attach = int(WINAPI*)(const unsigned char*, int, const char*, int, int, int);
+    const auto attach = reinterpret_cast<Attach>(reinterpret_cast<void (*)()>(GetProcAddress(engine, "SkinH_AttachRes")));
+    const unsigned char skin[] = {'.', 'S', 'H', 'E', 1, 0, 0, 0, 'C', 'O', 'L', 'R', 8, 0, 0, 0,
+                                  0 /* window */, 30, 60, 90, 26 /* group caption */, 0, 200, 0};
+    ASSERT_EQ(attach(skin, int(sizeof skin), "", 0, 0, 0), 1);
+    HWND top = load();
+    // 分组框1, 210 pixels wide at (10, 140): "★分组☆" in red, centred.
+    const Shot shot = shoot(top);
+    destroy_window(window);
+    FreeLibrary(engine);
+    const auto red = [&](int from, int to) { return shot.count({from, 140, to, 154}, 0xFF0000); };
+    EXPECT_GT(red(10 + 80, 10 + 130), 30) << "in the middle";
+    EXPECT_EQ(red(10, 10 + 70), 0);
+    EXPECT_EQ(red(10 + 140, 10 + 210), 0);
+    EXPECT_EQ(shot.count({10, 140, 220, 154}, 0x00C800), 0) << "nowhere in the skin's colour";
+}
+
 TEST_F(Win32View, PicturesAreDrawnStretchedAndPlayed) {
     HWND top = load();
     // 4 x 2: red, green, blue, white over black, black, black, yellow; in a

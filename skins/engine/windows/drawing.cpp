@@ -195,13 +195,20 @@ void paint_group_box(const Look& look, HWND box, HDC dc) {
 
     const std::wstring text = text_of(box);
     if (text.empty()) return;
-    RECT caption{r.left + 7, r.top, r.right - 7, r.top + metrics.tmHeight};
+    // The caption's colours, as the stock group box asks its window for them:
+    // the window's own where it states them, else the skin's.
+    const auto brush = HBRUSH(SendMessageW(GetParent(box), WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(box)));
+    const COLORREF ink = IsWindowEnabled(box) ? GetTextColor(dc) : look.color(Role::DisabledText);
+    RECT caption{0, 0, 0, metrics.tmHeight};
     DrawTextW(dc, text.c_str(), int(text.size()), &caption, DT_SINGLELINE | DT_CALCRECT);
-    caption.right = std::min(caption.right + 4, r.right - 7);  // 2 pixels either side
-    fill_behind(look, box, dc, caption);
+    const int room = int(r.right - r.left) - 14, width = std::min(int(caption.right) + 4, room);  // 2 pixels either side
+    const LONG style = GetWindowLongW(box, GWL_STYLE) & BS_CENTER;
+    const int left = style == BS_CENTER ? (room - width) / 2 : style == BS_RIGHT ? room - width : 0;
+    caption = {r.left + 7 + left, r.top, r.left + 7 + left + width, r.top + metrics.tmHeight};
+    if (brush != nullptr) FillRect(dc, &caption, brush);
+    else fill_behind(look, box, dc, caption);
     InflateRect(&caption, -2, 0);
-    draw_text(dc, box, text, caption, look.color(IsWindowEnabled(box) ? Role::GroupCaption : Role::DisabledText),
-              DT_SINGLELINE | DT_END_ELLIPSIS);
+    draw_text(dc, box, text, caption, ink, DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 
 namespace {

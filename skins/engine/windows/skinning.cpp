@@ -64,6 +64,10 @@ struct Colors {
     bool on_surface;  // the window's own background shows behind the text
 };
 
+bool is_group_box(HWND control) {
+    return class_is(control, L"Button") && (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
 // The colours of a control that its parent is asked for.
 Colors colors_of(HWND control) {
     if (class_is(control, L"ComboBox") || (class_is(control, L"Edit") && class_is(GetParent(control), L"ComboBox")))
@@ -71,17 +75,24 @@ Colors colors_of(HWND control) {
     if (class_is(control, L"Edit")) return {Role::EditText, Role::EditBack, false};
     if (class_is(control, L"ComboLBox") || class_is(control, L"ListBox")) return {Role::ListText, Role::ListBack, false};
     if (class_is(control, L"Static")) return {Role::LabelText, Role::WindowBack, true};
+    if (is_group_box(control)) return {Role::GroupCaption, Role::WindowBack, true};
     return {Role::WindowText, Role::WindowBack, true};  // check boxes, radio buttons, dialogs
 }
 
-// A window's answer to WM_CTLCOLOR*, in the skin's colours for the control.
+// A window's answer to WM_CTLCOLOR*, in the skin's colours for what the
+// window leaves to the system. A window states a text colour of its own by
+// setting one other than the system's, or by drawing its text transparently
+// over the background it leaves to the system (whatever the colour).
 LRESULT color_child(const Look& look, HWND parent, UINT message, WPARAM wp, LPARAM lp) {
+    const HDC dc = HDC(wp);
+    SetBkMode(dc, OPAQUE);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     const LRESULT own = DefSubclassProc(parent, message, wp, lp);
     if (message == WM_CTLCOLORSCROLLBAR || !is_default_brush(own)) return own;
-    const HDC dc = HDC(wp);
+    const bool own_text = GetBkMode(dc) == TRANSPARENT || GetTextColor(dc) != GetSysColor(COLOR_WINDOWTEXT);
     const HWND control = HWND(lp);
     const Colors colors = colors_of(control);
-    SetTextColor(dc, look.color(IsWindowEnabled(control) ? colors.text : Role::DisabledText));
+    if (!own_text) SetTextColor(dc, look.color(IsWindowEnabled(control) ? colors.text : Role::DisabledText));
     if (colors.on_surface) {
         SetBkMode(dc, TRANSPARENT);
         return LRESULT(surface_brush(look, parent, control, dc));
