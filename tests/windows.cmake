@@ -25,7 +25,7 @@ yz_windows_test(image_tests
 target_link_libraries(image_tests PRIVATE windowscodecs ole32)
 yz_windows_test(assets_tests
   ${t}/assets/picture_formats_test.cpp ${t}/assets/picture_headers.cpp ${t}/assets/picture_decoding_test.cpp)
-yz_windows_test(app_tests ${t}/app/conversions_test.cpp)
+yz_windows_test(app_tests ${t}/app/conversions_test.cpp ${t}/app/text_conversion_test.cpp)
 yz_windows_test(skin_format_tests
   ${t}/skins/she_reader_test.cpp ${t}/skins/catalogue_test.cpp ${CMAKE_SOURCE_DIR}/skins/engine/she_reader.cpp)
 
@@ -45,3 +45,7 @@ add_test(NAME windows_imports COMMAND ${CMAKE_COMMAND}
 # The form model shown with real Win32 controls: the Qt view's test windows,
 # driven with messages and keyboard input and looked at pixel by pixel.
 yz_windows_test(forms_win32_tests ${t}/forms/win32_view_test.cpp ${t}/forms/test_windows.cpp)
+
+# The Windows platform on real files, and its run directory and libraries.
+yz_windows_test(windows_platform_tests ${t}/platform/windows_platform_test.cpp)
+add_dependencies(windows_platform_tests SkinH_EL)

@@ -45,21 +45,6 @@ bool is_program(const std::string& path) {
 
 }  // namespace
 
-std::string browser_address(const std::string& address) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string encoded;
-    for (unsigned char c : address) {
-        if (c < 0x80) {
-            encoded += char(c);
-        } else {
-            encoded += '%';
-            encoded += hex[c >> 4];
-            encoded += hex[c & 15];
-        }
-    }
-    return encoded;
-}
-
 std::string find_launcher(const char* path_variable) {
     std::string_view rest = path_variable != nullptr ? path_variable : "";
     while (!rest.empty()) {

@@ -3,10 +3,8 @@
 // Windows shell's "open" verb does.
 #include <string>
 
-// The program's address (GBK bytes) as the browser is given it: every byte
-// of 0x80 and above percent-encoded, ASCII unchanged. The engines expect the
-// GBK bytes of a name; a browser given the characters would send their UTF-8.
-std::string browser_address(const std::string& gbk_address);
+#include "app/platform/browser_address.h"
+#include "app/platform/launch_worker.h"
 
 // The xdg-open to run: the first in an absolute element of path_variable
 // (PATH), else one in /usr/local/bin, /usr/bin or /bin; empty when there is
@@ -20,7 +18,7 @@ std::string find_launcher(const char* path_variable);
 // taken for an option of xdg-open. Everything else is passed unchanged.
 std::string shell_address(const std::string& address);
 
-// Starts `xdg-open <shell_address(browser_address)>` detached: argv only, no
-// shell, stdio on /dev/null, its own session. Returns at once; the child is
-// reaped by a small waiting thread so that no zombie stays behind.
-void launch_browser(const std::string& gbk_address);
+// launch_browser (launch_worker.h) starts `xdg-open <shell_address(browser_address)>`
+// detached: argv only, no shell, stdio on /dev/null, its own session. It
+// returns at once; the child is reaped by a small waiting thread so that no
+// zombie stays behind.

@@ -10,7 +10,7 @@
 #include "app/platform/linux/error_box.h"
 #include "app/platform/linux/file_replace.h"
 #include "app/platform/linux/files.h"
-#include "app/platform/linux/launch_worker.h"
+#include "app/platform/launch_worker.h"
 #include "app/platform/linux/library_image.h"
 #include "app/platform/platform.h"
 

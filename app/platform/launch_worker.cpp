@@ -1,11 +1,9 @@
-#include "app/platform/linux/launch_worker.h"
+#include "app/platform/launch_worker.h"
 
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
-
-#include "app/platform/linux/browser_launcher.h"
 
 namespace {
 

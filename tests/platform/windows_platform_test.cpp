@@ -1,0 +1,168 @@
+// The Windows platform on real files in a fresh folder: the read rules, the
+// whole-or-nothing writes, the directory lock, GBK names on disk, the run
+// directory and the library check.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "app/platform/code_page.h"
+#include "app/platform/platform.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Folder {
+public:
+    Folder() {
+        path_ = fs::temp_directory_path() / ("yz-platform-" + std::to_string(GetCurrentProcessId()));
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~Folder() {
+        std::error_code ignored;
+        for (const auto& entry : fs::recursive_directory_iterator(path_, ignored))
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        fs::remove_all(path_, ignored);
+    }
+    // The seam's path (UTF-8) of a name in this folder.
+    std::string at(const std::string& utf8_name) const {
+        const std::u8string path = (path_ / fs::u8path(utf8_name)).u8string();
+        return std::string(path.begin(), path.end());
+    }
+    void put(const std::string& name, const std::string& bytes) const {
+        std::ofstream(fs::u8path(at(name)), std::ios::binary) << bytes;
+    }
+    std::string get(const std::string& name) const {
+        std::ifstream in(fs::u8path(at(name)), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::size_t entries() const { return std::size_t(std::distance(fs::directory_iterator(path_), {})); }
+
+private:
+    fs::path path_;
+};
+
+ByteSet bytes_of(const std::string& text) { return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}; }
+
+TEST(WindowsPlatform, ReadsOnlyRegularFilesUpToTheCap) {
+    Folder folder;
+    const std::string at_cap(max_file_size, 'a');
+    folder.put("small", "[a]\r\nb=1\r\n");
+    folder.put("at cap", at_cap);
+    folder.put("past cap", at_cap + "b");
+    fs::create_directory(fs::u8path(folder.at("directory")));
+    struct Case {
+        std::string path;
+        ReadResult result;
+        std::size_t size;
+    } cases[] = {
+        {folder.at("small"), ReadResult::whole, 10},
+        {folder.at("at cap"), ReadResult::whole, max_file_size},
+        {folder.at("past cap"), ReadResult::cut, max_file_size},
+        {folder.at("none"), ReadResult::missing, 0},
+        {folder.at("no folder/none"), ReadResult::missing, 0},
+        {folder.at("directory"), ReadResult::unreadable, 0},
+        {"NUL", ReadResult::unreadable, 0},
+    };
+    for (const Case& c : cases) {
+        std::string bytes = "left over";
+        EXPECT_EQ(platform().read_file(c.path, bytes), c.result) << c.path;
+        EXPECT_EQ(bytes.size(), c.size) << c.path;
+    }
+    EXPECT_EQ(platform().write_target(folder.at("directory")), std::nullopt);
+    EXPECT_EQ(platform().write_target(folder.at("none")), folder.at("none"));
+}
+
+TEST(WindowsPlatform, WritesAreWholeAndKeepWhatTheyMustNotChange) {
+    Folder folder;
+    folder.put("hidden.ini", "old");
+    ASSERT_TRUE(platform().set_attributes(folder.at("hidden.ini"), FILE_ATTRIBUTE_HIDDEN));
+    folder.put("locked.ini", "old");
+    ASSERT_TRUE(platform().set_attributes(folder.at("locked.ini"), FILE_ATTRIBUTE_READONLY));
+    folder.put("taken", "old");
+    struct Case {
+        const char* what;
+        std::function<bool()> write;
+        const char* name;
+        bool succeeds;
+        const char* after;
+    } cases[] = {
+        {"replace a new file", [&] { return platform().replace_file(folder.at("new.ini"), "new"); }, "new.ini", true, "new"},
+        {"replace a hidden file", [&] { return platform().replace_file(folder.at("hidden.ini"), "new"); }, "hidden.ini", true, "new"},
+        {"replace a read-only file", [&] { return platform().replace_file(folder.at("locked.ini"), "new"); }, "locked.ini", false, "old"},
+        {"new file", [&] { return platform().write_new_file(folder.at("fresh"), bytes_of("new")); }, "fresh", true, "new"},
+        {"new file over one", [&] { return platform().write_new_file(folder.at("taken"), bytes_of("new")); }, "taken", false, "old"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.write(), c.succeeds) << c.what;
+        EXPECT_EQ(folder.get(c.name), c.after) << c.what;
+    }
+    EXPECT_NE(GetFileAttributesW(fs::u8path(folder.at("hidden.ini")).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_EQ(GetFileAttributesW(fs::u8path(folder.at("new.ini")).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_TRUE(platform().is_read_only(folder.at("locked.ini")));
+    EXPECT_FALSE(platform().is_read_only(folder.at("new.ini")));
+    EXPECT_EQ(folder.entries(), 5u) << "no temporary file is left behind";
+}
+
+TEST(WindowsPlatform, GbkNamesReachTheDiskAsTheirCharacters) {
+    Folder folder;
+    const Text name = "搜索器设置信息1.4.ini";
+    const std::string path = folder.at(to_utf8(name));
+    ASSERT_TRUE(platform().replace_file(path, "[设置]\r\n"));
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(fs::u8path(folder.at("*.ini")).c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    FindClose(search);
+    EXPECT_STREQ(found.cFileName, L"搜索器设置信息1.4.ini");
+    EXPECT_EQ(from_utf8(to_utf8(name)), name);
+    std::string seen;
+    EXPECT_TRUE(platform().any_entry(folder.at(""), [&](std::string_view entry) { return (seen = entry) == to_utf8(name); }));
+    EXPECT_TRUE(platform().path_exists(path));
+}
+
+TEST(WindowsPlatform, TheDirectoryLockHoldsOffASecondWriter) {
+    Folder folder;
+    std::atomic<bool> second_has_it = false;
+    std::thread second;
+    {
+        const std::unique_ptr<Held> first = platform().lock_directory_of(folder.at("a.ini"));
+        second = std::thread([&] {
+            const std::unique_ptr<Held> lock = platform().lock_directory_of(folder.at("b.ini"));
+            second_has_it = true;
+        });
+        Sleep(200);
+        EXPECT_FALSE(second_has_it);
+    }
+    second.join();
+    EXPECT_TRUE(second_has_it);
+    EXPECT_EQ(folder.entries(), 0u) << "the lock file goes with its last holder";
+}
+
+TEST(WindowsPlatform, RunDirectoryAndLibraries) {
+    const std::string directory = platform().program_directory();
+    EXPECT_TRUE(platform().path_exists(directory + "\\windows_platform_tests.exe")) << directory;
+    const std::string engine = directory + "\\SkinH_EL.dll";
+    void* library = platform().load_library(engine);
+    ASSERT_NE(library, nullptr);
+    EXPECT_NE(platform().find_entry(library, "SkinH_AttachRes"), nullptr);
+    EXPECT_EQ(platform().find_entry(library, "SkinH_Missing"), nullptr);
+    platform().release_library(library);
+
+    // A truncated copy is refused before the loader sees it, and so is a program.
+    Folder folder;
+    std::ifstream in(fs::u8path(engine), std::ios::binary);
+    const std::string bytes(std::istreambuf_iterator<char>(in), {});
+    folder.put("cut.dll", bytes.substr(0, bytes.size() - 100));
+    EXPECT_EQ(platform().load_library(folder.at("cut.dll")), nullptr);
+    EXPECT_EQ(platform().load_library(directory + "\\windows_platform_tests.exe"), nullptr);
+    EXPECT_EQ(platform().load_library(folder.at("missing.dll")), nullptr);
+}
+
+}  // namespace
