@@ -49,3 +49,10 @@ yz_windows_test(forms_win32_tests ${t}/forms/win32_view_test.cpp ${t}/forms/test
 # The Windows platform on real files, and its run directory and libraries.
 yz_windows_test(windows_platform_tests ${t}/platform/windows_platform_test.cpp)
 add_dependencies(windows_platform_tests SkinH_EL)
+
+# The real program under wine, driven as on Linux (tests/e2e): alone, since
+# it clicks on the display the other tests draw on.
+add_test(NAME e2e_program_windows COMMAND /usr/bin/python3 ${t}/e2e/test_program.py)
+set_tests_properties(e2e_program_windows PROPERTIES
+  ENVIRONMENT "YZ_BINARY=$<TARGET_FILE:yanzhou-search>"
+  LABELS e2e TIMEOUT 300 RUN_SERIAL TRUE)
