@@ -50,6 +50,10 @@ yz_windows_test(forms_win32_tests ${t}/forms/win32_view_test.cpp ${t}/forms/test
 yz_windows_test(windows_platform_tests ${t}/platform/windows_platform_test.cpp)
 add_dependencies(windows_platform_tests SkinH_EL)
 
+# The program itself, started alone in a fresh folder.
+yz_windows_test(windows_start_tests ${t}/e2e/windows_start_test.cpp)
+add_dependencies(windows_start_tests yanzhou-search)
+
 # The real program under wine, driven as on Linux (tests/e2e): alone, since
 # it clicks on the display the other tests draw on.
 add_test(NAME e2e_program_windows COMMAND /usr/bin/python3 ${t}/e2e/test_program.py)

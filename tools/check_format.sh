@@ -8,6 +8,19 @@ cd "$(dirname "$0")/.."
 files=(
   app/form_model_host.cpp
   app/main_window_wiring.cpp
+  app/platform/browser_address.cpp
+  app/platform/browser_address.h
+  app/platform/windows/browser_launcher.cpp
+  app/platform/windows/code_page.cpp
+  app/platform/windows/file_replace.cpp
+  app/platform/windows/files.cpp
+  app/platform/windows/files.h
+  app/platform/windows/library_image.cpp
+  app/platform/windows/library_image.h
+  app/platform/windows/new_file.cpp
+  app/platform/windows/wide_path.cpp
+  app/platform/windows/wide_path.h
+  app/platform/windows/windows_platform.cpp
   app/start_program.cpp
   app/start_program.h
   app/welcome_window_wiring.cpp
@@ -21,7 +34,9 @@ files=(
   skins/catalogue.cpp
   skins/named_skins.h
   skins/skin_choice.cpp
+  tests/e2e/windows_start_test.cpp
   tests/layouts/layout_lookup.h
+  tests/platform/windows_platform_test.cpp
   tests/support/form_access.h
   tools/form_shots.cpp
 )

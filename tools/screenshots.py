@@ -4,7 +4,7 @@ mouse as a reader would: a first start (the welcome window while its bar fills
 and once it offers to enter), then every tab of the main window.
 
     bash tools/start.sh --screenshots       (builds the program first)
-    bash tools/screenshots-windows.sh       (the Windows build under wine)
+    bash tools/windows-screenshots.sh       (the Windows build under wine)
     /usr/bin/python3 tools/screenshots.py [PROGRAM [FOLDER]]
 
 Tabs are found by clicking along each tab strip until the strip shows a new

@@ -2,6 +2,7 @@
 // is given exactly the address the program built: the shell itself opens a
 // bare host ("www.example.com") the way the program expects.
 #include <windows.h>
+// after windows.h
 #include <objbase.h>
 #include <shellapi.h>
 

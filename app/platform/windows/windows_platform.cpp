@@ -1,5 +1,6 @@
 // The platform on Windows: Win32 for everything, paths in UTF-8 at the seam.
 #include <windows.h>
+// after windows.h
 #include <commctrl.h>
 
 #include <cstdio>
