@@ -53,3 +53,10 @@ add_dependencies(windows_platform_tests SkinH_EL)
 # The program itself, started alone in a fresh folder.
 yz_windows_test(windows_start_tests ${t}/e2e/windows_start_test.cpp)
 add_dependencies(windows_start_tests yanzhou-search)
+
+# The real program under wine, driven as on Linux (tests/e2e): alone, since
+# it clicks on the display the other tests draw on.
+add_test(NAME e2e_program_windows COMMAND /usr/bin/python3 ${t}/e2e/test_program.py)
+set_tests_properties(e2e_program_windows PROPERTIES
+  ENVIRONMENT "YZ_BINARY=$<TARGET_FILE:yanzhou-search>"
+  LABELS e2e TIMEOUT 300 RUN_SERIAL TRUE)

@@ -2,7 +2,9 @@
 # Measures the program against a bare Qt window and a window showing one line
 # of Chinese in each mapped face, on a virtual display of its own: start-up
 # to a painted window (later and first start) in milliseconds and in
-# instructions, idle CPU, peak memory, and the GUI-thread time of a search.
+# instructions, idle CPU, peak memory, and the GUI-thread time of a search;
+# then the Windows build's start under wine beside a bare Win32 window
+# (tools/bench-windows.sh).
 # Each figure is printed beside its references and its goal; the exit status
 # is 0 only when every goal holds.
 set -euo pipefail
@@ -29,4 +31,7 @@ echo "== start-up, idle cost and memory (display :$number)"
 
 echo "== search"
 QT_QPA_PLATFORM=offscreen build/bin/search-bench || status=1
+
+echo "== the Windows build under wine"
+bash tools/bench-windows.sh || status=1
 exit $status

@@ -25,6 +25,7 @@ files=(
   app/start_program.h
   app/welcome_window_wiring.cpp
   app/wiring.h
+  bench/bare_window_win32.cpp
   directory/links.cpp
   directory/links.h
   directory/sites.h

@@ -4,6 +4,7 @@ mouse as a reader would: a first start (the welcome window while its bar fills
 and once it offers to enter), then every tab of the main window.
 
     bash tools/start.sh --screenshots       (builds the program first)
+    bash tools/windows-screenshots.sh       (the Windows build under wine)
     /usr/bin/python3 tools/screenshots.py [PROGRAM [FOLDER]]
 
 Tabs are found by clicking along each tab strip until the strip shows a new
@@ -17,7 +18,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
-from desktop import WELCOME_ENTER, Desktop, ProgramCopy, is_main, is_welcome  # noqa: E402
+from desktop import WELCOME_ENTER, Desktop, ProgramCopy, is_main, is_welcome, under_wine  # noqa: E402
 from Xlib import X  # noqa: E402
 
 # The main window's tab controls as the layout places them in the client area
@@ -112,7 +113,7 @@ def take_all(program, folder):
     for stale in os.listdir(folder):  # the folder holds this tool's shots only
         if stale.endswith(".png"):
             os.remove(os.path.join(folder, stale))
-    desktop = Desktop()
+    desktop = Desktop(wine=under_wine(program))
     copy = ProgramCopy(program)
     shooter = Shooter(desktop, folder)
     try:

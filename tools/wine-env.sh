@@ -2,8 +2,8 @@
 # Sourced by the scripts that run the Windows build under wine:
 #     source tools/wine-env.sh
 # It sets up, for this shell and the commands it starts (ctest, wine):
-# - a virtual display (Xvfb) of its own, in DISPLAY, of YZ_SCREEN pixels
-#   (1280x1024 unless set);
+# - a virtual display (Xvfb) of its own, in DISPLAY, 1920×1080 as the
+#   end-to-end tests expect;
 # - a fresh wine prefix (WINEPREFIX) in a temporary folder, with one wine
 #   server kept running until the shell exits, so that no test pays wine's
 #   start-up of about half a second;
@@ -36,7 +36,7 @@ trap yz_wine_stop EXIT
 
 # Xvfb chooses a free display and writes its number once it is ready. The
 # first wine process ties wine's desktop to this display, so it comes first.
-Xvfb -displayfd 3 -screen 0 "${YZ_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$yz_wine_dir/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$yz_wine_dir/display" >/dev/null 2>&1 &
 yz_xvfb_pid=$!
 for _ in $(seq 100); do
   grep -q '^[0-9]' "$yz_wine_dir/display" 2>/dev/null && break

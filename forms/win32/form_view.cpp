@@ -87,7 +87,13 @@ void Win32WindowView::register_handle(HWND handle, ControlId control) {
     owners_[handle] = control;
 }
 
-void Win32WindowView::create() {
+// Windows and controls cost more to make than to keep, under wine above
+// all: a window is made when it is first shown, and a tab page's controls
+// when the page first is, each from the state as it is then.
+void Win32WindowView::create() {}
+
+void Win32WindowView::make_window() {
+    if (window_ != nullptr || dismantled_) return;
     const WindowDesc& desc = *state_.desc;
     const ControlState& self = state_.self();
     placing_ = true;
@@ -101,20 +107,33 @@ void Win32WindowView::create() {
         SendMessageW(window_, WM_SETICON, ICON_SMALL, LPARAM(icon_));
     }
     EnableWindow(window_, !self.disabled);
+    make_controls(false);
+}
 
+void Win32WindowView::make_controls(bool every_page) {
     for (std::size_t i = 1; i < state_.controls.size(); ++i) {
         const ControlState& c = state_.controls[i];
-        if (c.kind == Kind::Timer) continue;  // the model runs timers (forms/timers.h)
-        HWND parent = c.parent == 0 ? nullptr : handle_of(c.parent);
-        HWND h = make_control(c, parent != nullptr ? parent : window_);
+        if (c.kind == Kind::Timer || handles_.contains(c.id)) continue;  // the model runs timers (forms/timers.h)
+        HWND parent = c.parent == 0 ? window_ : handle_of(c.parent);
+        const ControlState* tab = c.parent == 0 ? nullptr : state_.find(c.parent);
+        if (parent == nullptr || (!every_page && tab != nullptr && tab->kind == Kind::Tab && tab->selection != c.page))
+            continue;
+        HWND h = make_control(c, parent);
         if (h == nullptr) continue;
         register_handle(h, c.id);
         // Later controls lie over earlier ones, as the layouts draw them.
         SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (c.kind == Kind::GroupBox || c.kind == Kind::Tab) adopt_children(h, this);
         if (c.kind == Kind::TransLabel) show_trans(c, h);
+        if (!c.tool_tip.empty()) show_tip(c);
         if (state_.shown_on_parent(c)) ShowWindow(h, SW_SHOWNA);
     }
+}
+
+HWND Win32WindowView::made_handle_of(ControlId control) {
+    make_window();
+    if (handle_of(control) == nullptr) make_controls(true);
+    return handle_of(control);
 }
 
 HWND Win32WindowView::make_control(const ControlState& c, HWND parent) {
@@ -283,8 +302,11 @@ void Win32WindowView::set_enabled(HWND handle, bool enabled) {
 
 void Win32WindowView::refresh(ControlId control, int property) {
     const ControlState* c = state_.find(control);
-    if (c == nullptr || window_ == nullptr) return;
-    if (c->kind == Kind::Window) return refresh_window(*c, property);
+    if (c == nullptr) return;
+    // A window not made yet is made by being shown, and shows the rest then.
+    if (c->kind == Kind::Window && (window_ != nullptr || (property == prop::Visible && c->visible)))
+        return refresh_window(*c, property);
+    if (window_ == nullptr) return;
     HWND h = handle_of(control);
     if (h == nullptr) return;
     switch (property) {
@@ -344,6 +366,7 @@ void Win32WindowView::refresh_pages(ControlId tab, bool by_user) {
     HWND tabs = handle_of(tab);
     if (t == nullptr || tabs == nullptr) return;
     if (SendMessageW(tabs, TCM_GETCURSEL, 0, 0) != t->selection) SendMessageW(tabs, TCM_SETCURSEL, WPARAM(t->selection), 0);
+    make_controls(false);
     // The old page goes first, so that its controls never show over the new one's.
     for (bool showing : {false, true})
         for (const ControlState& c : state_.controls)
@@ -384,12 +407,14 @@ void Win32WindowView::move_focus(bool backwards) {
 void Win32WindowView::focus_next() { move_focus(false); }
 
 void Win32WindowView::show_and_activate() {
+    make_window();
     if (window_ == nullptr) return;
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
 }
 
 void Win32WindowView::dismantle() {
+    dismantled_ = true;
     if (window_ == nullptr) return;
     HWND w = window_;
     views().erase(w);
@@ -419,5 +444,5 @@ HWND HandleOf(forms::WindowId window, forms::ControlId control) {
     if (w == nullptr) return nullptr;
     forms::catch_up(*w);  // the controls show the state as it is by now
     auto* view = dynamic_cast<forms::win32::Win32WindowView*>(w->view.get());
-    return view != nullptr ? view->handle_of(control) : nullptr;
+    return view != nullptr ? view->made_handle_of(control) : nullptr;
 }

@@ -28,6 +28,9 @@ public:
     void dismantle() override;
 
     HWND handle_of(ControlId control) const;
+    // The same, making the window and every page first if it is not made
+    // yet (HandleOf).
+    HWND made_handle_of(ControlId control);
     // The control (or the window itself) a window handle belongs to;
     // nullptr for a handle that is not ours.
     const ControlState* control_of(HWND handle) const;
@@ -46,6 +49,10 @@ public:
     bool before_dispatch(MSG& message);
 
 private:
+    void make_window();
+    // Makes the controls not made yet whose parent is, those on tab pages
+    // not shown only with every_page.
+    void make_controls(bool every_page);
     HWND make_control(const ControlState& c, HWND parent);
     void register_handle(HWND handle, ControlId control);
     void place(const ControlState& c, HWND handle);
@@ -83,6 +90,7 @@ private:
     HWND focus_kept_ = nullptr;  // the focus while the window was not active
     bool placing_ = false;       // our own moves of the window are no news
     bool setting_text_ = false;  // our own edit box texts are no typing
+    bool dismantled_ = false;
 };
 
 // The view whose top-level window `handle` lies in, or nullptr.

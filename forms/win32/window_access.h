@@ -8,7 +8,9 @@
 //     control: a control identifier of that window, or the window's own
 //              identifier for the top-level window itself.
 //   Returns nullptr when the window is not loaded, the control is unknown,
-//   or the control has no window (a timer).
+//   or the control has no window (a timer). The view makes a window when it
+//   is first shown and a tab page's controls when the page first is; this
+//   makes the window and every page at once if the control is not made yet.
 //
 // The classes: the window YanzhouForm, EditBox EDIT, Button and GroupBox
 // BUTTON, Label STATIC, ComboBox COMBOBOX (a drop-down list), ProcessBar

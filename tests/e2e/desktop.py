@@ -1,7 +1,12 @@
 """A desktop for driving the real program as a person would: a virtual X
 display (Xvfb), a fresh copy of the program's directory, a stand-in browser
 launcher that records what it is handed, one lasting X connection to find the
-program's windows, and xdotool for the mouse and keys."""
+program's windows, and xdotool for the mouse and keys.
+
+The Windows build (a binary named *.exe) runs under wine on the display and
+with the wine server that tools/wine-env.sh set up; wine's shell hands
+addresses to the first xdg-open on the PATH, so the same stand-in records
+them."""
 
 import os
 import shutil
@@ -35,9 +40,27 @@ for a in "$@"; do printf '%s\\n' "$a" >> "$YZ_OPENED_LOG"; done
 """
 
 
+def under_wine(binary):
+    return binary.endswith(".exe")
+
+
+# What tools/wine-env.sh sets for wine: the prefix with its running server,
+# and the Chinese locale that gives wine code page 936.
+WINE_ENVIRONMENT = ("WINEPREFIX", "WINEDEBUG", "WINEDLLOVERRIDES", "LOCPATH", "LANG", "LC_ALL")
+
+
 class Desktop:
-    def __init__(self, screen=SCREEN):
+    def __init__(self, screen=SCREEN, wine=False):
+        """A display of its own, or for wine the display of DISPLAY, to which
+        tools/wine-env.sh tied wine's server."""
         self.screen = screen
+        self.wine = wine
+        self.xvfb = None
+        if wine:
+            self.name = os.environ["DISPLAY"]
+            self.number = int(self.name.lstrip(":").split(".")[0])
+            self.connect()
+            return
         # Xvfb picks a free display number itself, so that runs side by side
         # never share a server.
         read_end, write_end = os.pipe()
@@ -49,6 +72,9 @@ class Desktop:
         with os.fdopen(read_end) as f:
             self.number = int(f.readline())
         self.name = f":{self.number}"
+        self.connect()
+
+    def connect(self):
         self.x = xdisplay.Display(self.name)
         self.root = self.x.screen().root
         self.atom_name = self.x.intern_atom("_NET_WM_NAME")
@@ -61,8 +87,9 @@ class Desktop:
             self.x.close()
         except Exception:
             pass
-        self.xvfb.terminate()
-        self.xvfb.wait()
+        if self.xvfb:
+            self.xvfb.terminate()
+            self.xvfb.wait()
 
     # --- windows -------------------------------------------------------
     def windows(self):
@@ -89,6 +116,12 @@ class Desktop:
                     return entry
             time.sleep(0.05)
         return None
+
+    def point_at(self, entry):
+        """Rests the pointer in a window's bottom right corner. Wine, with no
+        window manager to give a new window the keyboard, leaves X's focus
+        to follow the pointer."""
+        self.move(entry[2] + entry[4] - 2, entry[3] + entry[5] - 2)
 
     def wait_welcome_ready(self, welcome, timeout=15.0):
         """Waits until the welcome window's bar gives way to the enter button;
@@ -121,14 +154,25 @@ class Desktop:
         subprocess.run(["xdotool", *map(str, args)], check=True,
                        env={**os.environ, "DISPLAY": self.name})
 
+    def move(self, x, y):
+        # xdotool's --sync waits for the pointer to move: 15 s for nothing
+        # when it is already there.
+        pointer = self.root.query_pointer()
+        if (pointer.root_x, pointer.root_y) != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
+
     def click(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y, "click", "1")
+        self.move(x, y)
+        self.xdotool("click", "1")
 
     def key(self, *names):
         self.xdotool("key", "--delay", "40", *names)
 
     def type(self, text):
-        self.bind_keys(text)
+        # Wine reads a key bound ahead as no character at all, but it does
+        # read xdotool's own passing remap.
+        if not self.wine:
+            self.bind_keys(text)
         self.xdotool("type", "--delay", "40", text)
 
     def bind_keys(self, text):
@@ -159,6 +203,7 @@ class ProgramCopy:
     xdg-open first on PATH."""
 
     def __init__(self, binary):
+        self.wine = under_wine(binary)
         self.dir = tempfile.mkdtemp(prefix="yz-e2e-")
         os.chmod(self.dir, 0o755)
         self.exe = os.path.join(self.dir, os.path.basename(binary))
@@ -203,10 +248,10 @@ class ProgramCopy:
             "XDG_RUNTIME_DIR": self.dir,
             "LANG": "C.UTF-8",
         }
-        for keep in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
+        for keep in ("ASAN_OPTIONS", "UBSAN_OPTIONS") + (WINE_ENVIRONMENT if self.wine else ()):
             if keep in os.environ:
                 env[keep] = os.environ[keep]
-        command = [self.exe]
+        command = ["wine", self.exe] if self.wine else [self.exe]
         if user:
             command = ["setpriv", f"--reuid={user}", f"--regid={user if user != 'nobody' else 'nogroup'}",
                        "--clear-groups", self.exe]

@@ -467,6 +467,14 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
 
     record().calls.clear();
     HWND tabs = handle(选择夹1);
+    // A page's controls are made when it is first shown, showing what was written meanwhile.
+    const auto made = [tabs] {
+        int n = 0;
+        EnumChildWindows(tabs, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; }, LPARAM(&n));
+        return n;
+    };
+    const int first_page_only = made();
+    write(编辑框3, prop::EditContent, Text("后写"));
     RECT second;
     send(tabs, TCM_GETITEMRECT, 1, LPARAM(&second));
     const POINT middle{(second.left + second.right) / 2, (second.top + second.bottom) / 2};
@@ -478,6 +486,8 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
     EXPECT_TRUE(IsWindowVisible(handle(编辑框3)));
     EXPECT_FALSE(IsWindowVisible(handle(编辑框2)));
     EXPECT_EQ(GetFocus(), handle(编辑框3)) << "按钮3 is disabled, 编辑框3 is next";
+    EXPECT_GT(made(), first_page_only);
+    EXPECT_EQ(text_of(handle(编辑框3)), L"后写");
     EXPECT_EQ(calls(), (std::vector<std::string>{"LeftButtonDown 12 " + std::to_string(middle.x) + " " +
                                                      std::to_string(middle.y) + " 0",
                                                  "Click 12"}));

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The Windows build's start-up under wine beside a bare Win32 window of the
+# same size, with one wine server kept running (tools/wine-env.sh); measures
+# the program as released (tools/package-windows.sh) and prints its size.
+# The exit status is 0 only when the goal holds.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash tools/package-windows.sh
+cmake --build build-windows -j"$(nproc)" --target bare-window SkinH_EL
+source tools/wine-env.sh
+/usr/bin/python3 bench/wine_startup_bench.py --program build-windows/release/yanzhou-search.exe \
+  --bare build-windows/bin/bare-window.exe --engine build-windows/bin/SkinH_EL.dll --runs "${YZ_BENCH_RUNS:-15}"
