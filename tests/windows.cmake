@@ -53,6 +53,9 @@ add_dependencies(windows_platform_tests SkinH_EL)
 # The program itself, started alone in a fresh folder.
 yz_windows_test(windows_start_tests ${t}/e2e/windows_start_test.cpp)
 add_dependencies(windows_start_tests yanzhou-search)
+# Both give windows the keyboard focus on the one display and check where it
+# went: alone, so that another test's window never takes it in between.
+set_tests_properties(forms_win32_tests windows_start_tests PROPERTIES RUN_SERIAL TRUE)
 
 # The real program under wine, driven as on Linux (tests/e2e): alone, since
 # it clicks on the display the other tests draw on.
