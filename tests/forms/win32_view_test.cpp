@@ -387,10 +387,12 @@ TEST_F(Win32View, KeysReachKeyDownAndTheWindowKeysAreTheModels) {
     record().close_result = false;
     press_keys({VK_ESCAPE});
     EXPECT_TRUE(IsLoaded(window));
+    ASSERT_FALSE(calls().empty()) << "Esc asks the window";
     EXPECT_EQ(calls().back(), "MayClose 1") << "no KeyDown for Esc";
     record().close_result = std::nullopt;
     press_keys({VK_ESCAPE});
     EXPECT_FALSE(IsLoaded(window));
+    ASSERT_FALSE(calls().empty());
     EXPECT_EQ(calls().back(), "Destroying 901");
 }
 
