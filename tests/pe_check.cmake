@@ -1,6 +1,6 @@
 # Checks the Windows build's files with objdump: every .exe and .dll in
 # DIRECTORY imports only DLLs that every Windows has, and the skin engine
-# exports exactly its entry point, undecorated.
+# exports exactly its entry point, undecorated; the program carries its icon.
 #   cmake -DOBJDUMP=<objdump> -DDIRECTORY=<bin> -P pe_check.cmake
 cmake_minimum_required(VERSION 3.25)
 set(system_dlls KERNEL32 USER32 GDI32 COMCTL32 SHELL32 OLE32 OLEAUT32 WINDOWSCODECS MSVCRT)
@@ -29,6 +29,10 @@ foreach(file IN LISTS files)
     endif()
   endforeach()
   message(STATUS "${name}: ${listed}")
+  # A group icon (resource type 14) at the top of the program's resources.
+  if(name STREQUAL "yanzhou-search.exe" AND NOT dump MATCHES "Resource Directory section:.* Entry: ID: 0x00000e,")
+    message(SEND_ERROR "${name} carries no icon")
+  endif()
   if(name STREQUAL "SkinH_EL.dll")
     string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table[^\n]*\n(([ \t]+\\[[ 0-9]+\\][^\n]*\n)*)" table "${dump}")
     string(REGEX MATCHALL "\\][ \t]+[^\n]+" names "${CMAKE_MATCH_1}")
