@@ -52,9 +52,15 @@ Picture decode_jpeg(std::span<const std::uint8_t> bytes) {
         return {};
     UINT width = 0, height = 0;
     if (FAILED(frame->GetSize(&width, &height)) || !picture_size_allowed(width, height)) return {};
-    // Grey, colour and CMYK pictures alike come out as opaque BGRA.
-    ComPtr<IWICBitmapSource> bgra;
-    if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), &bgra))) return {};
+    // Grey, colour and CMYK pictures alike come out as opaque BGRA. The
+    // factory's converter rather than WICConvertBitmapSource: the program
+    // then imports nothing from WindowsCodecs.dll, which COM loads only when
+    // a JPEG is first decoded instead of the loader at every start.
+    ComPtr<IWICFormatConverter> bgra;
+    if (FAILED(factory->CreateFormatConverter(&bgra)) ||
+        FAILED(bgra->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                WICBitmapPaletteTypeCustom)))
+        return {};
     std::vector<std::uint8_t> pixels(std::size_t(width) * height * 4);
     if (FAILED(bgra->CopyPixels(nullptr, width * 4, UINT(pixels.size()), pixels.data()))) return {};
     for (std::size_t i = 0; i < pixels.size(); i += 4) {

@@ -232,8 +232,13 @@ TEST(WindowsSkinEngine, WindowsCreatedLaterTakeTheSkin) {
     Engine engine;
     ASSERT_TRUE(engine.loaded());
     ASSERT_EQ(engine.attach(skin_copy(3)), 1);
-    TestWindow later;
+    TestWindow later;  // filled while hidden, then shown
     expect_look(later, read(skin_copy(3)), "skin 3");
+    // A control added to the window once it is shown takes the skin at once.
+    HWND added = control(L"Button", L"确定", BS_PUSHBUTTON, {310, 270, 410, 296}, later.window);
+    later.refresh();
+    EXPECT_EQ(pixel(added, {12, 13}, false), pixel(later.button, {12, 13}, false));
+    EXPECT_NE(pixel(added, {12, 13}, false), system_face());
 }
 
 TEST(WindowsSkinEngine, WhatItCannotReadChangesNothing) {

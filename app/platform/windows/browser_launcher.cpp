@@ -9,6 +9,18 @@
 #include "app/platform/browser_address.h"
 #include "app/platform/launch_worker.h"
 
+namespace {
+
+// The shell is loaded at the first search, not by the loader at every start:
+// with its own dependencies it is the largest library the program uses.
+decltype(&ShellExecuteW) shell_execute() {
+    static const auto entry = reinterpret_cast<decltype(&ShellExecuteW)>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"shell32.dll"), "ShellExecuteW")));
+    return entry;
+}
+
+}  // namespace
+
 void launch_browser(const std::string& gbk_address) {
     // The shell's handlers may use COM; the launcher thread joins it once.
     static thread_local const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
@@ -17,5 +29,5 @@ void launch_browser(const std::string& gbk_address) {
     const std::string ascii = browser_address(gbk_address);
     const std::wstring address(ascii.begin(), ascii.end());
     // Like the shell called from the program: nothing is reported.
-    ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (const auto open = shell_execute()) open(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -208,6 +208,7 @@ std::optional<LRESULT> edit_message(const Look& look, HWND w, UINT message, WPAR
 }
 
 LRESULT CALLBACK skinned(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+BOOL CALLBACK skin_child(HWND w, LPARAM);
 
 void skin(HWND w) {
     auto& list = engine().skinned;
@@ -229,6 +230,11 @@ LRESULT CALLBACK skinned(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, D
     }
     const Look* look = engine().look.get();
     if (look == nullptr) return DefSubclassProc(w, message, wp, lp);
+    // About to be shown: what was made inside it while it was hidden takes
+    // the skin now, before anything of it is painted.
+    if (message == WM_WINDOWPOSCHANGING && (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW) &&
+        !IsWindowVisible(w))
+        EnumChildWindows(w, skin_child, 0);
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return color_child(*look, w, message, wp, lp);
     std::optional<LRESULT> answer;
     switch (Kind(kind)) {
@@ -251,11 +257,22 @@ LRESULT CALLBACK skinned(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, D
     return answer ? *answer : DefSubclassProc(w, message, wp, lp);
 }
 
+// A child made inside a hidden top-level window is skinned when that window
+// is shown (above), not at once: until then nothing of it is seen, and every
+// message through a subclass looks the subclass up by window property, which
+// under wine is a round trip to its server. A window filled with controls
+// before it is first shown, as the program's are, is made that much faster.
+bool hidden_child(const CREATESTRUCTW& made) {
+    return (made.style & WS_CHILD) != 0 && made.hwndParent != nullptr &&
+           !IsWindowVisible(GetAncestor(made.hwndParent, GA_ROOT));
+}
+
 // Message-only windows show nothing and are never enumerated: left alone.
 LRESULT CALLBACK on_cbt(int code, WPARAM wp, LPARAM lp) {
-    if (code == HCBT_CREATEWND && engine().look &&
-        reinterpret_cast<const CBT_CREATEWNDW*>(lp)->lpcs->hwndParent != HWND_MESSAGE)
-        skin(HWND(wp));
+    if (code == HCBT_CREATEWND && engine().look) {
+        const CREATESTRUCTW& made = *reinterpret_cast<const CBT_CREATEWNDW*>(lp)->lpcs;
+        if (made.hwndParent != HWND_MESSAGE && !hidden_child(made)) skin(HWND(wp));
+    }
     return CallNextHookEx(nullptr, code, wp, lp);
 }
 
