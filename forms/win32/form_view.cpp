@@ -9,8 +9,6 @@
 #include "forms/win32/picture_box.h"
 #include "forms/win32/trans_label.h"
 #include "forms/win32/wide_text.h"
-#include "forms/win32/window_access.h"
-#include "forms/timers.h"
 
 namespace forms::win32 {
 
@@ -438,11 +436,3 @@ std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
 }
 
 }  // namespace forms
-
-HWND HandleOf(forms::WindowId window, forms::ControlId control) {
-    forms::LoadedWindow* w = forms::find_loaded(window);
-    if (w == nullptr) return nullptr;
-    forms::catch_up(*w);  // the controls show the state as it is by now
-    auto* view = dynamic_cast<forms::win32::Win32WindowView*>(w->view.get());
-    return view != nullptr ? view->made_handle_of(control) : nullptr;
-}

@@ -29,7 +29,7 @@ public:
 
     HWND handle_of(ControlId control) const;
     // The same, making the window and every page first if it is not made
-    // yet (HandleOf).
+    // yet (for tests).
     HWND made_handle_of(ControlId control);
     // The control (or the window itself) a window handle belongs to;
     // nullptr for a handle that is not ours.

@@ -20,7 +20,7 @@
 #include "forms/host_hooks.h"
 #include "forms/win32/trans_label.h"
 #include "forms/win32/wide_text.h"
-#include "forms/win32/window_access.h"
+#include "tests/support/win32_access.h"
 #include "test_windows.h"
 
 using namespace forms;

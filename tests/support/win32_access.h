@@ -1,5 +1,6 @@
 #pragma once
-// The window handle that shows a control of a loaded window, for tests that
+// What tests of the Win32 view reach into it for, beyond what the program
+// itself uses: the window handle that shows a control of a loaded window, for tests that
 // drive the real controls as a reader would (messages, keyboard input) and
 // read back what they show.
 //
@@ -19,6 +20,15 @@
 // window is as large as its text; the label's own rectangle takes the mouse).
 #include <windows.h>
 
-#include "forms/ids.h"
+#include "forms/model.h"
+#include "forms/timers.h"
+#include "forms/win32/form_view.h"
+#include "forms/window_state.h"
 
-HWND HandleOf(forms::WindowId window, forms::ControlId control);
+inline HWND HandleOf(forms::WindowId window, forms::ControlId control) {
+    forms::LoadedWindow* w = forms::find_loaded(window);
+    if (w == nullptr) return nullptr;
+    forms::catch_up(*w);  // the controls show the state as it is by now
+    auto* view = dynamic_cast<forms::win32::Win32WindowView*>(w->view.get());
+    return view != nullptr ? view->made_handle_of(control) : nullptr;
+}
