@@ -170,10 +170,15 @@ class Desktop:
 
     def type(self, text):
         # Wine reads a key bound ahead as no character at all, but it does
-        # read xdotool's own passing remap.
+        # read xdotool's own passing remap, if it looks the key up before
+        # xdotool undoes the remap, which it does after waiting part of the
+        # delay: a long delay leaves a busy wine the time (with 40 ms, one
+        # run in five lost a character while other builds ran).
         if not self.wine:
             self.bind_keys(text)
-        self.xdotool("type", "--delay", "40", text)
+            self.xdotool("type", "--delay", "40", text)
+        else:
+            self.xdotool("type", "--delay", "300", text)
 
     def bind_keys(self, text):
         """Gives each character the keyboard lacks a keycode of its own, once.
