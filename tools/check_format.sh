@@ -12,6 +12,8 @@ files=(
   app/platform/browser_address.h
   app/platform/windows/browser_launcher.cpp
   app/platform/windows/code_page.cpp
+  app/platform/temporary_names.cpp
+  app/platform/temporary_names.h
   app/platform/windows/file_replace.cpp
   app/platform/windows/files.cpp
   app/platform/windows/files.h

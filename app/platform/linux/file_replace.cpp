@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <climits>
 #include <cstdlib>
 #include <ctime>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "app/platform/linux/files.h"
+#include "app/platform/temporary_names.h"
 
 namespace linux_files {
 
@@ -90,32 +90,6 @@ int create_temporary(const std::string& directory, const std::string& base, std:
     return -1;
 }
 
-// A temporary file older than this belongs to no write in progress, whatever
-// its process number says (numbers are reused, and a write takes moments).
-constexpr time_t leftover_age_seconds = 60;
-
-// The process number in ".BASE.PID.N.tmp", or 0 when `name` is not exactly
-// such a name.
-pid_t writer_of_temporary(std::string_view name, std::string_view base) {
-    const std::string_view head = ".", tail = ".tmp";
-    if (!name.starts_with(head) || !name.ends_with(tail)) return 0;
-    name.remove_prefix(head.size());
-    if (!name.starts_with(base) || name.size() <= base.size() || name[base.size()] != '.') return 0;
-    name.remove_prefix(base.size() + 1);
-    name.remove_suffix(tail.size());
-    const size_t dot = name.find('.');
-    if (dot == std::string_view::npos) return 0;
-    const std::string_view pid = name.substr(0, dot), counter = name.substr(dot + 1);
-    auto all_digits = [](std::string_view digits) {
-        return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
-    };
-    if (!all_digits(pid) || !all_digits(counter)) return 0;
-    pid_t number = 0;
-    const auto [end, error] = std::from_chars(pid.data(), pid.data() + pid.size(), number);
-    if (error != std::errc() || end != pid.data() + pid.size()) return 0;
-    return number;
-}
-
 bool process_exists(pid_t pid) { return kill(pid, 0) == 0 || errno == EPERM; }
 
 }  // namespace
@@ -130,7 +104,7 @@ int remove_leftover_temporaries(const std::string& os_path) {
     const time_t now = time(nullptr);
     int removed = 0;
     while (const dirent* entry = readdir(dir)) {
-        const pid_t writer = writer_of_temporary(entry->d_name, base);
+        const auto writer = static_cast<pid_t>(writer_of_temporary(entry->d_name, base));
         if (writer <= 0) continue;
         struct stat st;
         if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;

@@ -2,6 +2,7 @@
 // cycles on the files of one directory.
 #include <windows.h>
 
+#include "app/platform/temporary_names.h"
 #include "app/platform/windows/files.h"
 
 namespace windows_files {
@@ -74,6 +75,38 @@ bool move_into_place(const std::wstring& temporary, const std::wstring& target, 
     return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
+bool process_exists(DWORD id) {
+    Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    if (!process.valid()) return GetLastError() == ERROR_ACCESS_DENIED;  // someone else's, running
+    DWORD code = 0;
+    return GetExitCodeProcess(process.get(), &code) && code == STILL_ACTIVE;
+}
+
+bool older_than_a_write(const FILETIME& written) {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    return ticks(now) > ticks(written) + ULONGLONG(leftover_age_seconds) * 10'000'000;
+}
+
+// Removes the temporary files of writes to `target` whose writer has gone
+// (killed in the middle of a write): hidden, they would otherwise pile up.
+void remove_leftover_temporaries(const std::wstring& target) {
+    const std::wstring directory = directory_of(target);
+    const std::string base = utf8_path(name_of(target));
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileExW(joined(directory, L"." + name_of(target) + L".*.tmp").c_str(), FindExInfoBasic,
+                                     &entry, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::uint32_t writer = writer_of_temporary(utf8_path(entry.cFileName), base);
+        if (writer == 0 || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+        if (!older_than_a_write(entry.ftLastWriteTime) && process_exists(writer)) continue;
+        DeleteFileW(joined(directory, entry.cFileName).c_str());
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+}
+
 }  // namespace
 
 bool replace_file(const std::string& path, std::string_view bytes) {
@@ -82,6 +115,7 @@ bool replace_file(const std::string& path, std::string_view bytes) {
     const std::wstring target = wide_path(*checked);
     const DWORD old_attributes = GetFileAttributesW(target.c_str());
     if (old_attributes != INVALID_FILE_ATTRIBUTES && (old_attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
+    remove_leftover_temporaries(target);
 
     std::wstring temporary;
     Handle file = create_temporary(target, temporary);
