@@ -86,8 +86,10 @@ class Copy:
         shutil.rmtree(self.dir, ignore_errors=True)
 
 
-def spawn(exe, env):
-    return subprocess.Popen([exe], cwd="/", env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+def spawn(exe, env, runner=(), args=()):
+    """Starts exe (through runner, such as wine, when given) with args."""
+    return subprocess.Popen([*runner, exe, *args], cwd="/", env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def stop(process):
@@ -121,11 +123,11 @@ def peak_rss_kib(pid):
     return None
 
 
-def time_start(watcher, exe, size, env, extra=()):
+def time_start(watcher, exe, size, env, extra=(), runner=(), args=()):
     copy = Copy(exe, extra)
     watcher.drain()
     started = time.perf_counter()
-    process = spawn(copy.exe, env)
+    process = spawn(copy.exe, env, runner, args)
     painted = watcher.wait_painted(size, process)
     stop(process)
     copy.remove()

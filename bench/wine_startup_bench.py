@@ -9,13 +9,12 @@ display of tools/wine-env.sh, so that no start pays for wine's own."""
 import argparse
 import os
 import statistics
-import subprocess
 import sys
 import time
 
 from Xlib import X
 
-from startup_bench import SETTINGS, SETTINGS_NAME, Copy, Watcher, spread, stop, verdict
+from startup_bench import SETTINGS, SETTINGS_NAME, Copy, Watcher, spawn, spread, stop, time_start, verdict
 
 GOAL = 1.2
 
@@ -25,8 +24,7 @@ def client_size(watcher, exe, env, timeout=20.0):
     follows wine's caption."""
     copy = Copy(exe)
     watcher.drain()
-    process = subprocess.Popen(["wine", copy.exe], cwd="/", env=env,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    process = spawn(copy.exe, env, ("wine",))
     try:
         deadline = time.perf_counter() + timeout
         while time.perf_counter() < deadline:
@@ -41,20 +39,6 @@ def client_size(watcher, exe, env, timeout=20.0):
     finally:
         stop(process)
         copy.remove()
-
-
-def time_start(watcher, exe, size, env, extra=(), args=()):
-    copy = Copy(exe, extra)
-    watcher.drain()
-    started = time.perf_counter()
-    process = subprocess.Popen(["wine", copy.exe, *args], cwd="/", env=env,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    painted = watcher.wait_painted(size, process)
-    stop(process)
-    copy.remove()
-    if painted is None:
-        raise RuntimeError(f"{os.path.basename(exe)}: no painted {size[0]}x{size[1]} window")
-    return (painted - started) * 1000
 
 
 def main():
@@ -72,11 +56,11 @@ def main():
         later = [(SETTINGS_NAME, SETTINGS), ("SkinH_EL.dll", f.read())]
     subjects = {"later": (args.program, later, ()), "bare": (args.bare, (), ()), "label": (args.bare, (), ("label",))}
     for exe, extra, argv in subjects.values():  # untimed: the page cache and wine's font cache
-        time_start(watcher, exe, size, env, extra, argv)
+        time_start(watcher, exe, size, env, extra, ("wine",), argv)
     times = {name: [] for name in subjects}
     for _ in range(args.runs):
         for name, (exe, extra, argv) in subjects.items():
-            times[name].append(time_start(watcher, exe, size, env, extra, argv))
+            times[name].append(time_start(watcher, exe, size, env, extra, ("wine",), argv))
     med = {name: statistics.median(values) for name, values in times.items()}
     ratio = med["later"] / med["bare"]
     print(f"under wine, later start (main window shown and painted, {size[0]}x{size[1]}), {args.runs} interleaved runs: "
