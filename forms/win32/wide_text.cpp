@@ -1,27 +1,18 @@
 #include "forms/win32/wide_text.h"
 
-#include <windows.h>
+#include "app/platform/code_page.h"
 
 namespace forms::win32 {
 
-namespace {
-constexpr UINT gbk_code_page = 936;
-}
-
+// The seam's own conversions, with code page 936 named there; wchar_t is
+// UTF-16 on Windows.
 std::wstring wide(std::string_view gbk) {
-    if (gbk.empty()) return {};
-    const int n = MultiByteToWideChar(gbk_code_page, 0, gbk.data(), int(gbk.size()), nullptr, 0);
-    std::wstring out(std::size_t(n), L'\0');
-    MultiByteToWideChar(gbk_code_page, 0, gbk.data(), int(gbk.size()), out.data(), n);
-    return out;
+    const std::u16string utf16 = utf16_from_gbk(gbk);
+    return std::wstring(utf16.begin(), utf16.end());
 }
 
 Text gbk(std::wstring_view text) {
-    if (text.empty()) return {};
-    const int n = WideCharToMultiByte(gbk_code_page, 0, text.data(), int(text.size()), nullptr, 0, "?", nullptr);
-    Text out(std::size_t(n), '\0');
-    WideCharToMultiByte(gbk_code_page, 0, text.data(), int(text.size()), out.data(), n, "?", nullptr);
-    return out;
+    return gbk_from_utf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
 }  // namespace forms::win32

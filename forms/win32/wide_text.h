@@ -9,7 +9,7 @@
 
 namespace forms::win32 {
 
-// Bytes that are not GBK become U+FFFD, as MultiByteToWideChar makes them.
+// Bytes that are not GBK become U+FFFD.
 std::wstring wide(std::string_view gbk);
 // A character GBK cannot hold becomes "?".
 Text gbk(std::wstring_view text);
