@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash tools/package-windows.sh
-cmake --build build-windows -j"$(nproc)" --target bare-window SkinH_EL
+bash tools/build-windows.sh bare-window SkinH_EL
 source tools/wine-env.sh
 /usr/bin/python3 bench/wine_startup_bench.py --program build-windows/release/yanzhou-search.exe \
   --bare build-windows/bin/bare-window.exe --engine build-windows/bin/SkinH_EL.dll --runs "${YZ_BENCH_RUNS:-15}"

@@ -6,9 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash tools/deps.sh
-cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-windows -j"$(nproc)" --target yanzhou-search
+bash tools/build-windows.sh
 
 release=build-windows/release
 rm -rf "$release"

@@ -5,8 +5,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash tools/deps.sh
-cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-windows -j"$(nproc)" --target yanzhou-search
+bash tools/build-windows.sh
 source tools/wine-env.sh
 /usr/bin/python3 tools/screenshots.py build-windows/bin/yanzhou-search.exe docs/screenshots/windows
