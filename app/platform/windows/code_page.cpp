@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/platform/code_page.h"
+#include "app/platform/windows/wide_path.h"
 
 namespace {
 
@@ -94,14 +95,8 @@ std::wstring wide_from_utf8(std::string_view text) {
 
 }  // namespace
 
-std::string to_utf8(std::string_view text) {
-    const std::wstring wide = wide_from_gbk(text);
-    if (wide.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(std::size_t(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
+// UTF-16 to UTF-8 is the same for text as for a path's name.
+std::string to_utf8(std::string_view text) { return windows_files::utf8_path(wide_from_gbk(text)); }
 
 std::string from_utf8(std::string_view utf8) { return gbk_from_wide(wide_from_utf8(utf8)); }
 
