@@ -113,9 +113,10 @@ public:
 
     // Libraries.
 
-    // Loads a library: a name with a path from exactly there, after checking
-    // that the file is a whole library for this machine; a bare name through
-    // the system's library search. nullptr when it cannot be loaded.
+    // Loads a library: a name with a path (which may start with a drive
+    // letter) from exactly there, after checking that the file is a whole
+    // library for this machine; a bare name through the system's library
+    // search. nullptr when it cannot be loaded.
     virtual void* load_library(const std::string& path_or_name) = 0;
     // The address of an entry of a loaded library; nullptr when it has none.
     virtual void* find_entry(void* library, const std::string& name) = 0;

@@ -2,6 +2,7 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <ctime>
@@ -87,9 +88,13 @@ public:
 
     // A file named by path is checked first: the loader itself would crash on
     // a truncated library instead of failing.
+    // A drive letter ("C:/dir/x.dll") names the one file system Linux has.
     void* load_library(const std::string& path_or_name) override {
-        if (path_or_name.find('/') != std::string::npos && !is_whole_library(path_or_name)) return nullptr;
-        return dlopen(path_or_name.c_str(), RTLD_NOW | RTLD_LOCAL);
+        const bool drive = path_or_name.size() > 2 && path_or_name[1] == ':' && path_or_name[2] == '/' &&
+                           std::isalpha(static_cast<unsigned char>(path_or_name[0]));
+        const std::string path = drive ? path_or_name.substr(2) : path_or_name;
+        if (path.find('/') != std::string::npos && !is_whole_library(path)) return nullptr;
+        return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     }
     void* find_entry(void* library, const std::string& name) override { return dlsym(library, name.c_str()); }
     void release_library(void* library) override { dlclose(library); }
