@@ -1,9 +1,12 @@
 #include "forms/win32/picture_box.h"
 
 #include <algorithm>
+#include <future>
+#include <new>
 #include <memory>
 #include <vector>
 
+#include "forms/win32/decoding_worker.h"
 #include "pictures/picture.h"
 #include "forms/win32/window_class.h"
 
@@ -29,7 +32,7 @@ struct Frame {
 };
 
 struct Box {
-    Picture source = nullptr;
+    std::future<image::Picture> decoding;  // asked for when the box is made
     bool decoded = false;
     int width = 0, height = 0;
     std::vector<Frame> frames;
@@ -62,8 +65,13 @@ Frame frame_of(const image::Frame& decoded) {
 
 void decode(Box& b) {
     b.decoded = true;
-    if (b.source == nullptr) return;
-    const image::Picture picture = image::decode_picture(*b.source);
+    if (!b.decoding.valid()) return;
+    image::Picture picture;
+    try {
+        picture = b.decoding.get();
+    } catch (const std::bad_alloc&) {
+        return;  // shown empty, as a picture that cannot be decoded
+    }
     b.width = picture.width;
     b.height = picture.height;
     for (const auto& frame : picture.frames) b.frames.push_back(frame_of(frame));
@@ -156,7 +164,8 @@ LRESULT CALLBACK box_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
     switch (message) {
         case WM_NCCREATE: {
             auto* made = new Box;
-            made->source = static_cast<Picture>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+            if (auto source = static_cast<Picture>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams))
+                made->decoding = decode_soon(source);
             SetWindowLongPtrW(w, GWLP_USERDATA, LONG_PTR(made));
             break;
         }
