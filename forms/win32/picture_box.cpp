@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <future>
-#include <new>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "forms/win32/decoding_worker.h"
-#include "pictures/picture.h"
 #include "forms/win32/window_class.h"
+#include "pictures/picture.h"
 
 namespace forms::win32 {
 
