@@ -210,11 +210,29 @@ std::optional<LRESULT> edit_message(const Look& look, HWND w, UINT message, WPAR
 LRESULT CALLBACK skinned(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 BOOL CALLBACK skin_child(HWND w, LPARAM);
 
+bool is_skinned(HWND w) {
+    const auto& list = engine().skinned;
+    return std::find(list.begin(), list.end(), w) != list.end();
+}
+
+void subclass(HWND w, Kind kind) {
+    if (SetWindowSubclass(w, skinned, subclass_id, DWORD_PTR(kind)) && !is_skinned(w)) engine().skinned.push_back(w);
+}
+
+// A window the engine draws nothing of is subclassed only for what goes
+// through it: its children's colours, and the children made while it was
+// hidden. A control of that kind with no children of its own (a static, a
+// drop-down list and its list, a tooltip) is left alone: every message
+// through a subclass costs a lookup, a round trip to the server under wine.
+bool nothing_to_skin(HWND w, Kind kind) {
+    if (kind != Kind::other || GetWindow(w, GW_CHILD) != nullptr) return false;
+    const bool top_level = (GetWindowLongPtrW(w, GWL_STYLE) & WS_CHILD) == 0 && GetWindow(w, GW_OWNER) == nullptr;
+    return !top_level;
+}
+
 void skin(HWND w) {
-    auto& list = engine().skinned;
-    if (SetWindowSubclass(w, skinned, subclass_id, DWORD_PTR(kind_of(w))) &&
-        std::find(list.begin(), list.end(), w) == list.end())
-        list.push_back(w);
+    const Kind kind = kind_of(w);
+    if (!nothing_to_skin(w, kind)) subclass(w, kind);
 }
 
 void unskin(HWND w) {
@@ -271,7 +289,12 @@ bool hidden_child(const CREATESTRUCTW& made) {
 LRESULT CALLBACK on_cbt(int code, WPARAM wp, LPARAM lp) {
     if (code == HCBT_CREATEWND && engine().look) {
         const CREATESTRUCTW& made = *reinterpret_cast<const CBT_CREATEWNDW*>(lp)->lpcs;
-        if (made.hwndParent != HWND_MESSAGE && !hidden_child(made)) skin(HWND(wp));
+        if (made.hwndParent != HWND_MESSAGE && !hidden_child(made)) {
+            skin(HWND(wp));
+            // A window left alone for having no children now has one.
+            if ((made.style & WS_CHILD) != 0 && made.hwndParent != nullptr && !is_skinned(made.hwndParent))
+                subclass(made.hwndParent, kind_of(made.hwndParent));
+        }
     }
     return CallNextHookEx(nullptr, code, wp, lp);
 }
