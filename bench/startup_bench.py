@@ -217,11 +217,13 @@ def time_start(watcher, exe, size, env, extra=(), runner=(), args=(), complete=F
     process = spawn(copy.exe, env, runner, args)
     shown = watcher.wait_shown(size, process)
     done = watcher.wait_complete(shown[1], size, shown[0]) if shown and complete else None
+    exited = process.poll()
     stop(process)
     copy.remove()
     name = os.path.basename(exe)
     if shown is None:
-        raise RuntimeError(f"{name}: no painted {size[0]}x{size[1]} window")
+        why = "timed out" if exited is None else f"exited with {exited}"
+        raise RuntimeError(f"{name} {' '.join(args)}: no painted {size[0]}x{size[1]} window ({why})")
     if not complete:
         return (shown[0] - started) * 1000
     if done is None:
