@@ -5,7 +5,9 @@ face. On a virtual display of our own, one lasting X connection watches the
 root window for new top-level windows; a window counts as shown and painted
 once a row of its pixels is no longer the black that an unpainted window
 shows on a black-rooted Xvfb (-br). Start-up is also counted in instructions
-to the first paint (callgrind), which do not move with the machine's load."""
+to the first paint (callgrind), which do not move with the machine's load.
+The Windows build's bench (wine_startup_bench.py) also times each start to the
+window complete (Watcher.wait_complete)."""
 
 import argparse
 import glob
@@ -26,6 +28,20 @@ SETTINGS_NAME = "搜索器设置信息1.4.ini"
 MAIN = (311, 496)
 WELCOME = (580, 475)
 UNPAINTED = b"\x00\x00\x00"
+# A window is complete at the last change of its pixels before QUIET seconds
+# with none: six times the longest pause seen between two paints of one start
+# under wine (under 50 ms, while the program decodes logos between two
+# flushes), and well short of the main window's clock, which redraws every
+# second.
+QUIET = 0.3
+# Seconds watched once the window is quiet, for the rows that keep changing:
+# more than the clock's second, so that a tick always falls within them.
+STEADY = 1.2
+# Seconds slept between two grabs of the whole window: about 90 grabs a
+# second, which cost the bench 6 % of one core and Xvfb 3 %; at 5 ms they
+# cost 30 %, too much beside a subject on a 2-core machine. A change is seen
+# about 6 ms late on average.
+POLL = 0.01
 
 
 class Watcher:
@@ -48,6 +64,11 @@ class Watcher:
     def wait_painted(self, size, process, timeout=20.0):
         """Seconds on perf_counter at which a mapped top-level window of
         `size` was first seen painted; None on timeout or early exit."""
+        shown = self.wait_shown(size, process, timeout)
+        return shown and shown[0]
+
+    def wait_shown(self, size, process, timeout=20.0):
+        """wait_painted's time, and the window."""
         deadline = time.perf_counter() + timeout
         candidates = []
         while time.perf_counter() < deadline:
@@ -61,13 +82,77 @@ class Watcher:
                     if (g.width, g.height) != size:
                         continue
                     if not self.unpainted_row(window, size):
-                        return time.perf_counter()
+                        return time.perf_counter(), window
                 except XError:
                     continue
             if process.poll() is not None:
                 return None
             time.sleep(0.0005)
         return None
+
+    def wait_complete(self, window, size, painted, timeout=10.0):
+        """Seconds on perf_counter at which the window painted at `painted`
+        was last seen changing before QUIET seconds with no change; None when
+        it went away or never settled. The rows that still change in the
+        STEADY seconds after the window first goes quiet (a clock, a caret,
+        an animated picture) are left out, the whole row: one tick of a
+        clock may touch only its last digit. Their first paint is not
+        counted either; they are a sliver of the window."""
+        try:
+            frames = [(painted, grab(window, size))]  # each picture seen, from when it was first seen
+            now = painted
+            while now - frames[-1][0] < QUIET and now - painted < timeout:
+                now = self._next_frame(window, size, frames)
+            tail = len(frames) - 1
+            watched = now + STEADY
+            while now < watched:
+                now = self._next_frame(window, size, frames)
+        except XError:
+            return None
+        moving = changing_rows([data for _, data in frames[tail:]], size)
+        return settled_at(frames, moving, size, now)
+
+    def _next_frame(self, window, size, frames):
+        time.sleep(POLL)
+        data = grab(window, size)
+        now = time.perf_counter()
+        if data != frames[-1][1]:
+            frames.append((now, data))
+        return now
+
+
+def grab(window, size):
+    return window.get_image(0, 0, size[0], size[1], X.ZPixmap, 0xFFFFFFFF).data
+
+
+def rows_of(data, size):
+    stride = len(data) // size[1]
+    return [data[y * stride:(y + 1) * stride] for y in range(size[1])]
+
+
+def changing_rows(pictures, size):
+    """Numbers of the rows that differ between any two successive pictures."""
+    moving = set()
+    for before, after in zip(pictures, pictures[1:]):
+        moving.update(y for y, (a, b) in enumerate(zip(rows_of(before, size), rows_of(after, size))) if a != b)
+    return moving
+
+
+def settled_at(frames, moving, size, end):
+    """The time of the last change outside the `moving` rows before QUIET
+    seconds with none, among frames watched until `end`; None if there was
+    no such pause."""
+    def steady(data):
+        return b"".join(row for y, row in enumerate(rows_of(data, size)) if y not in moving)
+
+    last, previous = frames[0][0], steady(frames[0][1])
+    for seen, data in frames[1:]:
+        if seen - last >= QUIET:
+            return last
+        picture = steady(data)
+        if picture != previous:
+            last, previous = seen, picture
+    return last if end - last >= QUIET else None
 
 
 class Copy:
@@ -123,17 +208,27 @@ def peak_rss_kib(pid):
     return None
 
 
-def time_start(watcher, exe, size, env, extra=(), runner=(), args=()):
+def time_start(watcher, exe, size, env, extra=(), runner=(), args=(), complete=False):
+    """Milliseconds from the start to the window painted; with `complete`,
+    the pair of that and the milliseconds to the window complete."""
     copy = Copy(exe, extra)
     watcher.drain()
     started = time.perf_counter()
     process = spawn(copy.exe, env, runner, args)
-    painted = watcher.wait_painted(size, process)
+    shown = watcher.wait_shown(size, process)
+    done = watcher.wait_complete(shown[1], size, shown[0]) if shown and complete else None
+    exited = process.poll()
     stop(process)
     copy.remove()
-    if painted is None:
-        raise RuntimeError(f"{os.path.basename(exe)}: no painted {size[0]}x{size[1]} window")
-    return (painted - started) * 1000
+    name = os.path.basename(exe)
+    if shown is None:
+        why = "timed out" if exited is None else f"exited with {exited}"
+        raise RuntimeError(f"{name} {' '.join(args)}: no painted {size[0]}x{size[1]} window ({why})")
+    if not complete:
+        return (shown[0] - started) * 1000
+    if done is None:
+        raise RuntimeError(f"{name}: the window went away or never stayed unchanged for {QUIET} s")
+    return (shown[0] - started) * 1000, (done - started) * 1000
 
 
 def idle_and_memory(watcher, exe, size, env, extra, idle_seconds):
