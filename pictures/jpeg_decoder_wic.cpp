@@ -13,19 +13,43 @@
 namespace forms::image {
 namespace {
 
+// COM's library, loaded when the first JPEG is decoded rather than by the
+// loader at every start: setting it up costs a start under wine tens of
+// milliseconds, and most starts show no JPEG before the window is up.
+struct ComLibrary {
+    HMODULE module = LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    decltype(&CoInitializeEx) initialize = entry<decltype(&CoInitializeEx)>("CoInitializeEx");
+    decltype(&CoUninitialize) uninitialize = entry<decltype(&CoUninitialize)>("CoUninitialize");
+    decltype(&CoCreateInstance) create_instance = entry<decltype(&CoCreateInstance)>("CoCreateInstance");
+    bool loaded() const { return initialize != nullptr && uninitialize != nullptr && create_instance != nullptr; }
+
+private:
+    template <typename Function>
+    Function entry(const char* name) const {
+        return module == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    }
+};
+
+const ComLibrary& com_library() {
+    static const ComLibrary library;
+    return library;
+}
+
 // COM for the calling thread during one decode. A thread that runs COM in
 // the other threading model already can use it as it is.
 class ComScope {
 public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    explicit ComScope(const ComLibrary& com)
+        : com_(com), result_(com.loaded() ? com.initialize(nullptr, COINIT_APARTMENTTHREADED) : E_FAIL) {}
     ~ComScope() {
-        if (SUCCEEDED(result_)) CoUninitialize();
+        if (SUCCEEDED(result_)) com_.uninitialize();
     }
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
     bool usable() const { return SUCCEEDED(result_) || result_ == RPC_E_CHANGED_MODE; }
 
 private:
+    const ComLibrary& com_;
     HRESULT result_;
 };
 
@@ -33,7 +57,8 @@ private:
 
 Picture decode_jpeg(std::span<const std::uint8_t> bytes) {
     if (bytes.empty() || bytes.size() > MAXDWORD) return {};
-    ComScope com;
+    const ComLibrary& library = com_library();
+    ComScope com(library);
     if (!com.usable()) return {};
     using Microsoft::WRL::ComPtr;
     ComPtr<IWICImagingFactory> factory;
@@ -41,7 +66,7 @@ Picture decode_jpeg(std::span<const std::uint8_t> bytes) {
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     // WIC reads the bytes in place and never writes them.
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
+    if (FAILED(library.create_instance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
         FAILED(factory->CreateStream(&stream)) ||
         FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()), DWORD(bytes.size()))) ||
         // Its JPEG decoder by name: the bytes were taken for a JPEG, and no
