@@ -100,10 +100,8 @@ void Win32WindowView::make_window() {
     if (window_ == nullptr) return;
     views()[window_] = this;
     register_handle(window_, desc.self);
-    if ((icon_ = icon_of(desc.icon)) != nullptr) {
-        SendMessageW(window_, WM_SETICON, ICON_BIG, LPARAM(icon_));
-        SendMessageW(window_, WM_SETICON, ICON_SMALL, LPARAM(icon_));
-    }
+    // The caption's small icon is made from this one by the system.
+    if ((icon_ = icon_of(desc.icon)) != nullptr) SendMessageW(window_, WM_SETICON, ICON_BIG, LPARAM(icon_));
     EnableWindow(window_, !self.disabled);
     make_controls(false);
 }
@@ -124,7 +122,6 @@ void Win32WindowView::make_controls(bool every_page) {
         if (c.kind == Kind::GroupBox || c.kind == Kind::Tab) adopt_children(h, this);
         if (c.kind == Kind::TransLabel) show_trans(c, h);
         if (!c.tool_tip.empty()) show_tip(c);
-        if (state_.shown_on_parent(c)) ShowWindow(h, SW_SHOWNA);
     }
 }
 
@@ -137,28 +134,29 @@ HWND Win32WindowView::made_handle_of(ControlId control) {
 HWND Win32WindowView::make_control(const ControlState& c, HWND parent) {
     const ControlDesc& d = *c.desc;
     const RECT r = rect_of(c.geometry);
-    const DWORD enabled = c.disabled ? WS_DISABLED : 0;
+    // Made as it starts: hidden or shown, disabled or not.
+    const DWORD start = (c.disabled ? WS_DISABLED : 0) | (state_.shown_on_parent(c) ? WS_VISIBLE : 0);
     HWND h = nullptr;
     switch (c.kind) {
         case Kind::EditBox:
             h = make(d.border != 0 ? WS_EX_CLIENTEDGE : 0, L"EDIT", wide(c.text),
-                     enabled | WS_TABSTOP | ES_AUTOHSCROLL | edit_align(d.align), r, parent, c.id);
+                     start | WS_TABSTOP | ES_AUTOHSCROLL | edit_align(d.align), r, parent, c.id);
             // A first bound in characters; GBK bytes are counted as the text changes.
             if (h != nullptr && d.max_length > 0) SendMessageW(h, EM_SETLIMITTEXT, WPARAM(d.max_length), 0);
             break;
         case Kind::Button:
-            h = make(0, L"BUTTON", wide(c.text), enabled | WS_TABSTOP | (d.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+            h = make(0, L"BUTTON", wide(c.text), start | WS_TABSTOP | (d.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
                      r, parent, c.id);
             break;
         case Kind::Label:
             // SS_NOTIFY: a plain static lets the mouse through to its parent.
-            h = make(0, L"STATIC", wide(c.text), enabled | SS_NOTIFY | SS_NOPREFIX | static_align(d.align), r, parent, c.id);
+            h = make(0, L"STATIC", wide(c.text), start | SS_NOTIFY | SS_NOPREFIX | static_align(d.align), r, parent, c.id);
             break;
         case Kind::GroupBox:
-            h = make(0, L"BUTTON", wide(d.text), enabled | BS_GROUPBOX | group_align(d.align), r, parent, c.id);
+            h = make(0, L"BUTTON", wide(d.text), start | BS_GROUPBOX | group_align(d.align), r, parent, c.id);
             break;
         case Kind::ComboBox:
-            h = make(0, L"COMBOBOX", L"", enabled | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT, r,
+            h = make(0, L"COMBOBOX", L"", start | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT, r,
                      parent, c.id);
             if (h == nullptr) break;
             for (std::string_view item : d.items) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(wide(item).c_str()));
@@ -168,13 +166,13 @@ HWND Win32WindowView::make_control(const ControlState& c, HWND parent) {
                 owners_[info.hwndList] = c.id;
             break;
         case Kind::ProcessBar:
-            h = make(0, PROGRESS_CLASSW, L"", enabled | (d.continuous ? PBS_SMOOTH : 0), r, parent, c.id);
+            h = make(0, PROGRESS_CLASSW, L"", start | (d.continuous ? PBS_SMOOTH : 0), r, parent, c.id);
             if (h != nullptr && d.back_color != system_color)
                 SendMessageW(h, PBM_SETBKCOLOR, 0, LPARAM(colorref(d.back_color, CLR_DEFAULT)));
             if (h != nullptr) show_bar(c, h);
             break;
         case Kind::Tab:
-            h = make(0, WC_TABCONTROLW, L"", enabled | tab_style(d), r, parent, c.id);
+            h = make(0, WC_TABCONTROLW, L"", start | tab_style(d), r, parent, c.id);
             if (h == nullptr) break;
             SendMessageW(h, WM_SETFONT, WPARAM(font_of(d.font)), FALSE);
             SendMessageW(h, TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip_thickness(d)));
@@ -188,16 +186,10 @@ HWND Win32WindowView::make_control(const ControlState& c, HWND parent) {
             SendMessageW(h, TCM_SETCURSEL, WPARAM(c.selection), 0);
             break;
         case Kind::PicBox:
-            h = make_picture_box(parent, r, d.picture);
-            if (h == nullptr) break;
-            EnableWindow(h, !c.disabled);
-            set_picture_border(h, c.border);
-            set_picture_mode(h, c.display_mode);
-            set_picture_animate(h, c.animate);
+            h = make_picture_box(parent, r, d.picture, {c.border, c.display_mode, c.animate}, start);
             break;
         case Kind::TransLabel:
-            h = make_trans_label(parent, r);
-            if (h != nullptr) EnableWindow(h, !c.disabled);
+            h = make_trans_label(parent, r, start);
             break;
         case Kind::Window:
         case Kind::Timer: break;

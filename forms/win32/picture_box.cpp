@@ -41,6 +41,12 @@ struct Box {
     bool animate = true, ticking = false;
 };
 
+// What a box is made with: its border is known by the time its frame is first measured.
+struct BoxCreation {
+    Picture picture;
+    PictureLook look;
+};
+
 Box* box_of(HWND w) { return reinterpret_cast<Box*>(GetWindowLongPtrW(w, GWLP_USERDATA)); }
 
 Frame frame_of(const image::Frame& decoded) {
@@ -163,9 +169,12 @@ LRESULT CALLBACK box_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
     Box* b = box_of(w);
     switch (message) {
         case WM_NCCREATE: {
+            const auto& asked = *static_cast<const BoxCreation*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
             auto* made = new Box;
-            if (auto source = static_cast<Picture>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams))
-                made->decoding = decode_soon(source);
+            made->border = std::clamp(asked.look.border, 0, 5);
+            made->mode = asked.look.mode;
+            made->animate = asked.look.animate;
+            if (asked.picture != nullptr) made->decoding = decode_soon(asked.picture);
             SetWindowLongPtrW(w, GWLP_USERDATA, LONG_PTR(made));
             break;
         }
@@ -209,12 +218,13 @@ LRESULT CALLBACK box_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-HWND make_picture_box(HWND parent, RECT rect, Picture picture) {
+HWND make_picture_box(HWND parent, RECT rect, Picture picture, const PictureLook& look, DWORD style) {
     // The face colour, so that a skin paints its own background there.
     register_class_once(class_name, box_proc, HBRUSH(COLOR_BTNFACE + 1));
-    return CreateWindowExW(0, class_name, L"", WS_CHILD | WS_CLIPSIBLINGS, rect.left, rect.top, rect.right - rect.left,
-                           rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr),
-                           const_cast<void*>(static_cast<const void*>(picture)));
+    BoxCreation asked{picture, look};
+    return CreateWindowExW(0, class_name, L"", WS_CHILD | WS_CLIPSIBLINGS | style, rect.left, rect.top,
+                           rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr),
+                           &asked);
 }
 
 void set_picture_border(HWND box, int border) {

@@ -11,7 +11,13 @@
 
 namespace forms::win32 {
 
-HWND make_picture_box(HWND parent, RECT rect, Picture picture);
+struct PictureLook {
+    int border = 0;  // 0 to 5
+    int mode = 1;    // 0 natural, 1 stretched, 2 fitted
+    bool animate = true;
+};
+// `style`: WS_VISIBLE and WS_DISABLED as the box starts.
+HWND make_picture_box(HWND parent, RECT rect, Picture picture, const PictureLook& look, DWORD style);
 void set_picture_border(HWND box, int border);  // 0 to 5
 void set_picture_mode(HWND box, int mode);      // 0 natural, 1 stretched, 2 fitted
 void set_picture_animate(HWND box, bool animate);

@@ -182,9 +182,9 @@ void repaint_beneath(HWND label, RECT area) {
 
 }  // namespace
 
-HWND make_trans_label(HWND parent, RECT label) {
+HWND make_trans_label(HWND parent, RECT label, DWORD style) {
     register_class_once(class_name, label_proc, static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH)));
-    HWND w = CreateWindowExW(WS_EX_TRANSPARENT, class_name, L"", WS_CHILD | WS_CLIPSIBLINGS, label.left, label.top,
+    HWND w = CreateWindowExW(WS_EX_TRANSPARENT, class_name, L"", WS_CHILD | WS_CLIPSIBLINGS | style, label.left, label.top,
                              width_of(label), height_of(label), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (Label* l = w != nullptr ? label_of(w) : nullptr) l->rect = l->ink = label;
     return w;

@@ -25,7 +25,7 @@ struct TransLook {
 };
 
 // Makes a label of `parent` over `label` (in the parent's client area).
-HWND make_trans_label(HWND parent, RECT label);
+HWND make_trans_label(HWND parent, RECT label, DWORD style);  // style: WS_VISIBLE, WS_DISABLED
 
 // Shows a new look or a new rectangle. The area the old and the new text
 // cover is repainted, the parent and the siblings beneath first, so no trace
