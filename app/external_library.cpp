@@ -29,7 +29,8 @@ std::vector<ResolvedEntry> entries;
 // the run directory first, then from the normal library search.
 void* load(const Text& name) {
     auto open_library = [](const std::string& os_path_or_name) { return platform().load_library(os_path_or_name); };
-    const bool drive = name.size() >= 2 && name[1] == ':';
+    const bool drive = name.size() >= 2 && name[1] == ':' &&
+                       ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
     if (drive || name.find('/') != Text::npos) return open_library(os_path(name));
     if (void* handle = open_library(os_path(RunDirectory() + "\\" + name))) return handle;
     return open_library(os_path(name));

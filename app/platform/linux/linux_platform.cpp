@@ -2,7 +2,6 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <ctime>
@@ -90,8 +89,8 @@ public:
     // a truncated library instead of failing.
     // A drive letter ("C:/dir/x.dll") names the one file system Linux has.
     void* load_library(const std::string& path_or_name) override {
-        const bool drive = path_or_name.size() > 2 && path_or_name[1] == ':' && path_or_name[2] == '/' &&
-                           std::isalpha(static_cast<unsigned char>(path_or_name[0]));
+        const char letter = path_or_name.empty() ? '\0' : char(path_or_name[0] | 0x20);
+        const bool drive = path_or_name.size() >= 2 && path_or_name[1] == ':' && letter >= 'a' && letter <= 'z';
         const std::string path = drive ? path_or_name.substr(2) : path_or_name;
         if (path.find('/') != std::string::npos && !is_whole_library(path)) return nullptr;
         return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
