@@ -1,6 +1,6 @@
 // The host's side of what the form model asks of it.
-#include "app/host.h"
 #include "forms/host_hooks.h"
+#include "host/host.h"
 
 namespace forms::host {
 

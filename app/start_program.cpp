@@ -1,15 +1,16 @@
 #include "app/start_program.h"
 
-#include "app/host.h"
-#include "app/platform/platform.h"
-#include "app/wiring.h"
-#include "forms/main_window/main_window.h"
 #include "forms/model.h"
-#include "forms/welcome_window/welcome_window.h"
+#include "host/host.h"
+#include "main_window/controls.h"
+#include "main_window/wiring.h"
+#include "platform/platform.h"
+#include "welcome_window/controls.h"
+#include "welcome_window/wiring.h"
 
 int start_program() {
-    const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window_wiring()},
-                                              {&main_window::description, main_window_wiring()}};
+    const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window::wiring()},
+                                              {&main_window::description, main_window::wiring()}};
     InitHost();
     forms::DescribeWindows(windows);
     RunStartupWindow(welcome_window::id);

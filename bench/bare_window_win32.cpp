@@ -36,7 +36,7 @@ void add_label(HWND window, int top, HFONT font) {
 
 #ifdef YZ_COMMON_CONTROLS
 
-// The lists' items and the tab titles of forms/main_window/main_window.cpp
+// The lists' items and the tab titles of main_window/layout.cpp
 // and search/engines.cpp.
 const wchar_t* const engines[] = {L"宜搜小说网【A】", L"晋江文学网【B】", L"小说阅读网【B】", L"纵横中文网【A】",
                                   L"言情小说吧【B】", L"零点看书网【B】", L"搜狐原创【A】", L"腾讯读书【A】",

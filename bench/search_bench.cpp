@@ -18,13 +18,14 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
-#include "app/wiring.h"
-#include "forms/main_window/main_window.h"
 #include "forms/model.h"
+#include "host/host.h"
+#include "main_window/controls.h"
+#include "main_window/wiring.h"
 #include "tests/support/form_access.h"
-#include "forms/welcome_window/welcome_window.h"
 #include "tests/support/platform_stand_in.h"
+#include "welcome_window/controls.h"
+#include "welcome_window/wiring.h"
 
 namespace {
 
@@ -147,8 +148,8 @@ int main(int argc, char** argv) {
     InitHost();
     TimedPlatform timed;
     timed.run_directory = folder;
-    const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window_wiring()},
-                                              {&main_window::description, main_window_wiring()}};
+    const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window::wiring()},
+                                              {&main_window::description, main_window::wiring()}};
     forms::DescribeWindows(windows);
     if (!LoadWindow(main_window::id, std::nullopt, false)) return 2;
     auto* box = qobject_cast<QLineEdit*>(WidgetOf(main_window::id, main_window::编辑框1));

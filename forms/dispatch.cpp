@@ -9,11 +9,6 @@ namespace {
 
 inline constexpr int key_tab = 9, key_enter = 13, key_escape = 27;
 
-Handler handler_of(const LoadedWindow& w, ControlId control, int event) {
-    const Wire* wire = wire_of(w, control, event);
-    return wire != nullptr ? wire->handler : nullptr;
-}
-
 std::optional<ControlId> default_button(const LoadedWindow& w) {
     for (const auto& c : w.controls)
         if (c.kind == Kind::Button && c.desc->default_button && !c.disabled && w.visible_now(c)) return c.id;
@@ -31,11 +26,12 @@ const Wire* wire_of(const LoadedWindow& w, ControlId control, int event) {
 std::optional<bool> raise(WindowId window, ControlId control, int event, EventArgs args) {
     LoadedWindow* w = find_loaded(window);
     if (w == nullptr || w->creating || host::program_ending()) return std::nullopt;
-    Handler h = handler_of(*w, control, event);
-    if (h == nullptr) return std::nullopt;
+    const Wire* wire = wire_of(*w, control, event);
+    if (wire == nullptr || wire->handler == nullptr) return std::nullopt;
     args.window = window;
     args.control = control;
-    return h(args);
+    args.item = wire->item;
+    return wire->handler(args);
 }
 
 bool key_pressed(WindowId window, ControlId focused, int key, int function_keys, bool takes_key) {

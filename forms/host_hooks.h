@@ -4,7 +4,7 @@
 // the model includes none of the host's headers.
 #include <cstdint>
 
-#include "app/text.h"
+#include "platform/text.h"
 
 namespace forms::host {
 

@@ -5,9 +5,9 @@
 #include <span>
 #include <variant>
 
-#include "app/text.h"
 #include "forms/description.h"
 #include "forms/wiring.h"
+#include "platform/text.h"
 
 namespace forms {
 

@@ -10,9 +10,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/text.h"
 #include "forms/description.h"
 #include "forms/wiring.h"
+#include "platform/text.h"
 
 namespace forms {
 

@@ -1,9 +1,10 @@
 #pragma once
 // Which handler answers which event of which control. Each window's wiring is
 // a table of its own, kept apart from the layout, so that a layout names no
-// handler and a handler needs nothing of a layout but control identifiers.
+// handler and a handler knows no window: the row hands it the controls it
+// works on, by role.
 //
-//   {编辑框1, event::KeyDown, on_enter<run_search>},
+//   {编辑框1, event::KeyDown, on_enter<search::run_search, search_strip>},
 #include <cstdint>
 #include <optional>
 
@@ -13,12 +14,14 @@ namespace forms {
 
 // What an event hands its handler. x and y: pixels in the control's client
 // area; key: the Windows virtual-key code; function_keys: forms::keys bits.
-// window and control say who raised it, so that one handler can serve a
-// table of controls (the site logos, the book covers).
+// window and control say who raised it; item is the wiring row's own
+// parameter, so that one handler serves a table of controls (the site logos,
+// the book covers: item is the row of the site or book table).
 struct EventArgs {
     std::int32_t x = 0, y = 0, key = 0, function_keys = 0;
     WindowId window = 0;
     ControlId control = 0;
+    int item = 0;
 };
 // A handler's result: false swallows the mouse or key message, nothing lets it through.
 using Handler = std::optional<bool> (*)(const EventArgs&);
@@ -33,18 +36,20 @@ struct Wire {
     // Ticks wired so may wait while their window is hidden, and run when
     // anything next looks at that window: nobody can tell the difference.
     bool own_controls_only = false;
+    int item = 0;  // handed to the handler in EventArgs::item
 };
 inline constexpr bool own_controls_only = true;
 
-// Adapters that wire the program's argument-less handlers.
-template <auto F>
+// Adapters that wire the program's handlers: F() or, given the controls it
+// works on by role (a constant of the window's wiring), F(roles).
+template <auto F, const auto&... Roles>
 std::optional<bool> call(const EventArgs&) {
-    F();
+    F(Roles...);
     return std::nullopt;
 }
-template <auto F>
+template <auto F, const auto&... Roles>
 std::optional<bool> on_enter(const EventArgs& args) {
-    if (args.key == 13) F();
+    if (args.key == 13) F(Roles...);
     return std::nullopt;
 }
 inline std::optional<bool> do_nothing(const EventArgs&) { return std::nullopt; }

@@ -1,6 +1,6 @@
 #include "search/engines.h"
 
-#include "directory/hosts.h"
+#include "sites/hosts.h"
 
 namespace search {
 namespace {

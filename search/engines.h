@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/text.h"
+#include "platform/text.h"
 
 namespace search {
 

@@ -1,16 +1,16 @@
-#include "app/host.h"
-#include "forms/main_window/main_window.h"
 #include "forms/model.h"
+#include "host/host.h"
 #include "search/engines.h"
 #include "search/search.h"
 
-using namespace main_window;
-namespace prop = forms::prop;
+namespace search {
 
-void run_search() {
-    const auto index = forms::ReadInteger(id, engine_list, prop::ComboSelection);
-    if (const auto* engine = search::engine_at(index)) {
-        OpenAddress(search::search_address(*engine, forms::ReadText(id, book_name_box, prop::EditContent)));
+void run_search(const Strip& strip) {
+    const auto index = forms::ReadInteger(strip.window, strip.engine_list, forms::prop::ComboSelection);
+    if (const auto* engine = engine_at(index)) {
+        OpenAddress(search_address(*engine, forms::ReadText(strip.window, strip.book_name_box, forms::prop::EditContent)));
     }
-    apply_history_mode();
+    apply_history_mode(strip);
 }
+
+}  // namespace search

@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "app/host.h"
+#include "host/host.h"
 #include "skins/catalogue.h"
 #include "skins/skins.h"
 

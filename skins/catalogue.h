@@ -2,7 +2,7 @@
 // The 58 built-in skins, numbered 1 to 58.
 #include <cstdint>
 
-#include "app/text.h"
+#include "platform/text.h"
 
 inline constexpr std::int32_t first_skin = 1, last_skin = 58;
 

@@ -1,6 +1,6 @@
-#include "app/host.h"
+#include "host/host.h"
+#include "host/new_file.h"
 #include "skin_engine_image.h"
-#include "skins/engine_file.h"
 #include "skins/skins.h"
 
 // Whatever already carries the engine's name is used as it is; the loader

@@ -7,40 +7,57 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 files=(
   app/form_model_host.cpp
-  app/main_window_wiring.cpp
-  app/platform/browser_address.cpp
-  app/platform/browser_address.h
-  app/platform/windows/browser_launcher.cpp
-  app/platform/windows/code_page.cpp
-  app/platform/temporary_names.cpp
-  app/platform/temporary_names.h
-  app/platform/windows/file_replace.cpp
-  app/platform/windows/files.cpp
-  app/platform/windows/files.h
-  app/platform/windows/library_image.cpp
-  app/platform/windows/library_image.h
-  app/platform/windows/new_file.cpp
-  app/platform/windows/wide_path.cpp
-  app/platform/windows/wide_path.h
-  app/platform/windows/windows_platform.cpp
   app/start_program.cpp
   app/start_program.h
-  app/welcome_window_wiring.cpp
-  app/wiring.h
   bench/bare_window_win32.cpp
-  directory/links.cpp
-  directory/links.h
-  directory/sites.h
   forms/host_hooks.h
   forms/wiring.h
+  host/new_file.cpp
+  host/new_file.h
+  host/settings.cpp
+  host/settings.h
+  main_window/content.h
+  main_window/flow.cpp
+  main_window/flow.h
+  main_window/wiring.cpp
+  main_window/wiring.h
+  platform/browser_address.cpp
+  platform/browser_address.h
+  platform/temporary_names.cpp
+  platform/temporary_names.h
+  platform/windows/browser_launcher.cpp
+  platform/windows/code_page.cpp
+  platform/windows/file_replace.cpp
+  platform/windows/files.cpp
+  platform/windows/files.h
+  platform/windows/library_image.cpp
+  platform/windows/library_image.h
+  platform/windows/new_file.cpp
+  platform/windows/wide_path.cpp
+  platform/windows/wide_path.h
+  platform/windows/windows_platform.cpp
+  search/history.cpp
+  search/run_search.cpp
+  search/search.h
+  search/search_caption.cpp
+  sites/books.h
+  sites/links.cpp
+  sites/links.h
+  sites/sites.cpp
+  sites/sites.h
   skins/catalogue.cpp
   skins/named_skins.h
   skins/skin_choice.cpp
+  skins/skins.h
   tests/e2e/windows_start_test.cpp
   tests/layouts/layout_lookup.h
   tests/platform/windows_platform_test.cpp
   tests/support/form_access.h
   tools/form_shots.cpp
+  welcome_window/flow.cpp
+  welcome_window/flow.h
+  welcome_window/wiring.cpp
+  welcome_window/wiring.h
 )
 clang-format --dry-run --Werror "${files[@]}"
 echo "${#files[@]} files as clang-format writes them"

@@ -4,8 +4,8 @@
 #include <QFont>
 #include <QString>
 
-#include "app/text.h"
 #include "forms/description.h"
+#include "platform/text.h"
 
 class QWidget;
 

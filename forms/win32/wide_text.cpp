@@ -1,6 +1,6 @@
 #include "forms/win32/wide_text.h"
 
-#include "app/platform/code_page.h"
+#include "platform/code_page.h"
 
 namespace forms::win32 {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text.h"
+#include "platform/text.h"
 
 namespace forms::win32 {
 

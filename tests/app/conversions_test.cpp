@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "app/to_integer.h"
+#include "host/host.h"
+#include "host/to_integer.h"
 
 namespace {
 

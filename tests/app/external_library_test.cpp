@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "app/platform/linux/library_image.h"
-#include "app/program_end.h"
-#include "app/run_directory.h"
+#include "host/host.h"
+#include "host/program_end.h"
+#include "host/run_directory.h"
+#include "platform/linux/library_image.h"
 #include "temp_folder.h"
 #include "tests/support/recording_platform.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
+#include "host/host.h"
 #include "tests/support/recording_platform.h"
 
 namespace {

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "app/wildcard.h"
+#include "host/host.h"
+#include "host/wildcard.h"
 #include "temp_folder.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "app/platform/platform.h"
-#include "app/settings.h"
 #include "forms/model.h"
+#include "host/host.h"
+#include "host/settings.h"
+#include "platform/platform.h"
 #include "tests/support/platform_stand_in.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/platform/linux/file_replace.h"
-#include "app/host.h"
+#include "host/host.h"
+#include "platform/linux/file_replace.h"
 #include "temp_folder.h"
 
 namespace {

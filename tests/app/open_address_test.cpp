@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "app/platform/linux/browser_launcher.h"
+#include "host/host.h"
+#include "platform/linux/browser_launcher.h"
 #include "temp_folder.h"
 #include "tests/support/recording_platform.h"
 

@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "app/profile/profile.h"
-#include "app/settings.h"
+#include "host/host.h"
+#include "host/profile/profile.h"
+#include "host/settings.h"
 #include "temp_folder.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "app/run_directory.h"
+#include "host/host.h"
+#include "host/run_directory.h"
 #include "tests/support/platform_stand_in.h"
 
 namespace {

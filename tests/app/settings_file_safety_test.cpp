@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
+#include "host/host.h"
 #include "temp_folder.h"
 
 namespace {

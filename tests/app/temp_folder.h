@@ -9,7 +9,7 @@
 
 #include <stdlib.h>
 
-#include "app/text.h"
+#include "platform/text.h"
 
 class TempFolder {
 public:

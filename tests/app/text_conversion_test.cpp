@@ -2,7 +2,7 @@
 // each case names the same text once as a GBK literal and once as UTF-8 bytes.
 #include <gtest/gtest.h>
 
-#include "app/text.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -20,9 +20,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "app/platform/platform.h"
-#include "app/settings.h"
+#include "host/host.h"
+#include "host/settings.h"
+#include "platform/platform.h"
 #include "tests/app/temp_folder.h"
 
 extern char** environ;

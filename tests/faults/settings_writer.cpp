@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/host.h"
+#include "host/host.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) return 2;

@@ -6,11 +6,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/program_end.h"
-#include "forms/qt/picture_box.h"
 #include "forms/qt/looks.h"
+#include "forms/qt/picture_box.h"
 #include "forms/qt/trans_label.h"
 #include "forms_fixture.h"
+#include "host/program_end.h"
 
 using namespace forms;
 using namespace trial;

@@ -12,16 +12,16 @@
 #include <functional>
 #include <string>
 
-#include "app/host.h"
 #include "forms/dispatch.h"
+#include "forms/host_hooks.h"
 #include "forms/model.h"
 #include "forms/view.h"
 #include "forms/win32/picture_box.h"
-#include "forms/host_hooks.h"
 #include "forms/win32/trans_label.h"
 #include "forms/win32/wide_text.h"
-#include "tests/support/win32_access.h"
+#include "host/host.h"
 #include "test_windows.h"
+#include "tests/support/win32_access.h"
 
 using namespace forms;
 using namespace trial;

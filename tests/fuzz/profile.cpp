@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/profile/profile.h"
-#include "app/text.h"
+#include "host/profile/profile.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/to_integer.h"
+#include "host/to_integer.h"
 
 namespace {
 

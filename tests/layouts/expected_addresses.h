@@ -2,8 +2,8 @@
 // Every control of the two windows that opens an outside address, with the
 // event that opens it and the exact address the browser is handed.
 #include "forms/description.h"
-#include "forms/main_window/main_window.h"
-#include "forms/welcome_window/welcome_window.h"
+#include "main_window/controls.h"
+#include "welcome_window/controls.h"
 
 struct ExpectedLink {
     forms::WindowId window;

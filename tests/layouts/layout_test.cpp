@@ -7,14 +7,16 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text.h"
-#include "app/wiring.h"
-#include "directory/books.h"
-#include "directory/links.h"
-#include "directory/sites.h"
-#include "forms/main_window/main_window.h"
-#include "forms/welcome_window/welcome_window.h"
+#include "main_window/content.h"
+#include "main_window/controls.h"
+#include "main_window/wiring.h"
+#include "platform/text.h"
+#include "sites/books.h"
+#include "sites/links.h"
+#include "sites/sites.h"
 #include "tests/layouts/layout_lookup.h"
+#include "welcome_window/controls.h"
+#include "welcome_window/wiring.h"
 
 namespace {
 
@@ -80,12 +82,13 @@ TEST(Layouts, PictureBoxesStretchAndAnimateTheirPictures) {
 TEST(SiteDirectory, EveryLogoIsAFramedPressablePictureOnItsGridCell) {
     using namespace main_window;
     const forms::WindowDesc& window = description;
-    ASSERT_EQ(directory::sites().size(), 28u);
+    ASSERT_EQ(sites::sites().size(), std::size(site_logos));
     std::set<std::tuple<int, int, int>> cells;
     int per_page[2] = {0, 0};
-    for (const directory::Site& site : directory::sites()) {
-        const forms::ControlDesc* logo = find(window, site.logo);
-        ASSERT_NE(logo, nullptr) << site.logo;
+    for (int row = 0; row < int(std::size(site_logos)); ++row) {
+        const sites::Site& site = sites::sites()[row];
+        const forms::ControlDesc* logo = find(window, site_logos[row]);
+        ASSERT_NE(logo, nullptr) << site_logos[row];
         SCOPED_TRACE(to_utf8(logo->name));
         EXPECT_EQ(logo->kind, Kind::PicBox);
         EXPECT_EQ(logo->parent, 选择夹3);
@@ -97,7 +100,7 @@ TEST(SiteDirectory, EveryLogoIsAFramedPressablePictureOnItsGridCell) {
         EXPECT_EQ((logo->geometry.top - 30) % 50, 0);
         EXPECT_TRUE(logo->geometry.top >= 30 && logo->geometry.top <= 330);
         EXPECT_TRUE(cells.emplace(logo->page, logo->geometry.left, logo->geometry.top).second) << "cell taken twice";
-        EXPECT_EQ(handler(main_window_wiring(), site.logo, forms::event::LeftButtonDown), &directory::open_site_of_logo);
+        EXPECT_EQ(handler(main_window::wiring(), site_logos[row], forms::event::LeftButtonDown), &sites::open_site);
         EXPECT_FALSE(site.host.empty());
     }
     EXPECT_EQ(per_page[0], 14);
@@ -108,13 +111,15 @@ TEST(SiteDirectory, EveryLogoIsAFramedPressablePictureOnItsGridCell) {
 TEST(Recommendations, EachBookIsAGroupWithItsCoverAndBlurbOnItsGenrePage) {
     using namespace main_window;
     const forms::WindowDesc& window = description;
-    ASSERT_EQ(directory::books().size(), 18u);
+    ASSERT_EQ(sites::books().size(), std::size(book_controls));
     std::set<std::pair<int, int>> slots;
     std::set<forms::Picture> pictures_shown;
-    for (const directory::Book& book : directory::books()) {
-        const forms::ControlDesc* group = find(window, book.group);
-        const forms::ControlDesc* cover = find(window, book.cover);
-        const forms::ControlDesc* blurb = find(window, book.blurb_label);
+    for (int row = 0; row < int(std::size(book_controls)); ++row) {
+        const sites::Book& book = sites::books()[row];
+        const BookControls& controls = book_controls[row];
+        const forms::ControlDesc* group = find(window, controls.group);
+        const forms::ControlDesc* cover = find(window, controls.cover);
+        const forms::ControlDesc* blurb = find(window, controls.blurb);
         ASSERT_TRUE(group && cover && blurb);
         SCOPED_TRACE(to_utf8(group->text));
         EXPECT_TRUE(slots.emplace(book.page, book.slot).second);
@@ -123,16 +128,16 @@ TEST(Recommendations, EachBookIsAGroupWithItsCoverAndBlurbOnItsGenrePage) {
         EXPECT_EQ(group->page, book.page);
         EXPECT_EQ(group->geometry.top, 8 + 128 * book.slot);
         EXPECT_EQ(group->cursor, forms::Cursor::Hand);
-        EXPECT_FALSE(wired(main_window_wiring(), book.group));
-        EXPECT_EQ(cover->parent, book.group);
+        EXPECT_FALSE(wired(main_window::wiring(), controls.group));
+        EXPECT_EQ(cover->parent, controls.group);
         EXPECT_EQ(cover->border, 5);
         EXPECT_EQ(cover->picture, book.picture);
         EXPECT_TRUE(pictures_shown.insert(cover->picture).second) << "cover shown twice";
-        EXPECT_EQ(handler(main_window_wiring(), book.cover, forms::event::LeftButtonDown), &directory::open_book_of_cover);
+        EXPECT_EQ(handler(main_window::wiring(), controls.cover, forms::event::LeftButtonDown), &sites::open_book);
         EXPECT_EQ(blurb->kind, Kind::TransLabel);
-        EXPECT_EQ(blurb->parent, book.group);
+        EXPECT_EQ(blurb->parent, controls.group);
         EXPECT_EQ(blurb->text, book.blurb);
-        EXPECT_FALSE(wired(main_window_wiring(), book.blurb_label));
+        EXPECT_FALSE(wired(main_window::wiring(), controls.blurb));
     }
 }
 

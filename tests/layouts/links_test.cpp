@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text.h"
-#include "app/wiring.h"
+#include "main_window/wiring.h"
+#include "platform/text.h"
 #include "tests/layouts/expected_addresses.h"
 #include "tests/layouts/layout_lookup.h"
 #include "tests/support/recording_platform.h"
+#include "welcome_window/wiring.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ TEST(Links, NoOtherControlOpensAnythingWhenPressed) {
     for (const ExpectedLink& link : expected_links) links.emplace(link.window, link.control);
     int silent_handlers = 0;
     const std::pair<const forms::WindowDesc*, std::span<const forms::Wire>> windows[] = {
-        {&main_window::description, main_window_wiring()}, {&welcome_window::description, welcome_window_wiring()}};
+        {&main_window::description, main_window::wiring()}, {&welcome_window::description, welcome_window::wiring()}};
     for (const auto& [window, wiring] : windows)
         for (const forms::ControlDesc& control : window->controls) {
             if (links.contains({window->id, control.id})) continue;
@@ -36,7 +37,7 @@ TEST(Links, NoOtherControlOpensAnythingWhenPressed) {
         }
     // Only the welcome window's slogan frame has a press handler that does nothing.
     EXPECT_EQ(silent_handlers, 1);
-    EXPECT_NE(handler(welcome_window_wiring(), welcome_window::透明标签1, forms::event::LeftButtonDown), nullptr);
+    EXPECT_NE(handler(welcome_window::wiring(), welcome_window::透明标签1, forms::event::LeftButtonDown), nullptr);
 }
 
 TEST(Links, ChatGroupsJoinTheGroupWhoseNumberTheLabelShows) {
@@ -45,7 +46,7 @@ TEST(Links, ChatGroupsJoinTheGroupWhoseNumberTheLabelShows) {
         std::string shown = lines_of(find(description, label)->text)[0];
         std::string number = shown.substr(shown.find_first_of("0123456789"));
         RecordingPlatform outside;
-        handler(welcome_window_wiring(), label, forms::event::LeftButtonDown)({0, 0, 0, 0, id, label});
+        handler(welcome_window::wiring(), label, forms::event::LeftButtonDown)({0, 0, 0, 0, id, label});
         ASSERT_EQ(outside.opened.size(), 1u);
         EXPECT_TRUE(outside.opened[0].ends_with("/gid/" + number)) << outside.opened[0];
     }

@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text.h"
-#include "directory/books.h"
-#include "directory/hosts.h"
-#include "forms/main_window/main_window.h"
-#include "forms/welcome_window/welcome_window.h"
+#include "main_window/controls.h"
+#include "platform/text.h"
+#include "sites/books.h"
+#include "sites/hosts.h"
 #include "tests/layouts/layout_lookup.h"
+#include "welcome_window/controls.h"
 
 namespace {
 

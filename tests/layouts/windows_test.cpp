@@ -13,16 +13,17 @@
 
 #include <chrono>
 
-#include "app/host.h"
-#include "app/text.h"
-#include "app/wiring.h"
 #include "forms/model.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/trans_label.h"
-#include "tests/support/form_access.h"
+#include "host/host.h"
+#include "main_window/wiring.h"
+#include "platform/text.h"
 #include "tests/layouts/expected_addresses.h"
 #include "tests/layouts/layout_lookup.h"
+#include "tests/support/form_access.h"
 #include "tests/support/recording_platform.h"
+#include "welcome_window/wiring.h"
 
 namespace {
 
@@ -33,8 +34,8 @@ protected:
     static void SetUpTestSuite() {
         outside = new RecordingPlatform;
         InitHost();
-        static const auto main_wiring = layout_lookup::controls_only(main_window_wiring(), main_layout);
-        static const auto welcome_wiring = layout_lookup::controls_only(welcome_window_wiring(), welcome_layout);
+        static const auto main_wiring = layout_lookup::controls_only(main_window::wiring(), main_layout);
+        static const auto welcome_wiring = layout_lookup::controls_only(welcome_window::wiring(), welcome_layout);
         const forms::DescribedWindow windows[] = {{&main_layout, main_wiring}, {&welcome_layout, welcome_wiring}};
         forms::DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(main_window::id, std::nullopt, false));

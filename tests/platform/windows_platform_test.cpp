@@ -11,8 +11,8 @@
 #include <iterator>
 #include <thread>
 
-#include "app/platform/code_page.h"
-#include "app/platform/platform.h"
+#include "platform/code_page.h"
+#include "platform/platform.h"
 
 namespace {
 

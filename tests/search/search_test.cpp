@@ -17,16 +17,17 @@
 #include <iterator>
 #include <thread>
 
-#include "app/host.h"
-#include "app/run_directory.h"
-#include "app/window_flow.h"
-#include "app/wiring.h"
-#include "forms/main_window/main_window.h"
 #include "forms/model.h"
-#include "tests/support/form_access.h"
-#include "forms/welcome_window/welcome_window.h"
+#include "host/host.h"
+#include "host/run_directory.h"
+#include "main_window/controls.h"
+#include "main_window/flow.h"
+#include "main_window/wiring.h"
 #include "tests/app/temp_folder.h"
+#include "tests/support/form_access.h"
 #include "tests/support/recording_platform.h"
+#include "welcome_window/controls.h"
+#include "welcome_window/wiring.h"
 
 namespace {
 
@@ -46,8 +47,8 @@ protected:
         InitHost();
         folder = new TempFolder;
         outside->run_directory = folder->utf8();
-        const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window_wiring()},
-                                                  {&main_window::description, main_window_wiring()}};
+        const forms::DescribedWindow windows[] = {{&welcome_window::description, welcome_window::wiring()},
+                                                  {&main_window::description, main_window::wiring()}};
         forms::DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(id, std::nullopt, false));
         first_start_file = folder->get(settings_name);
@@ -268,7 +269,7 @@ TEST_F(MainWindow, PlacementFollowsTheScreenWhileAnyOfTheWindowIsOnIt) {
         outside->width = screen.width;
         outside->height = screen.height;
         outside->work = screen.work;
-        place_main_window();
+        main_window::place_main_window();
         EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Left), screen.left) << screen.width << "x" << screen.height;
         EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Top), screen.top) << screen.width << "x" << screen.height;
     }

@@ -15,18 +15,19 @@
 
 #include <gtest/gtest.h>
 
-#include "app/wiring.h"
-#include "forms/main_window/main_window.h"
 #include "forms/model.h"
 #include "forms/qt/looks.h"
-#include "tests/support/form_access.h"
-#include "forms/welcome_window/welcome_window.h"
+#include "main_window/controls.h"
+#include "main_window/wiring.h"
 #include "skins/catalogue.h"
 #include "skins/engine/she_format.h"
 #include "skins/skins.h"
 #include "tests/layouts/layout_lookup.h"
 #include "tests/skins/skin_test_support.h"
+#include "tests/support/form_access.h"
 #include "tests/support/recording_platform.h"
+#include "welcome_window/controls.h"
+#include "welcome_window/wiring.h"
 
 namespace {
 
@@ -90,8 +91,8 @@ protected:
         run = new TempRunDirectory;
         outside = new RecordingPlatform;
         static const auto welcome_wiring =
-            layout_lookup::controls_only(welcome_window_wiring(), welcome_window::description);
-        const forms::DescribedWindow windows[] = {{&description, main_window_wiring()},
+            layout_lookup::controls_only(welcome_window::wiring(), welcome_window::description);
+        const forms::DescribedWindow windows[] = {{&description, main_window::wiring()},
                                                   {&welcome_window::description, welcome_wiring}};
         forms::DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(id, std::nullopt, false));

@@ -17,17 +17,18 @@
 
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "app/settings.h"
-#include "app/run_directory.h"
-#include "app/wiring.h"
-#include "forms/main_window/main_window.h"
 #include "forms/model.h"
-#include "tests/support/form_access.h"
+#include "host/host.h"
+#include "host/run_directory.h"
+#include "host/settings.h"
+#include "main_window/controls.h"
+#include "main_window/wiring.h"
 #include "skins/catalogue.h"
 #include "tests/skins/recorder.h"
 #include "tests/skins/skin_test_support.h"
+#include "tests/support/form_access.h"
 #include "tests/support/recording_platform.h"
+#include "welcome_window/wiring.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ protected:
         run = std::make_unique<TempRunDirectory>();
         std::filesystem::copy_file(RECORDING_ENGINE, run->file("SkinH_EL.dll"));
         outside = std::make_unique<RecordingPlatform>();
-        const forms::DescribedWindow windows[] = {{&description, main_window_wiring()}};
+        const forms::DescribedWindow windows[] = {{&description, main_window::wiring()}};
         forms::DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(id, std::nullopt, false));
         widget<QTabWidget>(选择夹1)->setCurrentIndex(2);  // "软件设置"

@@ -10,7 +10,7 @@
 // nest: each puts back the platform it replaced when it goes.
 #include <string>
 
-#include "app/platform/platform.h"
+#include "platform/platform.h"
 
 class PlatformStandIn : public Platform {
 public:

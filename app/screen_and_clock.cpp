@@ -1,8 +1,0 @@
-// The screen size and the clock come from the platform, so that tests can fix them.
-#include "app/host.h"
-#include "app/platform/platform.h"
-
-std::int32_t ScreenWidth() { return platform().screen_width(); }
-std::int32_t ScreenHeight() { return platform().screen_height(); }
-ScreenArea ScreenWorkArea() { return platform().work_area(); }
-DateTime CurrentDateTime() { return platform().now(); }

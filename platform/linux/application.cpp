@@ -1,0 +1,45 @@
+#include "platform/linux/application.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include "platform/linux/display_check.h"
+
+void ensure_application() {
+    if (QCoreApplication::instance() != nullptr) return;
+    const DisplayProbe display;  // ends the process when there is none
+    // Qt keeps references to argc and argv for the application's lifetime.
+    static int argc = 1;
+    static char name[] = "yanzhou-search";
+    static char* argv[] = {name, nullptr};
+    // Never deleted: the process ends through _exit or after main returns,
+    // and destroying the application among other statics' destructors would
+    // tear down windows whose owners are already gone.
+    new QApplication(argc, argv);
+}
+
+namespace {
+
+QScreen* primary_screen() {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
+    return QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+int primary_screen_width() {
+    QScreen* screen = primary_screen();
+    return screen != nullptr ? screen->size().width() : 0;
+}
+
+int primary_screen_height() {
+    QScreen* screen = primary_screen();
+    return screen != nullptr ? screen->size().height() : 0;
+}
+
+ScreenArea primary_screen_work_area() {
+    QScreen* screen = primary_screen();
+    if (screen == nullptr) return {};
+    const QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}

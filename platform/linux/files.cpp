@@ -1,0 +1,86 @@
+// Files on Linux: entries, plain writes, new files never replacing an
+// existing one, and the Windows attributes.
+#include "platform/linux/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+// Where Windows keeps hidden, system and archive; Samba and other tools that
+// serve Windows clients read the same attribute.
+constexpr const char* dos_attribute_name = "user.DOSATTRIB";
+constexpr std::int32_t read_only_attribute = 0x1;
+constexpr std::int32_t dos_only_attributes = 0x26;  // hidden, system, archive
+
+bool set_dos_attributes(const std::string& path, std::int32_t attributes) {
+    if (attributes == 0) return removexattr(path.c_str(), dos_attribute_name) == 0 || errno == ENODATA;
+    char value[16];
+    int n = std::snprintf(value, sizeof value, "0x%x", static_cast<unsigned>(attributes));
+    // On a file system without extended attributes the hidden flag has
+    // nowhere to go, and the caller is told so.
+    return setxattr(path.c_str(), dos_attribute_name, value, static_cast<size_t>(n), 0) == 0;
+}
+
+}  // namespace
+
+namespace linux_files {
+
+bool write_all(int fd, ByteSet bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes = bytes.subspan(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+bool path_exists(const std::string& path) {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+bool any_entry(const std::string& directory, const std::function<bool(std::string_view)>& matches) {
+    DIR* dir = opendir(directory.c_str());
+    if (dir == nullptr) return false;
+    bool found = false;
+    while (!found) {
+        dirent* entry = readdir(dir);
+        if (entry == nullptr) break;
+        found = matches(entry->d_name);
+    }
+    closedir(dir);
+    return found;
+}
+
+bool write_file(const std::string& path, std::span<const ByteSet> parts) {
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool ok = true;
+    for (ByteSet part : parts) ok = ok && write_all(fd, part);
+    ok = close(fd) == 0 && ok;
+    return ok;
+}
+
+bool set_attributes(const std::string& path, std::int32_t attributes) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) return false;
+    const std::int32_t dos = attributes & dos_only_attributes;
+    // Changing extended attributes needs write permission, so the order
+    // depends on whether the write bits come or go.
+    if ((attributes & read_only_attribute) != 0) {
+        bool ok = set_dos_attributes(path, dos);
+        return chmod(path.c_str(), st.st_mode & 07777 & ~0222) == 0 && ok;
+    }
+    if (chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR) != 0) return false;
+    return set_dos_attributes(path, dos);
+}
+
+}  // namespace linux_files

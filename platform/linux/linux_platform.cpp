@@ -1,0 +1,106 @@
+// The platform on Linux: Qt for the window system, POSIX for the rest.
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <ctime>
+
+#include "platform/launch_worker.h"
+#include "platform/linux/application.h"
+#include "platform/linux/error_box.h"
+#include "platform/linux/file_replace.h"
+#include "platform/linux/files.h"
+#include "platform/linux/library_image.h"
+#include "platform/platform.h"
+
+namespace {
+
+std::string directory_of_program_file() {
+    char buffer[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return ".";
+    std::string path(buffer, static_cast<size_t>(n));
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    // The root directory keeps its slash; anything else loses it.
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+class LinuxPlatform final : public Platform {
+public:
+    void start_window_system() override { ensure_application(); }
+    void open_in_browser(const Text& address) override { hand_to_launcher(address); }
+    void finish_opening() override { wait_for_launches(std::chrono::seconds(5)); }
+    int screen_width() override { return primary_screen_width(); }
+    int screen_height() override { return primary_screen_height(); }
+    ScreenArea work_area() override { return primary_screen_work_area(); }
+    DateTime now() override {
+        std::time_t seconds = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&seconds, &local);
+        return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+    }
+    void show_error_box(const Text& caption, const Text& message) override { show_critical_box(caption, message); }
+
+    // Asked once: the program file's directory stays what it was at the start.
+    std::string program_directory() override {
+        static const std::string directory = directory_of_program_file();
+        return directory;
+    }
+    void change_directory(const std::string& path) override {
+        if (chdir(path.c_str()) != 0) {
+            // The caller needs nothing from a failure.
+        }
+    }
+    [[noreturn]] void end_process(int exit_code) override {
+        std::fflush(nullptr);
+        _exit(exit_code);
+    }
+
+    bool path_exists(const std::string& path) override { return linux_files::path_exists(path); }
+    bool any_entry(const std::string& directory, const std::function<bool(std::string_view)>& matches) override {
+        return linux_files::any_entry(directory, matches);
+    }
+    bool is_read_only(const std::string& path) override { return linux_files::is_read_only(path); }
+    bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
+        return linux_files::write_file(path, parts);
+    }
+    bool write_new_file(const std::string& path, ByteSet bytes) override {
+        return linux_files::write_new_file(path, bytes);
+    }
+    bool set_attributes(const std::string& path, std::int32_t attributes) override {
+        return linux_files::set_attributes(path, attributes);
+    }
+    ReadResult read_file(const std::string& path, std::string& bytes) override {
+        return linux_files::read_file(path, bytes);
+    }
+    std::optional<std::string> write_target(const std::string& path) override {
+        return linux_files::write_target(path);
+    }
+    bool replace_file(const std::string& path, std::string_view bytes) override {
+        return linux_files::replace_file(path, bytes);
+    }
+    std::unique_ptr<Held> lock_directory_of(const std::string& path) override {
+        return std::make_unique<linux_files::DirectoryLock>(path);
+    }
+
+    // A file named by path is checked first: the loader itself would crash on
+    // a truncated library instead of failing.
+    // A drive letter ("C:/dir/x.dll") names the one file system Linux has.
+    void* load_library(const std::string& path_or_name) override {
+        const char letter = path_or_name.empty() ? '\0' : char(path_or_name[0] | 0x20);
+        const bool drive = path_or_name.size() >= 2 && path_or_name[1] == ':' && letter >= 'a' && letter <= 'z';
+        const std::string path = drive ? path_or_name.substr(2) : path_or_name;
+        if (path.find('/') != std::string::npos && !is_whole_library(path)) return nullptr;
+        return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    }
+    void* find_entry(void* library, const std::string& name) override { return dlsym(library, name.c_str()); }
+    void release_library(void* library) override { dlclose(library); }
+};
+
+LinuxPlatform linux_platform;
+
+}  // namespace
+
+Platform& native_platform() { return linux_platform; }

@@ -1,0 +1,133 @@
+#pragma once
+// The one seam between the program and the machine it runs on: every call to
+// the operating system goes through here (and the code page conversions
+// through code_page.h). platform/linux/ answers it; another system's
+// build brings its own folder beside that one. The host operations turn the
+// program's path texts into the file system's own paths (os_path) before they
+// ask. Tests install a platform of their own (tests/support/) that records
+// addresses, fixes the screen, the clock and the run directory, and passes
+// everything else on. No Qt or POSIX type crosses this header.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/text.h"
+
+// The largest file read, and the largest a write may leave. The settings
+// file the program writes holds two items and stays far below it even with a
+// name of tens of kilobytes; the cap keeps a huge or endless file (a link to
+// /dev/zero) from costing a long freeze and all memory on every access.
+inline constexpr std::size_t max_file_size = std::size_t{1} << 20;
+
+enum class ReadResult {
+    whole,       // every byte of the file
+    cut,         // the first max_file_size bytes of a longer file
+    missing,     // no such file
+    unreadable,  // no access, or not a regular file (FIFO, device, directory)
+};
+
+// Something held until it is destroyed, such as a lock.
+class Held {
+public:
+    virtual ~Held() = default;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The window system and the desktop.
+
+    // Brings up the window system for the process, once. Without a display
+    // the process ends with status 1 and one line on stderr naming it.
+    virtual void start_window_system() = 0;
+    // Hands the program's address (GBK) to the desktop's default handler;
+    // returns at once.
+    virtual void open_in_browser(const Text& address) = 0;
+    // Waits, briefly, until every address handed over has gone out: called as
+    // the program ends, so that its last search is not lost.
+    virtual void finish_opening() = 0;
+    virtual int screen_width() = 0;
+    virtual int screen_height() = 0;
+    // The primary screen's area left to windows; the whole screen unless known.
+    virtual ScreenArea work_area() { return {0, 0, screen_width(), screen_height()}; }
+    virtual DateTime now() = 0;
+    // Shows a modal error box; returns when the reader has closed it.
+    virtual void show_error_box(const Text& caption, const Text& message) = 0;
+
+    // The process.
+
+    // The directory that holds the program file, as the file system names it.
+    virtual std::string program_directory() = 0;
+    // Makes the directory the current one, when it can be.
+    virtual void change_directory(const std::string& path) = 0;
+    // Ends the process at once with the exit code (-1 is status 255): output
+    // is flushed, no destructor of a window or static runs.
+    [[noreturn]] virtual void end_process(int exit_code) = 0;
+
+    // Files. Paths are the file system's own.
+
+    // Whether the entry exists: a file, a directory, even a link that leads nowhere.
+    virtual bool path_exists(const std::string& path) = 0;
+    // Whether the directory holds an entry whose name `matches`.
+    virtual bool any_entry(const std::string& directory, const std::function<bool(std::string_view)>& matches) = 0;
+    // True when the file exists and nobody may write it: no write permission
+    // at all (which even root respects here, as Windows does for its
+    // read-only attribute), or no write access for this process.
+    virtual bool is_read_only(const std::string& path) = 0;
+    // Creates or empties the file and writes the parts one after another.
+    virtual bool write_file(const std::string& path, std::span<const ByteSet> parts) = 0;
+    // Writes a new file at path unless something already exists there, never
+    // replacing it. The bytes go to a temporary file of a fresh random name
+    // first, created exclusively (never through a link someone left under that
+    // name), flushed to disk and moved into place whole, so a full disk or a
+    // crash never leaves a truncated file under the real name. True when path
+    // now holds exactly the bytes.
+    virtual bool write_new_file(const std::string& path, ByteSet bytes) = 0;
+    // Sets the Windows attributes read-only (0x1), hidden (0x2), system (0x4)
+    // and archive (0x20) of an existing file or directory.
+    virtual bool set_attributes(const std::string& path, std::int32_t attributes) = 0;
+
+    // Reads a regular file up to max_file_size, following a symbolic link.
+    // Never waits for a writer (a FIFO); anything but a regular file is
+    // refused before a byte is read.
+    virtual ReadResult read_file(const std::string& path, std::string& bytes) = 0;
+    // What a write to path may replace: the path itself when it is a regular
+    // file or does not exist, the end of a symbolic link (the link then stays)
+    // when that is a regular file; nullopt for anything else.
+    virtual std::optional<std::string> write_target(const std::string& path) = 0;
+    // Replaces a write_target's content so that a crash or a full disk leaves
+    // either the old file or the new one, keeping its permissions and
+    // attributes. Where the directory refuses a new file but the file may be
+    // written, the bytes go into the file itself, room reserved first. False
+    // when anything fails; the original is then untouched.
+    virtual bool replace_file(const std::string& path, std::string_view bytes) = 0;
+    // Serialises read-modify-write cycles on the files of the file's directory
+    // across processes while the result is held.
+    virtual std::unique_ptr<Held> lock_directory_of(const std::string& path) = 0;
+
+    // Libraries.
+
+    // Loads a library: a name with a path (which may start with a drive
+    // letter) from exactly there, after checking that the file is a whole
+    // library for this machine; a bare name through the system's library
+    // search. nullptr when it cannot be loaded.
+    virtual void* load_library(const std::string& path_or_name) = 0;
+    // The address of an entry of a loaded library; nullptr when it has none.
+    virtual void* find_entry(void* library, const std::string& name) = 0;
+    virtual void release_library(void* library) = 0;
+};
+
+// The platform in force: the native one unless a test installed another.
+Platform& platform();
+// Installs a platform (nullptr restores the native one) and returns the one
+// it replaces (nullptr for the native one). Not owned.
+Platform* install_platform(Platform* replacement);
+// The machine's own platform, defined by the platform folder the program is
+// built with (platform/linux/).
+Platform& native_platform();

@@ -1,0 +1,24 @@
+#pragma once
+// The program's own value types. Text is GBK (code page 936) bytes, as on a
+// Chinese Windows; Unicode exists only where the program meets Qt and the
+// file system.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/code_page.h"  // the conversions that come with the text
+
+using Text = std::string;
+using ByteSet = std::span<const std::uint8_t>;
+
+struct DateTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    friend bool operator==(const DateTime&, const DateTime&) = default;
+};
+
+// A rectangle of the screen, in the pixels windows are placed in.
+struct ScreenArea {
+    std::int32_t left = 0, top = 0, width = 0, height = 0;
+    friend bool operator==(const ScreenArea&, const ScreenArea&) = default;
+};

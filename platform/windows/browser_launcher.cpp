@@ -1,0 +1,38 @@
+// The Windows shell opens the address with the reader's default browser. It
+// is given exactly the address the program built: the shell itself opens a
+// bare host ("www.example.com") the way the program expects.
+#include <windows.h>
+// after windows.h
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "platform/browser_address.h"
+#include "platform/launch_worker.h"
+
+namespace {
+
+// The shell and COM are loaded at the first search, not by the loader at
+// every start: the shell with its own dependencies is the largest library
+// the program uses, and setting COM up costs a start under wine tens of
+// milliseconds.
+template <typename Function>
+Function system_entry(const wchar_t* library, const char* name) {
+    HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+void launch_browser(const std::string& gbk_address) {
+    static const auto shell_execute = system_entry<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    static const auto com_initialize = system_entry<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    // The shell's handlers may use COM; the launcher thread joins it once.
+    static thread_local const bool com =
+        com_initialize != nullptr && SUCCEEDED(com_initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    (void)com;
+    // Percent-encoded, the address is plain ASCII.
+    const std::string ascii = browser_address(gbk_address);
+    const std::wstring address(ascii.begin(), ascii.end());
+    // Like the shell called from the program: nothing is reported.
+    if (shell_execute != nullptr) shell_execute(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}

@@ -1,0 +1,110 @@
+// GBK <-> UTF-8 and UTF-16 with the system's own code page 936 tables, named
+// explicitly so that the program reads the same on a Windows set to another
+// code page. The replacements follow the Linux side exactly: a byte that
+// cannot start a GBK character, or a lead byte without a fitting trail byte,
+// becomes one U+FFFD and only that byte is lost.
+#include <windows.h>
+
+#include "platform/code_page.h"
+#include "platform/windows/wide_path.h"
+
+namespace {
+
+constexpr UINT gbk = 936;
+constexpr wchar_t replacement = L'\uFFFD';
+
+// Appends the UTF-16 of `bytes` when they are all valid in the code page.
+bool convert_strictly(UINT code_page, std::string_view bytes, std::wstring& out) {
+    if (bytes.empty()) return true;
+    const int n = MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), nullptr, 0);
+    if (n <= 0) return false;
+    const std::size_t at = out.size();
+    out.resize(at + std::size_t(n));
+    MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), out.data() + at, n);
+    return true;
+}
+
+std::wstring wide_from_gbk(std::string_view text) {
+    std::wstring out;
+    if (convert_strictly(gbk, text, out)) return out;
+    // Character by character only when the whole text is not valid GBK.
+    out.clear();
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c >= 0x81 && c <= 0xFE && i + 1 < text.size() ? 2 : 1;
+        if (convert_strictly(gbk, text.substr(i, length), out)) {
+            i += length;
+        } else {
+            out += replacement;
+            ++i;
+        }
+    }
+    return out;
+}
+
+// Every character GBK cannot hold (a surrogate pair is one) becomes "?".
+std::string gbk_from_wide(std::wstring_view text) {
+    std::string out;
+    if (text.empty()) return out;
+    BOOL lossy = FALSE;
+    const int whole = WideCharToMultiByte(gbk, WC_NO_BEST_FIT_CHARS, text.data(), int(text.size()), nullptr, 0,
+                                          nullptr, &lossy);
+    if (whole > 0 && !lossy) {
+        out.resize(std::size_t(whole));
+        WideCharToMultiByte(gbk, WC_NO_BEST_FIT_CHARS, text.data(), int(text.size()), out.data(), whole, nullptr,
+                            nullptr);
+        return out;
+    }
+    char buffer[8];
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 1;
+        if ((text[i] & 0xFC00) == 0xD800 && i + 1 < text.size() && (text[i + 1] & 0xFC00) == 0xDC00) length = 2;
+        BOOL lossy = FALSE;
+        const int n = (text[i] & 0xF800) == 0xD800 && length == 1
+                          ? 0
+                          : WideCharToMultiByte(gbk, WC_NO_BEST_FIT_CHARS, text.data() + i, int(length), buffer,
+                                                int(sizeof buffer), nullptr, &lossy);
+        if (n > 0 && !lossy)
+            out.append(buffer, std::size_t(n));
+        else
+            out += '?';
+        i += length;
+    }
+    return out;
+}
+
+std::wstring wide_from_utf8(std::string_view text) {
+    std::wstring out;
+    if (convert_strictly(CP_UTF8, text, out)) return out;
+    // A broken sequence is one character GBK cannot hold: its lead byte, or
+    // all of it when its continuation bytes are there.
+    out.clear();
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3
+                                                            : lead >= 0xC2 && lead < 0xE0   ? 2
+                                                                                            : 1;
+        if (length > text.size() - i) length = 1;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) length = 1;
+        if (!convert_strictly(CP_UTF8, text.substr(i, length), out)) out += replacement;
+        i += length;
+    }
+    return out;
+}
+
+}  // namespace
+
+// UTF-16 to UTF-8 is the same for text as for a path's name.
+std::string to_utf8(std::string_view text) { return windows_files::utf8_path(wide_from_gbk(text)); }
+
+std::string from_utf8(std::string_view utf8) { return gbk_from_wide(wide_from_utf8(utf8)); }
+
+std::u16string utf16_from_gbk(std::string_view text) {
+    const std::wstring wide = wide_from_gbk(text);
+    return std::u16string(wide.begin(), wide.end());
+}
+
+std::string gbk_from_utf16(std::u16string_view utf16) {
+    return gbk_from_wide(std::wstring_view(reinterpret_cast<const wchar_t*>(utf16.data()), utf16.size()));
+}

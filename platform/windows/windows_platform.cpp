@@ -1,0 +1,127 @@
+// The platform on Windows: Win32 for everything, paths in UTF-8 at the seam.
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "platform/code_page.h"
+#include "platform/launch_worker.h"
+#include "platform/platform.h"
+#include "platform/windows/files.h"
+#include "platform/windows/library_image.h"
+
+namespace {
+
+using windows_files::wide_path;
+
+std::wstring wide_text(const Text& gbk) {
+    const std::u16string units = utf16_from_gbk(gbk);
+    return std::wstring(units.begin(), units.end());
+}
+
+std::string directory_of_program_file() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (n == 0) return ".";
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return ".";
+    // A drive's root keeps its backslash ("C:\"); anything else loses it.
+    path.resize(slash == 2 && path[1] == L':' ? slash + 1 : slash);
+    return windows_files::utf8_path(path);
+}
+
+bool names_a_path(const std::string& text) { return text.find_first_of("\\/:") != std::string::npos; }
+
+class WindowsPlatform final : public Platform {
+public:
+    void start_window_system() override {
+        INITCOMMONCONTROLSEX wanted{sizeof wanted, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
+        InitCommonControlsEx(&wanted);
+    }
+    void open_in_browser(const Text& address) override { hand_to_launcher(address); }
+    void finish_opening() override { wait_for_launches(std::chrono::seconds(5)); }
+    int screen_width() override { return GetSystemMetrics(SM_CXSCREEN); }
+    int screen_height() override { return GetSystemMetrics(SM_CYSCREEN); }
+    ScreenArea work_area() override {
+        RECT area;
+        if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return Platform::work_area();
+        return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+    }
+    DateTime now() override {
+        SYSTEMTIME t;
+        GetLocalTime(&t);
+        return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    }
+    void show_error_box(const Text& caption, const Text& message) override {
+        MessageBoxW(nullptr, wide_text(message).c_str(), wide_text(caption).c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+
+    // Asked once: the program file's directory stays what it was at the start.
+    std::string program_directory() override {
+        static const std::string directory = directory_of_program_file();
+        return directory;
+    }
+    void change_directory(const std::string& path) override { SetCurrentDirectoryW(wide_path(path).c_str()); }
+    [[noreturn]] void end_process(int exit_code) override {
+        std::fflush(nullptr);
+        ExitProcess(UINT(exit_code));
+    }
+
+    bool path_exists(const std::string& path) override { return windows_files::path_exists(path); }
+    bool any_entry(const std::string& directory, const std::function<bool(std::string_view)>& matches) override {
+        return windows_files::any_entry(directory, matches);
+    }
+    bool is_read_only(const std::string& path) override { return windows_files::is_read_only(path); }
+    bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
+        return windows_files::write_file(path, parts);
+    }
+    bool write_new_file(const std::string& path, ByteSet bytes) override {
+        return windows_files::write_new_file(path, bytes);
+    }
+    bool set_attributes(const std::string& path, std::int32_t attributes) override {
+        return windows_files::set_attributes(path, attributes);
+    }
+    ReadResult read_file(const std::string& path, std::string& bytes) override {
+        return windows_files::read_file(path, bytes);
+    }
+    std::optional<std::string> write_target(const std::string& path) override {
+        return windows_files::write_target(path);
+    }
+    bool replace_file(const std::string& path, std::string_view bytes) override {
+        return windows_files::replace_file(path, bytes);
+    }
+    std::unique_ptr<Held> lock_directory_of(const std::string& path) override {
+        return windows_files::lock_directory_of(path);
+    }
+
+    // A file named by path is checked first, and the loader shows no dialog
+    // of its own for one it cannot load.
+    void* load_library(const std::string& path_or_name) override {
+        const bool path = names_a_path(path_or_name);
+        if (path && !is_whole_library(path_or_name)) return nullptr;
+        DWORD previous = 0;
+        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previous);
+        HMODULE library = path ? LoadLibraryExW(wide_path(path_or_name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH)
+                               : LoadLibraryW(wide_path(path_or_name).c_str());
+        SetThreadErrorMode(previous, nullptr);
+        return reinterpret_cast<void*>(library);
+    }
+    void* find_entry(void* library, const std::string& name) override {
+        return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name.c_str()));
+    }
+    void release_library(void* library) override { FreeLibrary(static_cast<HMODULE>(library)); }
+};
+
+WindowsPlatform windows_platform;
+
+}  // namespace
+
+Platform& native_platform() { return windows_platform; }

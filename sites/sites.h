@@ -1,0 +1,22 @@
+#pragma once
+// The directory of novel sites: one logo per site, and a press on a logo
+// opens the site's home page (sites/links.h).
+#include <span>
+#include <string_view>
+
+#include "forms/description.h"
+#include "platform/text.h"
+
+namespace sites {
+
+struct Site {
+    forms::Picture picture;  // its logo
+    std::string_view host;
+    std::string_view path;  // empty for the two bare host names
+};
+
+// In the order of the two pages of the directory, row by row, left column first.
+std::span<const Site> sites();
+Text site_address(const Site& site);
+
+}  // namespace sites
