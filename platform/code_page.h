@@ -3,7 +3,8 @@
 // text, to and from the Unicode forms where it meets the view, the file
 // system and Unicode settings files. Pure functions of bytes, so nothing ever
 // replaces them: the platform folder the program is built with defines them
-// (glibc iconv in platform/linux/code_page.cpp).
+// (glibc iconv in platform/linux/code_page.cpp, the system's code page 936
+// conversions in platform/windows/code_page.cpp).
 #include <string>
 #include <string_view>
 

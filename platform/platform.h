@@ -1,8 +1,8 @@
 #pragma once
 // The one seam between the program and the machine it runs on: every call to
 // the operating system goes through here (and the code page conversions
-// through code_page.h). platform/linux/ answers it; another system's
-// build brings its own folder beside that one. The host operations turn the
+// through code_page.h). platform/linux/ answers it in the Linux build,
+// platform/windows/ in the Windows build. The host operations turn the
 // program's path texts into the file system's own paths (os_path) before they
 // ask. Tests install a platform of their own (tests/support/) that records
 // addresses, fixes the screen, the clock and the run directory, and passes
@@ -129,5 +129,5 @@ Platform& platform();
 // it replaces (nullptr for the native one). Not owned.
 Platform* install_platform(Platform* replacement);
 // The machine's own platform, defined by the platform folder the program is
-// built with (platform/linux/).
+// built with (platform/linux/ or platform/windows/).
 Platform& native_platform();
