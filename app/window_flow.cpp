@@ -61,7 +61,7 @@ void on_main_created() {
         apply_skin(ToInteger(ReadSetting(settings_file_path(), settings_section, skin_key)));
     } else {
         apply_skin(first_start_skin);
-        WriteSetting(settings_file_path(), settings_section, skin_key, std::to_string(first_start_skin));
+        WriteSetting(settings_file_for_writing(), settings_section, skin_key, std::to_string(first_start_skin));
     }
     place_main_window();
 }

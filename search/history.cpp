@@ -12,7 +12,7 @@ namespace prop = forms::prop;
 void apply_history_mode() {
     switch (forms::ReadInteger(id, history_list, prop::ComboSelection)) {
     case 0:
-        WriteSetting(settings_file_path(), settings_section, history_key,
+        WriteSetting(settings_file_for_writing(), settings_section, history_key,
                      forms::ReadText(id, book_name_box, prop::EditContent));
         break;
     case 1:

@@ -16,12 +16,12 @@ void apply_listed_skin() {
     if (entry < 0 || entry >= std::int32_t(std::size(named_skins))) return;
     const std::int32_t skin = named_skins[entry].number;
     apply_skin(skin);
-    WriteSetting(settings_file_path(), settings_section, skin_key, std::to_string(skin));
+    WriteSetting(settings_file_for_writing(), settings_section, skin_key, std::to_string(skin));
 }
 
 // Stored first, as typed and unchecked; the box is read again for the number.
 void apply_typed_skin() {
     using namespace main_window;
-    WriteSetting(settings_file_path(), settings_section, skin_key, forms::ReadText(id, skin_number_box, forms::prop::EditContent));
+    WriteSetting(settings_file_for_writing(), settings_section, skin_key, forms::ReadText(id, skin_number_box, forms::prop::EditContent));
     apply_skin(ToInteger(forms::ReadText(id, skin_number_box, forms::prop::EditContent)));
 }
