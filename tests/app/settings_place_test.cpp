@@ -50,7 +50,7 @@ public:
     bool folder_open = false;
     std::string own;
     bool may_create_in(const std::string& directory) override {
-        return directory == run_directory ? folder_open : next_.may_create_in(directory);
+        return fs::path(directory) == fs::path(run_directory) ? folder_open : next_.may_create_in(directory);
     }
     std::string user_settings_directory() override { return own; }
 };

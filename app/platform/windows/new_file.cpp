@@ -54,7 +54,7 @@ bool may_create_in(const std::string& directory) {
     for (int attempt = 0; attempt < 8; ++attempt) {
         const std::wstring name = folder + L"\\.yanzhou-search." + random_suffix() + L".probe";
         Handle probe(CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY, FILE_FLAG_DELETE_ON_CLOSE));
+                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
         if (probe.valid()) return true;
         if (GetLastError() != ERROR_FILE_EXISTS) return false;
     }
