@@ -1,51 +1,72 @@
 #include "host/run_directory.h"
 
 #include <optional>
+#include <utility>
 
 #include "host/host.h"
 #include "platform/platform.h"
 
 namespace {
 
-struct RunDirectoryState {
+// A directory the platform names, in both forms.
+struct NamedDirectory {
     std::optional<std::string> given;  // as the platform named it
     std::string utf8;                  // as on disk
     Text text;                         // as the program sees it
+
+    // Formed again only when the platform names another directory (a test's).
+    const NamedDirectory& update(std::string now) {
+        if (now == given) return *this;
+        given = now;
+        utf8 = now;
+        text = from_utf8(now);
+        // Callers append "\name"; a directory ending in a separator would double it.
+        while (text.size() > 1 && (text.back() == '/' || text.back() == '\\')) text.pop_back();
+        while (utf8.size() > 1 && utf8.back() == '/') utf8.pop_back();
+        return *this;
+    }
 };
 
-// Formed again only when the platform names another directory (a test's).
-const RunDirectoryState& state() {
-    static RunDirectoryState s;
-    std::string given = platform().program_directory();
-    if (given == s.given) return s;
-    s.given = given;
-    s.utf8 = given;
-    s.text = from_utf8(given);
-    // Callers append "\name"; a directory ending in a separator would double it.
-    while (s.text.size() > 1 && (s.text.back() == '/' || s.text.back() == '\\')) s.text.pop_back();
-    while (s.utf8.size() > 1 && s.utf8.back() == '/') s.utf8.pop_back();
-    return s;
+const NamedDirectory& run_directory() {
+    static NamedDirectory directory;
+    return directory.update(platform().program_directory());
+}
+
+const NamedDirectory& user_directory() {
+    static NamedDirectory directory;
+    return directory.update(platform().user_settings_directory());
+}
+
+// A path text under the directory: the directory's own name on disk in
+// `utf8`, and the rest of the text left in `rest`.
+bool take_directory(const NamedDirectory& d, Text& rest, std::string& utf8) {
+    if (d.text.empty() || rest.compare(0, d.text.size(), d.text) != 0) return false;
+    if (rest.size() != d.text.size() && rest[d.text.size()] != '\\' && rest[d.text.size()] != '/') return false;
+    utf8 = d.utf8;
+    rest.erase(0, d.text.size());
+    if (utf8 == "/" && !rest.empty()) utf8.clear();
+    return true;
 }
 
 }  // namespace
 
 // Nothing depends on the current directory for correctness: every path the
 // program forms starts with the run directory, so a failure changes nothing.
-void fix_run_directory() { platform().change_directory(state().utf8); }
+void fix_run_directory() { platform().change_directory(run_directory().utf8); }
 
-Text RunDirectory() { return state().text; }
+Text RunDirectory() { return run_directory().text; }
+
+Text user_settings_directory() { return user_directory().text; }
 
 std::string os_path(const Text& path) {
-    const RunDirectoryState& s = state();
     // Convert first: a GBK trail byte may be 0x5C, which is not a separator.
     std::string utf8;
     Text rest = path.substr(0, path.find('\0'));
-    if (rest.compare(0, s.text.size(), s.text) == 0 &&
-        (rest.size() == s.text.size() || rest[s.text.size()] == '\\' || rest[s.text.size()] == '/')) {
-        utf8 = s.utf8;
-        rest.erase(0, s.text.size());
-        if (utf8 == "/" && !rest.empty()) utf8.clear();
-    }
+    // The longer name first: one of the two may lie inside the other.
+    const NamedDirectory* run = &run_directory();
+    const NamedDirectory* user = &user_directory();
+    if (user->text.size() > run->text.size()) std::swap(run, user);
+    if (!take_directory(*run, rest, utf8)) take_directory(*user, rest, utf8);
     utf8 += to_utf8(rest);
     for (char& c : utf8)
         if (c == '\\') c = '/';

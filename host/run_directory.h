@@ -1,6 +1,7 @@
 #pragma once
-// The run directory (the directory that holds the program file) and the way a
-// path text of the program reaches the file system.
+// The run directory (the directory that holds the program file), the reader's
+// own settings folder, and the way a path text of the program reaches the
+// file system.
 //
 // The program forms paths the Windows way, run directory + "\name", in GBK.
 // os_path() turns such a text into the path the file system wants.
@@ -11,7 +12,12 @@
 // Makes the run directory the current directory. Called once by InitHost.
 void fix_run_directory();
 
+// The reader's own folder for the settings file (see the platform's
+// user_settings_directory) as a path text; empty when there is none.
+Text user_settings_directory();
+
 // The path text as the file system wants it: UTF-8, "/" for "\". A path under
-// the run directory reaches the real directory even when its name holds
-// characters GBK cannot, since RunDirectory() then carries "?" for them.
+// the run directory or the reader's settings folder reaches the real directory
+// even when its name holds characters GBK cannot, since the text then
+// carries "?" for them.
 std::string os_path(const Text& path);

@@ -66,6 +66,11 @@ public:
     virtual std::string program_directory() = 0;
     // Makes the directory the current one, when it can be.
     virtual void change_directory(const std::string& path) = 0;
+    // The reader's own folder for the program's settings, whether or not it
+    // exists yet: $XDG_CONFIG_HOME/yanzhou-search (~/.config/yanzhou-search)
+    // on Linux, %APPDATA%\砚舟小说搜索器 on Windows. Empty when the system
+    // names no such place.
+    virtual std::string user_settings_directory() = 0;
     // Ends the process at once with the exit code (-1 is status 255): output
     // is flushed, no destructor of a window or static runs.
     [[noreturn]] virtual void end_process(int exit_code) = 0;
@@ -80,6 +85,14 @@ public:
     // at all (which even root respects here, as Windows does for its
     // read-only attribute), or no write access for this process.
     virtual bool is_read_only(const std::string& path) = 0;
+    // Whether this process may make a new file in the directory, by the
+    // system's own rules (its permissions and access lists, a read-only
+    // mount or drive); false for a directory that does not exist.
+    virtual bool may_create_in(const std::string& directory) = 0;
+    // Makes the directory, and any missing folder above it, open to this
+    // user alone (0700 on Linux; on Windows each inherits its parent's access
+    // list). True when a directory is there afterwards.
+    virtual bool make_private_directory(const std::string& path) = 0;
     // Creates or empties the file and writes the parts one after another.
     virtual bool write_file(const std::string& path, std::span<const ByteSet> parts) = 0;
     // Writes a new file at path unless something already exists there, never

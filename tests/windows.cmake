@@ -46,8 +46,9 @@ add_test(NAME windows_imports COMMAND ${CMAKE_COMMAND}
 # driven with messages and keyboard input and looked at pixel by pixel.
 yz_windows_test(forms_win32_tests ${t}/forms/win32_view_test.cpp ${t}/forms/test_windows.cpp)
 
-# The Windows platform on real files, and its run directory and libraries.
-yz_windows_test(windows_platform_tests ${t}/platform/windows_platform_test.cpp)
+# The Windows platform on real files, its run directory and libraries, and
+# where the settings file goes.
+yz_windows_test(windows_platform_tests ${t}/platform/windows_platform_test.cpp ${t}/app/settings_place_test.cpp)
 add_dependencies(windows_platform_tests SkinH_EL)
 
 # The program itself, started alone in a fresh folder.

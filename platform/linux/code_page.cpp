@@ -1,10 +1,10 @@
 // GBK <-> UTF-8 and UTF-16 at the edge where the program meets Qt, the file
 // system and Unicode settings files.
 // glibc's "CP936" is the Windows code page 936 table (0x80 is the euro sign).
+#include <iconv.h>
 #include <bit>
 #include <cerrno>
 #include <cstring>
-#include <iconv.h>
 
 #include "platform/code_page.h"
 
@@ -59,7 +59,9 @@ private:
 // so that one character that GBK cannot hold becomes exactly one "?".
 size_t utf8_sequence_length(std::string_view rest) {
     unsigned char lead = static_cast<unsigned char>(rest[0]);
-    size_t n = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? (lead < 0xF0 ? 3 : 1) : lead >= 0xC2 ? 2 : 1;
+    size_t n = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? (lead < 0xF0 ? 3 : 1)
+                                              : lead >= 0xC2   ? 2
+                                                               : 1;
     if (n > rest.size()) return 1;
     for (size_t i = 1; i < n; ++i)
         if ((static_cast<unsigned char>(rest[i]) & 0xC0) != 0x80) return 1;

@@ -60,6 +60,22 @@ bool any_entry(const std::string& directory, const std::function<bool(std::strin
     return found;
 }
 
+// Root passes this check for any folder on a writable mount, as an
+// administrator passes Windows' own; a read-only mount fails it for everyone.
+bool may_create_in(const std::string& directory) {
+    struct stat st;
+    return stat(directory.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           faccessat(AT_FDCWD, directory.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+bool make_private_directory(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    const size_t slash = path.rfind('/');
+    if (slash != std::string::npos && slash > 0 && !make_private_directory(path.substr(0, slash))) return false;
+    return mkdir(path.c_str(), 0700) == 0 || (errno == EEXIST && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+}
+
 bool write_file(const std::string& path, std::span<const ByteSet> parts) {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return false;

@@ -19,7 +19,7 @@ bool read_exactly(int fd, void* into, std::size_t size, off_t offset) {
     return pread(fd, into, size, offset) == static_cast<ssize_t>(size);
 }
 
-bool fits_this_machine(const ElfW(Ehdr)& header) {
+bool fits_this_machine(const ElfW(Ehdr) & header) {
     const ElfW(Ehdr)& own = __ehdr_start;
     return std::memcmp(header.e_ident, ELFMAG, SELFMAG) == 0 && header.e_ident[EI_CLASS] == own.e_ident[EI_CLASS] &&
            header.e_ident[EI_DATA] == own.e_ident[EI_DATA] && header.e_ident[EI_VERSION] == EV_CURRENT &&
@@ -31,13 +31,13 @@ bool inside(std::uint64_t offset, std::uint64_t length, std::uint64_t file_size)
     return offset <= file_size && length <= file_size - offset;
 }
 
-bool segments_inside(int fd, const ElfW(Ehdr)& header, std::uint64_t file_size) {
+bool segments_inside(int fd, const ElfW(Ehdr) & header, std::uint64_t file_size) {
     if (header.e_phnum == 0 || !inside(header.e_phoff, std::uint64_t(header.e_phnum) * sizeof(ElfW(Phdr)), file_size))
         return false;
     std::vector<ElfW(Phdr)> segments(header.e_phnum);
     if (!read_exactly(fd, segments.data(), segments.size() * sizeof(ElfW(Phdr)), off_t(header.e_phoff))) return false;
     bool loads_something = false;
-    for (const ElfW(Phdr)& segment : segments) {
+    for (const ElfW(Phdr) & segment : segments) {
         if (!inside(segment.p_offset, segment.p_filesz, file_size)) return false;
         loads_something = loads_something || segment.p_type == PT_LOAD;
     }

@@ -1,9 +1,11 @@
 // The platform on Linux: Qt for the window system, POSIX for the rest.
 #include <dlfcn.h>
+#include <pwd.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 #include "platform/launch_worker.h"
@@ -25,6 +27,29 @@ std::string directory_of_program_file() {
     if (slash == std::string::npos) return ".";
     // The root directory keeps its slash; anything else loses it.
     return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// An absolute path from the environment, without trailing slashes; empty
+// for anything else, which the base directory rules say to ignore.
+std::string absolute_from_environment(const char* name) {
+    const char* value = std::getenv(name);
+    std::string path = value != nullptr && value[0] == '/' ? value : "";
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
+std::string home_directory() {
+    std::string home = absolute_from_environment("HOME");
+    if (!home.empty()) return home;
+    const passwd* user = getpwuid(geteuid());
+    return user != nullptr && user->pw_dir != nullptr && user->pw_dir[0] == '/' ? user->pw_dir : "";
+}
+
+std::string config_directory() {
+    const std::string config = absolute_from_environment("XDG_CONFIG_HOME");
+    if (!config.empty()) return config;
+    const std::string home = home_directory();
+    return home.empty() ? "" : (home == "/" ? "" : home) + "/.config";
 }
 
 class LinuxPlatform final : public Platform {
@@ -53,6 +78,10 @@ public:
             // The caller needs nothing from a failure.
         }
     }
+    std::string user_settings_directory() override {
+        const std::string config = config_directory();
+        return config.empty() ? "" : (config == "/" ? "" : config) + "/yanzhou-search";
+    }
     [[noreturn]] void end_process(int exit_code) override {
         std::fflush(nullptr);
         _exit(exit_code);
@@ -63,6 +92,10 @@ public:
         return linux_files::any_entry(directory, matches);
     }
     bool is_read_only(const std::string& path) override { return linux_files::is_read_only(path); }
+    bool may_create_in(const std::string& directory) override { return linux_files::may_create_in(directory); }
+    bool make_private_directory(const std::string& path) override {
+        return linux_files::make_private_directory(path);
+    }
     bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
         return linux_files::write_file(path, parts);
     }

@@ -67,6 +67,16 @@ bool is_read_only(const std::string& path) {
     return !file.valid() && GetLastError() == ERROR_ACCESS_DENIED;
 }
 
+bool make_private_directory(const std::string& path) {
+    const std::wstring name = wide_path(path);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const std::size_t slash = path.find_last_of("\\/");
+    // A drive's root ("C:") is never made.
+    if (slash != std::string::npos && slash > 2 && !make_private_directory(path.substr(0, slash))) return false;
+    return CreateDirectoryW(name.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
 bool write_file(const std::string& path, std::span<const ByteSet> parts) {
     Handle file(CreateFileW(wide_path(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr));

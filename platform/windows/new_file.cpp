@@ -1,4 +1,5 @@
-// A new file written whole or not at all, never over an existing one.
+// A new file written whole or not at all, never over an existing one, and
+// whether a folder takes new files at all.
 #define _CRT_RAND_S
 #include <stdlib.h>
 #include <windows.h>
@@ -41,6 +42,22 @@ bool write_new_file(const std::string& path, ByteSet bytes) {
     // Without MOVEFILE_REPLACE_EXISTING the move fails when the name is taken.
     if (ok && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
     DeleteFileW(temporary.c_str());
+    return false;
+}
+
+// The system's own access check answers: a file of a fresh name is made,
+// hidden, and goes again as it is closed (or as the process ends). So the
+// folder's access list, the process's integrity level and a read-only drive
+// all count exactly as they would for the settings file.
+bool may_create_in(const std::string& directory) {
+    const std::wstring folder = wide_path(directory);
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const std::wstring name = folder + L"\\.yanzhou-search." + random_suffix() + L".probe";
+        Handle probe(CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        if (probe.valid()) return true;
+        if (GetLastError() != ERROR_FILE_EXISTS) return false;
+    }
     return false;
 }
 

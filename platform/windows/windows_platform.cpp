@@ -38,6 +38,23 @@ std::string directory_of_program_file() {
     return windows_files::utf8_path(path);
 }
 
+// %APPDATA% from the environment, as the reader's session sets it: asking
+// the shell instead would load COM at every start.
+std::string roaming_application_data() {
+    std::wstring value(MAX_PATH, L'\0');
+    DWORD n = GetEnvironmentVariableW(L"APPDATA", value.data(), DWORD(value.size()));
+    if (n >= value.size()) {
+        value.resize(n);
+        n = GetEnvironmentVariableW(L"APPDATA", value.data(), DWORD(value.size()));
+    }
+    if (n == 0 || n >= value.size()) return {};
+    value.resize(n);
+    while (!value.empty() && (value.back() == L'\\' || value.back() == L'/')) value.pop_back();
+    // Only a full path ("C:\...", "\\server\..."): a relative one would follow the current directory.
+    const bool full = (value.size() >= 3 && value[1] == L':') || (value.size() >= 2 && value[0] == L'\\' && value[1] == L'\\');
+    return full ? windows_files::utf8_path(value) : std::string();
+}
+
 bool names_a_path(const std::string& text) { return text.find_first_of("\\/:") != std::string::npos; }
 
 class WindowsPlatform final : public Platform {
@@ -69,6 +86,10 @@ public:
         static const std::string directory = directory_of_program_file();
         return directory;
     }
+    std::string user_settings_directory() override {
+        const std::string data = roaming_application_data();
+        return data.empty() ? "" : data + "\\" + windows_files::utf8_path(L"砚舟小说搜索器");
+    }
     void change_directory(const std::string& path) override { SetCurrentDirectoryW(wide_path(path).c_str()); }
     [[noreturn]] void end_process(int exit_code) override {
         std::fflush(nullptr);
@@ -80,6 +101,10 @@ public:
         return windows_files::any_entry(directory, matches);
     }
     bool is_read_only(const std::string& path) override { return windows_files::is_read_only(path); }
+    bool may_create_in(const std::string& directory) override { return windows_files::may_create_in(directory); }
+    bool make_private_directory(const std::string& path) override {
+        return windows_files::make_private_directory(path);
+    }
     bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
         return windows_files::write_file(path, parts);
     }

@@ -34,6 +34,7 @@ public:
     ScreenArea work_area() override { return next_.work_area(); }
     DateTime now() override { return next_.now(); }
     void show_error_box(const Text& caption, const Text& message) override { next_.show_error_box(caption, message); }
+    std::string user_settings_directory() override { return next_.user_settings_directory(); }
     void change_directory(const std::string& path) override { next_.change_directory(path); }
     void end_process(int exit_code) override { next_.end_process(exit_code); }
     bool path_exists(const std::string& path) override { return next_.path_exists(path); }
@@ -41,6 +42,8 @@ public:
         return next_.any_entry(directory, matches);
     }
     bool is_read_only(const std::string& path) override { return next_.is_read_only(path); }
+    bool may_create_in(const std::string& directory) override { return next_.may_create_in(directory); }
+    bool make_private_directory(const std::string& path) override { return next_.make_private_directory(path); }
     bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
         return next_.write_file(path, parts);
     }
