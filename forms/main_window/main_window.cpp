@@ -27,7 +27,7 @@ constexpr Font notice_font{"宋体", bold, 14};
 // A site of the directory: its logo, from the site table, with a raised
 // frame on a page of 选择夹3.
 ControlDesc logo(ControlId id, std::string_view name, Geometry at, int page) {
-    return pic_box(id, name, at).at(选择夹3, page).shows(directory::logo_of(id)).with_border(2).hand();
+    return pic_box(id, name, at).at(选择夹3, page).shows(directory::logo_of(id)).with_border(Border::Raised).hand();
 }
 
 // A recommended book: a framed group on a genre page of 选择夹4 holding the
@@ -36,7 +36,7 @@ ControlDesc recommendation(ControlId id, std::string_view name, Geometry at, int
     return group_box(id, name, at).at(选择夹4, page).caption(directory::caption_of(id)).colors(black).hand();
 }
 ControlDesc cover(ControlId id, std::string_view name, ControlId group) {
-    return pic_box(id, name, {8, 15, 80, 104}).at(group).shows(directory::cover_of(id)).with_border(5).hand();
+    return pic_box(id, name, {8, 15, 80, 104}).at(group).shows(directory::cover_of(id)).with_border(Border::Line).hand();
 }
 ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
     return trans_label(id, name, {102, 18, 168, 96}).at(group).caption(directory::blurb_of(id)).colors(black);

@@ -52,6 +52,33 @@ qt::TransInk* ink_of(WindowId window, ControlId label) {
 
 QRgb pixel(QWidget* w, QPoint at) { return w->grab().toImage().pixel(at) & 0xFFFFFF; }
 
+// The clock of every picture box's frames while it lives, moved on by the test.
+class TestFrameClock final : public qt::FrameClock {
+public:
+    TestFrameClock() { qt::use_frame_clock(this); }
+    ~TestFrameClock() override { qt::use_frame_clock(nullptr); }
+    void start(qt::PictureBox* box, int delay_ms) override { due_[box] = now_ + delay_ms; }
+    void stop(qt::PictureBox* box) override { due_.erase(box); }
+    // Moves the clock on by `ms`: each box shows the frames that fall due meanwhile.
+    void pass(int ms) {
+        const int until = now_ + ms;
+        for (;;) {
+            const auto next = std::min_element(due_.begin(), due_.end(),
+                                               [](const auto& a, const auto& b) { return a.second < b.second; });
+            if (next == due_.end() || next->second > until) break;
+            qt::PictureBox* box = next->first;
+            now_ = next->second;
+            due_.erase(next);
+            box->next_frame();
+        }
+        now_ = until;
+    }
+
+private:
+    int now_ = 0;
+    std::map<qt::PictureBox*, int> due_;
+};
+
 void wait_ms(int ms) {
     QElapsedTimer clock;
     clock.start();
@@ -209,28 +236,32 @@ TEST_F(FormsTest, DisplayModesPlaceThePicture) {
 }
 
 TEST_F(FormsTest, AnAnimatedPicturePlaysItsFramesUnlessStill) {
+    TestFrameClock clock;
     load();
     auto* box = static_cast<qt::PictureBox*>(widget(图片框2));
     ASSERT_EQ(box->frame_count(), 2);
     EXPECT_EQ(pixel(box, {5, 5}), 0xFF0000u);
-    wait_ms(150);
+    clock.pass(99);
+    EXPECT_EQ(box->current_frame(), 0) << "a frame stays for its delay, 100 ms";
+    clock.pass(1);
     EXPECT_EQ(box->current_frame(), 1);
     EXPECT_EQ(pixel(box, {5, 5}), 0x0000FFu);
     write(图片框2, prop::PicAnimate, false);
     const int frame = box->current_frame();
-    wait_ms(250);
+    clock.pass(250);
     EXPECT_EQ(box->current_frame(), frame);
 }
 
 TEST_F(FormsTest, AnAnimationRestsWhileItsPictureIsHidden) {
+    TestFrameClock clock;
     load();
     auto* box = static_cast<qt::PictureBox*>(widget(图片框2));
     write(图片框2, prop::Visible, false);
     const int frame = box->current_frame();
-    wait_ms(250);
+    clock.pass(250);
     EXPECT_EQ(box->current_frame(), frame);
     write(图片框2, prop::Visible, true);
-    wait_ms(150);
+    clock.pass(150);
     EXPECT_NE(box->current_frame(), frame) << "it plays on once shown again";
 }
 
