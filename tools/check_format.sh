@@ -31,9 +31,16 @@ files=(
   directory/links.cpp
   directory/links.h
   directory/sites.h
+  forms/animation.cpp
+  forms/animation.h
   forms/host_hooks.h
+  forms/parts_made.cpp
+  forms/parts_made.h
+  forms/presentation.cpp
+  forms/presentation.h
   forms/wiring.h
   skins/catalogue.cpp
+  skins/engine/own_colours.h
   skins/named_skins.h
   skins/skin_choice.cpp
   tests/e2e/windows_start_test.cpp

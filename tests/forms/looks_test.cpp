@@ -5,8 +5,11 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <map>
+#include <tuple>
 
 #include "app/program_end.h"
+#include "forms/presentation.h"
 #include "forms/qt/picture_box.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/trans_label.h"
@@ -233,6 +236,31 @@ TEST_F(FormsTest, DisplayModesPlaceThePicture) {
     }
     write(图片框1, prop::PicDisplayMode, 0);
     EXPECT_NE(pixel(box, {2 + 20, 2 + 20}), 0xFFFF00u) << "nothing stretched";
+}
+
+TEST(PicturePlacement, EachDisplayModePlacesAndSmoothsThePicture) {
+    const Geometry box{2, 2, 80, 40};
+    const struct {
+        DisplayMode mode;
+        int width, height;
+        Geometry to;
+        bool smooth;
+    } cases[] = {
+        {DisplayMode::Natural, 100, 10, {2, 2, 100, 10}, false},  // clipped by the box, not shrunk
+        {DisplayMode::Stretched, 10, 10, box, false},
+        {DisplayMode::Stretched, 100, 10, box, true},
+        {DisplayMode::Fitted, 10, 10, {2 + 35, 2 + 15, 10, 10}, false},
+        {DisplayMode::Fitted, 160, 40, {2, 2 + 10, 80, 20}, true},  // the width runs out first
+        {DisplayMode::Fitted, 40, 80, {2 + 30, 2, 20, 40}, true},   // the height does
+        {DisplayMode::Fitted, 81, 40, {2, 2, 80, 39}, true},        // rounded down, never past the box
+    };
+    for (const auto& c : cases) {
+        const PicturePlacement p = place_picture(box, c.width, c.height, c.mode);
+        const Geometry& g = p.rect;
+        EXPECT_EQ(std::tuple(g.left, g.top, g.width, g.height, p.smooth),
+                  std::tuple(c.to.left, c.to.top, c.to.width, c.to.height, c.smooth))
+            << int(c.mode) << " " << c.width << "x" << c.height;
+    }
 }
 
 TEST_F(FormsTest, AnAnimatedPicturePlaysItsFramesUnlessStill) {
