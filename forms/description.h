@@ -38,6 +38,11 @@ enum class Cursor { Arrow, Hand };
 enum class Align { Left = 0, Centre = 1, Right = 2 };
 enum class VAlign { Top = 0, Middle = 1, Bottom = 2 };
 enum class TabSide { Top, Right };
+// A picture box's border; an edit box has None or Sunken.
+enum class Border { None = 0, Sunken = 1, Raised = 2, ThinSunken = 3, SunkenInRaised = 4, Line = 5 };
+// How a picture box places its picture: natural size from the top left,
+// stretched over the box, or fitted (shrunk, never enlarged) and centred.
+enum class DisplayMode { Natural = 0, Stretched = 1, Fitted = 2 };
 
 // The properties a control has both in its layout row and in a loaded
 // window: the layout gives their first values, the form model keeps the
@@ -59,8 +64,8 @@ struct ControlProperties {
     bool word_wrap = true;      // transparent label
     int effect = 0;             // transparent label, 0 to 3
 
-    int border = 0;        // picture box 0 to 5; edit box: 0 none, 1 sunken
-    int display_mode = 1;  // picture box 0 natural, 1 stretched, 2 fitted
+    Border border = Border::None;                     // picture box; edit box
+    DisplayMode display_mode = DisplayMode::Stretched;  // picture box
     bool animate = true;   // picture box
 
     int selection = -1;                            // combo box selection, tab control current page
@@ -96,8 +101,8 @@ struct ControlDesc : ControlProperties {
     constexpr ControlDesc aligned(Align a, VAlign v = VAlign::Top) const { auto c = *this; c.align = a; c.valign = v; return c; }
     constexpr ControlDesc single_line() const { auto c = *this; c.word_wrap = false; return c; }
     constexpr ControlDesc with_effect(int e) const { auto c = *this; c.effect = e; return c; }
-    constexpr ControlDesc with_border(int b) const { auto c = *this; c.border = b; return c; }
-    constexpr ControlDesc shows(Picture p, int mode = 1) const { auto c = *this; c.picture = p; c.display_mode = mode; return c; }
+    constexpr ControlDesc with_border(Border b) const { auto c = *this; c.border = b; return c; }
+    constexpr ControlDesc shows(Picture p, DisplayMode mode = DisplayMode::Stretched) const { auto c = *this; c.picture = p; c.display_mode = mode; return c; }
     constexpr ControlDesc still() const { auto c = *this; c.animate = false; return c; }
     constexpr ControlDesc list(std::span<const std::string_view> i, int sel = 0) const { auto c = *this; c.items = i; c.selection = sel; return c; }
     constexpr ControlDesc dropped_at_least(int h) const { auto c = *this; c.drop_height = h; return c; }
@@ -116,13 +121,13 @@ constexpr ControlDesc control(Kind k, ControlId id, std::string_view name, Geome
     c.kind = k; c.id = id; c.name = name; c.geometry = g;
     return c;
 }
-constexpr ControlDesc edit_box(ControlId id, std::string_view n, Geometry g) { auto c = control(Kind::EditBox, id, n, g); c.border = 1; return c; }
+constexpr ControlDesc edit_box(ControlId id, std::string_view n, Geometry g) { auto c = control(Kind::EditBox, id, n, g); c.border = Border::Sunken; return c; }
 constexpr ControlDesc pic_box(ControlId id, std::string_view n, Geometry g) { return control(Kind::PicBox, id, n, g); }
 constexpr ControlDesc group_box(ControlId id, std::string_view n, Geometry g) { return control(Kind::GroupBox, id, n, g); }
 constexpr ControlDesc label(ControlId id, std::string_view n, Geometry g) { return control(Kind::Label, id, n, g); }
 constexpr ControlDesc button(ControlId id, std::string_view n, Geometry g) { return control(Kind::Button, id, n, g); }
 constexpr ControlDesc combo(ControlId id, std::string_view n, Geometry g) { return control(Kind::ComboBox, id, n, g); }
-constexpr ControlDesc progress_bar(ControlId id, std::string_view n, Geometry g) { return control(Kind::ProcessBar, id, n, g); }
+constexpr ControlDesc progress_bar(ControlId id, std::string_view n, Geometry g) { return control(Kind::ProgressBar, id, n, g); }
 constexpr ControlDesc tab(ControlId id, std::string_view n, Geometry g) { return control(Kind::Tab, id, n, g); }
 constexpr ControlDesc timer(ControlId id, std::string_view n, int ms) { auto c = control(Kind::Timer, id, n, {}); c.interval = ms; return c; }
 constexpr ControlDesc trans_label(ControlId id, std::string_view n, Geometry g) { return control(Kind::TransLabel, id, n, g); }

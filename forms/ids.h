@@ -7,7 +7,7 @@ namespace forms {
 using WindowId = std::int32_t;
 using ControlId = std::int32_t;
 
-enum class Kind { Window, EditBox, PicBox, GroupBox, Label, Button, ComboBox, ProcessBar, Tab, Timer, TransLabel };
+enum class Kind { Window, EditBox, PicBox, GroupBox, Label, Button, ComboBox, ProgressBar, Tab, Timer, TransLabel };
 
 // Property numbers. 0 to 7 are common to every kind; 8 and up are the kind's own.
 namespace prop {

@@ -70,7 +70,7 @@ std::optional<Value> read_own(const ControlState& c, int number) {
         case Kind::ComboBox:
             if (number == prop::ComboSelection) return c.selection;
             break;
-        case Kind::ProcessBar:
+        case Kind::ProgressBar:
             switch (number) {
                 case prop::BarMinimum: return c.minimum;
                 case prop::BarMaximum: return c.maximum;
@@ -82,8 +82,8 @@ std::optional<Value> read_own(const ControlState& c, int number) {
             break;
         case Kind::PicBox:
             switch (number) {
-                case prop::PicBorder: return c.border;
-                case prop::PicDisplayMode: return c.display_mode;
+                case prop::PicBorder: return static_cast<int>(c.border);
+                case prop::PicDisplayMode: return static_cast<int>(c.display_mode);
                 case prop::PicAnimate: return c.animate;
             }
             break;
@@ -133,7 +133,7 @@ bool write_own(ControlState& c, int number, const Value& value) {
             c.selection = index >= 0 && index < count ? index : -1;
             return true;
         }
-        case Kind::ProcessBar:
+        case Kind::ProgressBar:
             switch (number) {
                 case prop::BarMinimum: c.minimum = clamp_bar(as_integer(value)); return true;
                 case prop::BarMaximum: c.maximum = clamp_bar(as_integer(value)); return true;
@@ -146,8 +146,8 @@ bool write_own(ControlState& c, int number, const Value& value) {
             return true;
         case Kind::PicBox:
             switch (number) {
-                case prop::PicBorder: c.border = in_range(as_integer(value), 0, 5); return true;
-                case prop::PicDisplayMode: c.display_mode = in_range(as_integer(value), 0, 2); return true;
+                case prop::PicBorder: c.border = static_cast<Border>(in_range(as_integer(value), 0, 5)); return true;
+                case prop::PicDisplayMode: c.display_mode = static_cast<DisplayMode>(in_range(as_integer(value), 0, 2)); return true;
                 case prop::PicAnimate: c.animate = as_boolean(value); return true;
             }
             return false;

@@ -26,7 +26,13 @@ Pace pace_of(const LoadedWindow& w, const ControlState& c) {
     return tick->own_controls_only && !w.controls.front().visible ? Pace::Waiting : Pace::Live;
 }
 
+TimerClock::time_point (*test_clock)() = nullptr;
+
 }  // namespace
+
+TimerClock::time_point timers_now() { return test_clock != nullptr ? test_clock() : TimerClock::now(); }
+
+void set_timers_clock(TimerClock::time_point (*now)()) { test_clock = now; }
 
 TimerClock::duration tick_period(int interval_ms) {
     return std::max<TimerClock::duration>(std::chrono::milliseconds(interval_ms), windows_tick);
@@ -34,14 +40,14 @@ TimerClock::duration tick_period(int interval_ms) {
 
 void restart_timer(ControlState& timer) {
     if (timer.interval > 0)
-        timer.due = TimerClock::now() + tick_period(timer.interval);
+        timer.due = timers_now() + tick_period(timer.interval);
     else
         timer.due.reset();
     schedule_timers();
 }
 
 void start_timers(LoadedWindow& window) {
-    const auto now = TimerClock::now();
+    const auto now = timers_now();
     for (auto& c : window.controls)
         if (c.kind == Kind::Timer && c.interval > 0) c.due = now + tick_period(c.interval);
     schedule_timers();
@@ -58,7 +64,7 @@ void schedule_timers() {
 }
 
 void timers_due() {
-    const auto now = TimerClock::now();
+    const auto now = timers_now();
     struct Tick {
         TimerClock::time_point at, next;
         WindowId window;
@@ -91,7 +97,7 @@ void timers_due() {
 void catch_up(LoadedWindow& window) {
     if (window.catching_up || window.controls.front().visible) return;
     const WindowId id = window.id;
-    const auto now = TimerClock::now();
+    const auto now = timers_now();
     window.catching_up = true;
     for (;;) {
         ControlState* owed = nullptr;

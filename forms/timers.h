@@ -17,6 +17,12 @@ using TimerClock = std::chrono::steady_clock;
 
 TimerClock::duration tick_period(int interval_ms);
 
+// Now, by the form timers' clock: the steady clock, unless a test has put a
+// clock of its own in its place (nullptr: the steady clock again) and calls
+// timers_due() itself as it moves that clock on.
+TimerClock::time_point timers_now();
+void set_timers_clock(TimerClock::time_point (*now)());
+
 // (Re)starts a timer from now at its interval; an interval of 0 stops it.
 void restart_timer(ControlState& timer);
 // Starts every timer of a window that has just been created.

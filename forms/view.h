@@ -1,8 +1,10 @@
 #pragma once
 // The seam between the form model and the widgets that show it. The model
-// decides every value; a view only shows the state of its LoadedWindow and
-// reports what the reader did through forms/dispatch.h. forms/qt provides the
-// one implementation; nothing here names a toolkit type.
+// decides every value, and forms/presentation.h how a control looks; a view
+// only shows the state of its LoadedWindow and reports what the reader did
+// through forms/dispatch.h. Each build has one view: forms/qt (Qt widgets) on
+// Linux, forms/win32 (Win32 controls) on Windows; nothing here names a
+// toolkit type.
 #include <chrono>
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 // What the form model knows about each loaded window and its controls. The
-// display (forms/qt) shows this state; it never decides it. Values are kept
+// views (forms/qt, forms/win32) show this state; they never decide it. Values are kept
 // as the program wrote them (a progress position above the maximum stays
 // what it was written as), so that reading a property gives back exactly
 // what was stored.

@@ -30,7 +30,7 @@ constexpr Font notice_font{"宋体", bold, 14};
 ControlDesc logo(ControlId id, std::string_view name, Geometry at, int page) {
     const int row = site_row_of(id);
     const Picture shown = row < 0 ? nullptr : sites::sites()[row].picture;
-    return pic_box(id, name, at).at(选择夹3, page).shows(shown).with_border(2).hand();
+    return pic_box(id, name, at).at(选择夹3, page).shows(shown).with_border(Border::Raised).hand();
 }
 
 // A recommended book: a framed group on a genre page of 选择夹4 holding the
@@ -45,7 +45,7 @@ ControlDesc recommendation(ControlId id, std::string_view name, Geometry at, int
 }
 ControlDesc cover(ControlId id, std::string_view name, ControlId group) {
     const sites::Book* book = book_of(id);
-    return pic_box(id, name, {8, 15, 80, 104}).at(group).shows(book ? book->picture : nullptr).with_border(5).hand();
+    return pic_box(id, name, {8, 15, 80, 104}).at(group).shows(book ? book->picture : nullptr).with_border(Border::Line).hand();
 }
 ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
     const sites::Book* book = book_of(id);

@@ -11,7 +11,10 @@ namespace forms::image {
 
 struct Frame {
     std::vector<std::uint8_t> rgba;  // width * height * 4 bytes
-    int delay_ms = 0;                // how long the frame stays; 0 for still pictures
+    // How long the frame stays: at least 20 ms in an animation (a GIF's
+    // very short delays become 100 ms, as browsers show them); 0 for still
+    // pictures.
+    int delay_ms = 0;
 };
 
 struct Picture {

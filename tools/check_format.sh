@@ -10,7 +10,13 @@ files=(
   app/start_program.cpp
   app/start_program.h
   bench/bare_window_win32.cpp
+  forms/animation.cpp
+  forms/animation.h
   forms/host_hooks.h
+  forms/parts_made.cpp
+  forms/parts_made.h
+  forms/presentation.cpp
+  forms/presentation.h
   forms/wiring.h
   host/new_file.cpp
   host/new_file.h
@@ -46,6 +52,7 @@ files=(
   sites/sites.cpp
   sites/sites.h
   skins/catalogue.cpp
+  skins/engine/own_colours.h
   skins/named_skins.h
   skins/skin_choice.cpp
   skins/skins.h

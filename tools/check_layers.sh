@@ -22,7 +22,6 @@ forms            forms                platform pictures
 view             forms/qt             platform pictures forms skin_contract
 view             forms/win32          platform pictures forms skin_contract
 skin_engine      skins/engine         skin_contract
-skin_contract    skins/engine/contract -
 assets           assets               -
 sites            sites                platform host forms assets
 search           search               platform host forms sites
@@ -31,9 +30,11 @@ main_window      main_window          platform host forms assets sites search sk
 welcome_window   welcome_window       platform host forms assets sites skins main_window
 app              app                  platform host forms assets sites search skins main_window welcome_window
 '
-# Headers generated into the build: the embedded pictures and skins belong to
-# the assets, the embedded engine library to the skins.
-generated='pictures.h:assets skin_files.h:assets skin_engine_image.h:skins'
+# Single headers with a layer of their own: the contract between the views
+# and the skin engine, which both sides include; and the headers generated
+# into the build (the embedded pictures and skins belong to the assets, the
+# embedded engine library to the skins).
+generated='skins/engine/own_colours.h:skin_contract pictures.h:assets skin_files.h:assets skin_engine_image.h:skins'
 
 # Where operating-system and toolkit headers may appear: the platforms, the
 # views, the skin engine, and the JPEG codec's Windows binding.

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "forms/dispatch.h"
+#include "forms/presentation.h"
 #include "forms/qt/gbk_limit.h"
 #include "forms/qt/input_filter.h"
 #include "forms/qt/looks.h"
@@ -19,6 +20,7 @@
 #include "forms/qt/tab_control.h"
 #include "forms/qt/trans_label.h"
 #include "pictures/picture.h"
+#include "skins/engine/own_colours.h"
 
 namespace forms::qt {
 
@@ -28,15 +30,15 @@ const char* kind_name(Kind kind) {
     switch (kind) {
         case Kind::Window: return "Window";
         case Kind::EditBox: return "EditBox";
-        case Kind::PicBox: return "PicBox";
+        case Kind::PicBox: return skin_contract::picture_box_kind;
         case Kind::GroupBox: return "GroupBox";
-        case Kind::Label: return "Label";
+        case Kind::Label: return skin_contract::label_kind;
         case Kind::Button: return "Button";
         case Kind::ComboBox: return "ComboBox";
-        case Kind::ProcessBar: return "ProcessBar";
+        case Kind::ProgressBar: return "ProgressBar";
         case Kind::Tab: return "Tab";
         case Kind::Timer: return "Timer";
-        case Kind::TransLabel: return "TransLabel";
+        case Kind::TransLabel: return skin_contract::trans_label_kind;
     }
     return "";
 }
@@ -70,7 +72,7 @@ QIcon icon_of(Picture picture) {
 
 }  // namespace
 
-QtWindowView::QtWindowView(LoadedWindow& window) : state_(window), context_(new QObject) {}
+QtWindowView::QtWindowView(LoadedWindow& window) : state_(window), parts_(window), context_(new QObject) {}
 
 QtWindowView::~QtWindowView() { dismantle(); }
 
@@ -87,29 +89,13 @@ QWidget* QtWindowView::widget_of(ControlId control) {
     const ControlState* c = state_.find(control);
     if (c == nullptr || c->kind == Kind::Timer || context_ == nullptr) return nullptr;
     build_window();
-    if (c->desc != nullptr) build_part(part_of(*c));
+    if (c->desc != nullptr) build(parts_.part_of(*c));
     return built_widget(control);
-}
-
-QtWindowView::Part QtWindowView::part_of(const ControlState& c) const {
-    return parts_[static_cast<std::size_t>(&c - state_.controls.data())];
-}
-
-QtWindowView::Part QtWindowView::find_part(const ControlState& c) const {
-    const ControlState* at = &c;
-    for (int depth = 0; at->parent != 0 && depth < 64; ++depth) {
-        const ControlState* parent = state_.find(at->parent);
-        if (parent == nullptr) break;
-        if (parent->kind == Kind::Tab) return {parent->id, at->page};
-        at = parent;
-    }
-    return window_part;
 }
 
 void QtWindowView::create() {
     // No widget yet: a window that is never shown (the welcome window of a
     // later start) costs no widgets, no fonts and no polish under a skin.
-    for (const ControlState& c : state_.controls) parts_.push_back(find_part(c));
 }
 
 void QtWindowView::build_window() {
@@ -118,7 +104,7 @@ void QtWindowView::build_window() {
     const ControlState& self = state_.self();
     window_ = new FormWindow(state_.id, desc);
     window_->setObjectName(from_gbk(desc.name));
-    window_->setProperty("yzKind", "Window");
+    window_->setProperty(skin_contract::kind_property, kind_name(Kind::Window));
     window_->setProperty("yzWindow", state_.id);
     window_->setProperty("yzControl", desc.self);
     window_->setWindowTitle(from_gbk(self.text));
@@ -130,50 +116,34 @@ void QtWindowView::build_window() {
     if (!self.tool_tip.empty()) window_->setToolTip(from_gbk(self.tool_tip));
     widgets_[desc.self] = window_.data();
     install_input_filter();
-    build({window_part});
+    build(window_part);
 }
 
-void QtWindowView::build_part(Part part) {
-    if (built_parts_.contains(part)) return;
-    if (part.first != 0) build_part(part_of(*state_.find(part.first)));
-    build({part});
-}
-
-// Makes the widgets of the given parts and of the pages current on them, in
-// description order, so that parents come before their children.
-void QtWindowView::build(std::vector<Part> parts) {
+// Makes the widgets of a part (forms/parts_made.h) not made yet.
+void QtWindowView::build(Part part) {
     if (window_ == nullptr) return;
-    std::set<Part> now;
-    while (!parts.empty()) {
-        const Part part = parts.back();
-        parts.pop_back();
-        if (built_parts_.contains(part) || !now.insert(part).second) continue;
-        for (const ControlState& c : state_.controls)
-            if (c.kind == Kind::Tab && c.desc != nullptr && part_of(c) == part) parts.emplace_back(c.id, c.selection);
-    }
-    if (now.empty()) return;
-    const bool window_made_before = built_parts_.contains(window_part);
-    built_parts_.insert(now.begin(), now.end());
+    const bool window_made_before = parts_.made(window_part);
+    const std::vector<const ControlState*> controls = parts_.make(part);
+    for (const ControlState* c : controls) build_control(*c);
+    if (window_made_before && !controls.empty()) keep_tab_order();
+}
 
-    for (std::size_t i = 1; i < state_.controls.size(); ++i) {
-        const ControlState& c = state_.controls[i];
-        if (c.kind == Kind::Timer || !now.contains(part_of(c))) continue;
-        QWidget* parent = c.parent == 0 ? nullptr : built_widget(c.parent);
-        if (parent == nullptr) parent = window_;
-        QWidget* w = make_control(c, parent);
-        w->setObjectName(from_gbk(c.desc->name));
-        w->setProperty("yzKind", kind_name(c.kind));
-        w->setProperty("yzWindow", state_.id);
-        w->setProperty("yzControl", c.id);
-        w->setGeometry(rect_of(c.geometry));
-        w->setEnabled(!c.disabled);
-        w->setCursor(cursor_of(c.cursor));
-        if (!c.tool_tip.empty()) w->setToolTip(shown_text(c.tool_tip));
-        w->setVisible(state_.shown_on_parent(c));
-        widgets_[c.id] = w;
-        if (c.kind == Kind::TransLabel) show_trans(c, w);  // its ink follows the final geometry
-    }
-    if (window_made_before) keep_tab_order();
+void QtWindowView::build_control(const ControlState& c) {
+    QWidget* parent = c.parent == 0 ? nullptr : built_widget(c.parent);
+    if (parent == nullptr) parent = window_;
+    const Presentation p = presentation_of(c);
+    QWidget* w = make_control(c, p, parent);
+    w->setObjectName(from_gbk(c.desc->name));
+    w->setProperty(skin_contract::kind_property, kind_name(c.kind));
+    w->setProperty("yzWindow", state_.id);
+    w->setProperty("yzControl", c.id);
+    w->setGeometry(rect_of(p.rect));
+    w->setEnabled(!c.disabled);
+    w->setCursor(cursor_of(c.cursor));
+    if (!c.tool_tip.empty()) w->setToolTip(shown_text(c.tool_tip));
+    w->setVisible(state_.shown_on_parent(c));
+    widgets_[c.id] = w;
+    if (c.kind == Kind::TransLabel) show_trans(c, w);  // its ink follows the final geometry
 }
 
 // Widgets made later join the end of the focus chain; Tab still moves
@@ -181,7 +151,7 @@ void QtWindowView::build(std::vector<Part> parts) {
 void QtWindowView::keep_tab_order() {
     QWidget* previous = nullptr;
     for (const ControlState& c : state_.controls) {
-        if (c.kind != Kind::Button && c.kind != Kind::EditBox && c.kind != Kind::ComboBox) continue;
+        if (!takes_focus(c.kind)) continue;
         QWidget* w = built_widget(c.id);
         if (w == nullptr) continue;
         if (previous != nullptr) QWidget::setTabOrder(previous, w);
@@ -189,124 +159,135 @@ void QtWindowView::keep_tab_order() {
     }
 }
 
-QWidget* QtWindowView::make_control(const ControlState& c, QWidget* parent) {
+QWidget* QtWindowView::make_control(const ControlState& c, const Presentation& p, QWidget* parent) {
+    using V = QtWindowView;
+    // By kind, in the order of forms::Kind.
+    static constexpr Maker makers[] = {&V::make_plain, &V::make_edit,  &V::make_picture, &V::make_group,
+                                       &V::make_label, &V::make_button, &V::make_combo,  &V::make_bar,
+                                       &V::make_tab,   &V::make_plain, &V::make_trans};
+    static_assert(std::size(makers) == std::size_t(Kind::TransLabel) + 1);
+    return (this->*makers[std::size_t(c.kind)])(c, p, parent);
+}
+
+QWidget* QtWindowView::make_plain(const ControlState&, const Presentation&, QWidget* parent) {
+    return new QWidget(parent);
+}
+
+QWidget* QtWindowView::make_edit(const ControlState& c, const Presentation& p, QWidget* parent) {
     const ControlDesc& d = *c.desc;
+    auto* edit = new QLineEdit(shown_text(c.text), parent);
+    edit->setFont(font_of(p.font));
+    edit->setFrame(d.border != Border::None);
+    edit->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
+    if (d.max_length > 0) edit->setValidator(new GbkByteLimit(edit, d.max_length));
+    edit->setFocusPolicy(Qt::StrongFocus);
+    pin_colors(edit, "QLineEdit", unique_id(c.id), p.colours);
+    QObject::connect(edit, &QLineEdit::textEdited, context_, [window = state_.id, id = c.id](const QString& text) {
+        text_edited(window, id, to_gbk(text));
+    });
+    return edit;
+}
+
+QWidget* QtWindowView::make_button(const ControlState& c, const Presentation& p, QWidget* parent) {
+    auto* button = new QPushButton(shown_text(c.text), parent);
+    button->setFont(font_of(p.font));
+    button->setAutoDefault(false);
+    button->setDefault(c.desc->default_button);
+    button->setFocusPolicy(Qt::StrongFocus);
+    pin_colors(button, "QPushButton", unique_id(c.id), p.colours);
+    QObject::connect(button, &QPushButton::clicked, context_,
+                     [window = state_.id, id = c.id] { button_clicked(window, id); });
+    return button;
+}
+
+QWidget* QtWindowView::make_label(const ControlState& c, const Presentation& p, QWidget* parent) {
+    auto* label = new QLabel(shown_text(c.text), parent);
+    label->setFont(font_of(p.font));
+    label->setWordWrap(true);
+    label->setAlignment(horizontal(c.desc->align) | Qt::AlignTop);
+    label->setMargin(0);
+    label->setFocusPolicy(Qt::NoFocus);
+    if (p.colours.back) label->setAutoFillBackground(true);
+    pin_colors(label, "QLabel", unique_id(c.id), p.colours);
+    return label;
+}
+
+QWidget* QtWindowView::make_trans(const ControlState&, const Presentation&, QWidget* parent) {
+    return new TransLabel(parent);
+}
+
+QWidget* QtWindowView::make_group(const ControlState& c, const Presentation& p, QWidget* parent) {
+    const ControlDesc& d = *c.desc;
+    auto* group = new QGroupBox(from_gbk(d.text), parent);
+    group->setFont(font_of(p.font));
+    group->setAlignment(horizontal(d.align));
+    group->setFocusPolicy(Qt::NoFocus);
+    pin_colors(group, "QGroupBox", unique_id(c.id), p.colours, caption_rules(p.colours.text, d.align));
+    return group;
+}
+
+QWidget* QtWindowView::make_combo(const ControlState& c, const Presentation& p, QWidget* parent) {
+    const ControlDesc& d = *c.desc;
+    auto* combo = new QComboBox(parent);
+    combo->setFont(font_of(p.font));
+    combo->setEditable(false);
+    for (std::string_view item : d.items) combo->addItem(from_gbk(item));
+    combo->setCurrentIndex(c.selection);
+    combo->setMaxVisibleItems(std::max<int>(combo->count(), 1));
+    if (d.drop_height > 0) combo->view()->setMinimumHeight(d.drop_height);
+    combo->setFocusPolicy(Qt::StrongFocus);
+    pin_colors(combo, "QComboBox", unique_id(c.id), p.colours);
     const WindowId window = state_.id;
     const ControlId id = c.id;
-    const QFont font = font_of(d.font);
-    switch (c.kind) {
-        case Kind::EditBox: {
-            auto* edit = new QLineEdit(shown_text(c.text), parent);
-            edit->setFont(font);
-            edit->setFrame(d.border != 0);
-            edit->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
-            if (d.max_length > 0) edit->setValidator(new GbkByteLimit(edit, d.max_length));
-            edit->setFocusPolicy(Qt::StrongFocus);
-            pin_colors(edit, "QLineEdit", unique_id(id), d.text_color, d.back_color);
-            QObject::connect(edit, &QLineEdit::textEdited, context_,
-                             [window, id](const QString& text) { text_edited(window, id, to_gbk(text)); });
-            return edit;
-        }
-        case Kind::Button: {
-            auto* button = new QPushButton(shown_text(c.text), parent);
-            button->setFont(font);
-            button->setAutoDefault(false);
-            button->setDefault(d.default_button);
-            button->setFocusPolicy(Qt::StrongFocus);
-            pin_colors(button, "QPushButton", unique_id(id), d.text_color, d.back_color);
-            QObject::connect(button, &QPushButton::clicked, context_, [window, id] { button_clicked(window, id); });
-            return button;
-        }
-        case Kind::Label: {
-            auto* label = new QLabel(shown_text(c.text), parent);
-            label->setFont(font);
-            label->setWordWrap(true);
-            label->setAlignment(horizontal(d.align) | Qt::AlignTop);
-            label->setMargin(0);
-            label->setFocusPolicy(Qt::NoFocus);
-            if (d.back_color != system_color) label->setAutoFillBackground(true);
-            pin_colors(label, "QLabel", unique_id(id), d.text_color, d.back_color);
-            return label;
-        }
-        case Kind::TransLabel: return new TransLabel(parent);
-        case Kind::GroupBox: {
-            auto* group = new QGroupBox(from_gbk(d.text), parent);
-            group->setFont(font);
-            group->setAlignment(horizontal(d.align));
-            group->setFocusPolicy(Qt::NoFocus);
-            pin_colors(group, "QGroupBox", unique_id(id), d.text_color, d.back_color, caption_rules(d.text_color, d.align));
-            return group;
-        }
-        case Kind::ComboBox: {
-            auto* combo = new QComboBox(parent);
-            combo->setFont(font);
-            combo->setEditable(false);
-            for (std::string_view item : d.items) combo->addItem(from_gbk(item));
-            combo->setCurrentIndex(c.selection);
-            combo->setMaxVisibleItems(std::max<int>(combo->count(), 1));
-            if (d.drop_height > 0) combo->view()->setMinimumHeight(d.drop_height);
-            combo->setFocusPolicy(Qt::StrongFocus);
-            pin_colors(combo, "QComboBox", unique_id(id), d.text_color, d.back_color);
-            QObject::connect(combo, &QComboBox::currentIndexChanged, context_,
-                             [window, id](int index) { selection_changed(window, id, index); });
-            QObject::connect(combo, &QComboBox::activated, context_,
-                             [window, id](int index) { selection_committed(window, id, index); });
-            return combo;
-        }
-        case Kind::ProcessBar: {
-            auto* bar = new QProgressBar(parent);
-            bar->setTextVisible(false);
-            bar->setFocusPolicy(Qt::NoFocus);
-            pin_colors(bar, "QProgressBar", unique_id(id), d.text_color, d.back_color,
-                       d.border == 0 ? QStringLiteral("& { border: none; border-radius: 0px; }") : QString());
-            show_bar(c, bar);
-            return bar;
-        }
-        case Kind::Tab: {
-            auto* tab = new TabControl(parent, d);
-            tab->setCurrentIndex(c.selection);
-            QObject::connect(tab, &QTabWidget::currentChanged, context_,
-                             [window, id](int page) { page_chosen(window, id, page); });
-            // Queued, so that a page change the same press makes comes first.
-            QObject::connect(tab, &QTabWidget::tabBarClicked, context_,
-                             [window, id](int) { tab_strip_clicked(window, id); }, Qt::QueuedConnection);
-            return tab;
-        }
-        case Kind::PicBox: {
-            auto* picture = new PictureBox(parent, d.picture);
-            picture->set_border(c.border);
-            picture->set_display_mode(c.display_mode);
-            picture->set_animate(c.animate);
-            return picture;
-        }
-        case Kind::Window:
-        case Kind::Timer: break;
-    }
-    return new QWidget(parent);
+    QObject::connect(combo, &QComboBox::currentIndexChanged, context_,
+                     [window, id](int index) { selection_changed(window, id, index); });
+    QObject::connect(combo, &QComboBox::activated, context_,
+                     [window, id](int index) { selection_committed(window, id, index); });
+    return combo;
+}
+
+QWidget* QtWindowView::make_bar(const ControlState& c, const Presentation& p, QWidget* parent) {
+    auto* bar = new QProgressBar(parent);
+    bar->setTextVisible(false);
+    bar->setFocusPolicy(Qt::NoFocus);
+    pin_colors(bar, "QProgressBar", unique_id(c.id), p.colours,
+               c.desc->border == Border::None ? QStringLiteral("& { border: none; border-radius: 0px; }") : QString());
+    show_bar(c, bar);
+    return bar;
+}
+
+QWidget* QtWindowView::make_tab(const ControlState& c, const Presentation&, QWidget* parent) {
+    auto* tab = new TabControl(parent, *c.desc);
+    tab->setCurrentIndex(c.selection);
+    const WindowId window = state_.id;
+    const ControlId id = c.id;
+    QObject::connect(tab, &QTabWidget::currentChanged, context_, [window, id](int page) { page_chosen(window, id, page); });
+    // Queued, so that a page change the same press makes comes first.
+    QObject::connect(tab, &QTabWidget::tabBarClicked, context_, [window, id](int) { tab_strip_clicked(window, id); },
+                     Qt::QueuedConnection);
+    return tab;
+}
+
+QWidget* QtWindowView::make_picture(const ControlState& c, const Presentation&, QWidget* parent) {
+    auto* picture = new PictureBox(parent, c.desc->picture);
+    picture->set_border(c.border);
+    picture->set_display_mode(c.display_mode);
+    picture->set_animate(c.animate);
+    return picture;
 }
 
 void QtWindowView::show_bar(const ControlState& c, QWidget* widget) {
     auto* bar = static_cast<QProgressBar*>(widget);
-    const int low = std::min(c.minimum, c.maximum), high = std::max(c.minimum, c.maximum);
-    // An empty range would make Qt draw its busy animation; the bar is empty instead.
-    if (low == high) {
-        bar->setRange(low, low + 1);
-        bar->setValue(low);
-        return;
-    }
-    bar->setRange(low, high);
-    bar->setValue(std::clamp(c.position, low, high));
+    const BarShown shown = bar_shown(c);
+    bar->setRange(shown.low, shown.high);
+    bar->setValue(shown.position);
 }
 
 void QtWindowView::show_trans(const ControlState& c, QWidget* widget) {
     TransLook look;
     look.text = shown_text(c.text);
-    look.font = font_of(c.desc->font);
-    look.color = color_of(c.text_color, Qt::black);
-    look.effect = c.effect;
-    look.align = c.align;
-    look.word_wrap = c.word_wrap;
-    look.valign = c.valign;
+    look.font = font_of(presentation_of(c).font);
+    look.ink = label_ink(c);
     static_cast<TransLabel*>(widget)->show_look(look);
 }
 
@@ -323,7 +304,7 @@ void QtWindowView::refresh(ControlId control, int property) {
         case prop::Left:
         case prop::Top:
         case prop::Width:
-        case prop::Height: w->setGeometry(rect_of(c->geometry)); return;
+        case prop::Height: w->setGeometry(rect_of(presentation_of(*c).rect)); return;
         case prop::Visible: w->setVisible(state_.shown_on_parent(*c)); return;
         case prop::Disabled: w->setEnabled(!c->disabled); return;
         case prop::MousePointer: w->setCursor(cursor_of(c->cursor)); return;
@@ -363,7 +344,7 @@ void QtWindowView::refresh_own(const ControlState& c, QWidget* w, int property) 
             static_cast<QComboBox*>(w)->setCurrentIndex(c.selection);
             return;
         }
-        case Kind::ProcessBar: show_bar(c, w); return;
+        case Kind::ProgressBar: show_bar(c, w); return;
         case Kind::PicBox: {
             auto* picture = static_cast<PictureBox*>(w);
             if (property == prop::PicBorder) picture->set_border(c.border);
@@ -379,7 +360,7 @@ void QtWindowView::refresh_pages(ControlId tab, bool by_user) {
     const ControlState* t = state_.find(tab);
     auto* tabs = qobject_cast<QTabWidget*>(built_widget(tab));
     if (t == nullptr || tabs == nullptr) return;  // a tab control made later shows its page then
-    build({{tab, t->selection}});
+    build({tab, t->selection});
     if (tabs->currentIndex() != t->selection) {
         QSignalBlocker quiet(tabs);
         tabs->setCurrentIndex(t->selection);
@@ -417,7 +398,7 @@ void QtWindowView::dismantle() {
     context_->deleteLater();
     context_ = nullptr;
     widgets_.clear();
-    built_parts_.clear();
+    parts_.forget();
     if (window_ != nullptr) {
         window_->retire();
         window_->hide();

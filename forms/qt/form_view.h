@@ -5,10 +5,9 @@
 // state is all there is, and a widget made later shows the state as it is.
 #include <QPointer>
 #include <map>
-#include <set>
-#include <utility>
-#include <vector>
 
+#include "forms/parts_made.h"
+#include "forms/presentation.h"
 #include "forms/qt/form_window.h"
 #include "forms/view.h"
 
@@ -33,18 +32,24 @@ public:
     QWidget* built_widget(ControlId control) const;
 
 private:
-    // Where a control's widget is made: with the window (tab 0), or with a
-    // page of a tab control.
-    using Part = std::pair<ControlId, int>;
-    static constexpr Part window_part{0, -1};
+    using Maker = QWidget* (QtWindowView::*)(const ControlState&, const Presentation&, QWidget*);
 
-    Part find_part(const ControlState& c) const;
-    Part part_of(const ControlState& c) const;
     void build_window();
-    void build_part(Part part);
-    void build(std::vector<Part> parts);
+    void build(Part part);
+    void build_control(const ControlState& c);
     void keep_tab_order();
-    QWidget* make_control(const ControlState& c, QWidget* parent);
+    // One maker for each kind; each makes the widget as the control starts.
+    QWidget* make_control(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_plain(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_edit(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_button(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_label(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_trans(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_group(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_combo(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_bar(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_tab(const ControlState& c, const Presentation& p, QWidget* parent);
+    QWidget* make_picture(const ControlState& c, const Presentation& p, QWidget* parent);
     void refresh_window(const ControlState& c, int property);
     void refresh_own(const ControlState& c, QWidget* widget, int property);
     void show_trans(const ControlState& c, QWidget* widget);
@@ -54,8 +59,7 @@ private:
     LoadedWindow& state_;
     QPointer<FormWindow> window_;
     std::map<ControlId, QPointer<QWidget>> widgets_;
-    std::vector<Part> parts_;  // of each control, in the state's order
-    std::set<Part> built_parts_;
+    PartsMade parts_;
     QObject* context_;  // owns every connection
 };
 

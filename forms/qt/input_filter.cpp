@@ -7,6 +7,7 @@
 
 #include "forms/dispatch.h"
 #include "forms/qt/key_codes.h"
+#include "skins/engine/own_colours.h"
 
 namespace forms::qt {
 
@@ -62,7 +63,7 @@ private:
         const QPoint at = event->position().toPoint();
         if (widget->childAt(at) != nullptr) return false;
         QPoint client = widget->mapTo(owner.widget, at);
-        if (auto* frame = qobject_cast<QFrame*>(owner.widget); frame != nullptr && frame->property("yzKind") == "PicBox")
+        if (auto* frame = qobject_cast<QFrame*>(owner.widget); frame != nullptr && frame->property(skin_contract::kind_property) == skin_contract::picture_box_kind)
             client -= frame->contentsRect().topLeft();
         return left_button_down(owner.window, owner.control, client.x(), client.y(),
                                 function_key_bits(event->modifiers()));

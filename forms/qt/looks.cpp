@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "skins/engine/own_colours.h"
+
 namespace forms::qt {
 
 namespace {
@@ -58,32 +60,33 @@ QColor color_of(Color color, QColor fallback) {
     return QColor((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
 }
 
-void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background,
+void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, const OwnColours& own,
                 const QString& more) {
     QString rules;
     QPalette palette = widget->palette();
-    if (text != system_color) {
-        const QColor c = color_of(text);
+    if (own.text) {
+        const QColor c = color_of(*own.text);
         rules += QStringLiteral("color: %1; ").arg(css(c));
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) palette.setColor(role, c);
     }
-    if (background != system_color) {
-        const QColor c = color_of(background);
+    if (own.back) {
+        const QColor c = color_of(*own.back);
         rules += QStringLiteral("background-color: %1; ").arg(css(c));
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(role, c);
     }
     if (rules.isEmpty() && more.isEmpty()) return;
     widget->setPalette(palette);
-    widget->setProperty("yzId", unique_id);
-    const QString selector = QStringLiteral("%1[yzId=\"%2\"]").arg(QString::fromLatin1(qt_class), unique_id);
+    widget->setProperty(skin_contract::id_property, unique_id);
+    const QString selector = QStringLiteral("%1[%2=\"%3\"]")
+                                 .arg(QString::fromLatin1(qt_class), QString::fromLatin1(skin_contract::id_property), unique_id);
     QString sheet = rules.isEmpty() ? QString() : QStringLiteral("%1 { %2}").arg(selector, rules);
     widget->setStyleSheet(sheet + QString(more).replace(QLatin1Char('&'), selector));
 }
 
-QString caption_rules(Color text, Align align) {
+QString caption_rules(std::optional<Color> text, Align align) {
     QString rules;
     // A skin's caption rule names the sub-control, so the widget's colour alone would not reach it.
-    if (text != system_color) rules += QStringLiteral("color: %1; ").arg(css(color_of(text)));
+    if (text) rules += QStringLiteral("color: %1; ").arg(css(color_of(*text)));
     // Qt draws a caption 3 px right of the place these rules give it. A
     // right-aligned one keeps as far from the right edge (9 px more) as a
     // skin keeps a left-aligned one from the left edge.

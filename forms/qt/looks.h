@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "forms/description.h"
+#include "forms/presentation.h"
 #include "platform/text.h"
 
 class QWidget;
@@ -22,17 +23,18 @@ bool vertical_font(const Font& font);
 // 0xRRGGBB; system_color gives `fallback`.
 QColor color_of(Color color, QColor fallback = Qt::black);
 
-// Pins what a description states about one widget's look (its explicit
-// colours, and `more`: further rules of the widget's own, "&" standing for
-// its selector) with a style sheet that names only that widget, so that an
+// Pins what a description states about one widget's look (its own colours,
+// and `more`: further rules of the widget's own, "&" standing for its
+// selector) with a style sheet that names only that widget, so that an
 // application style sheet (a skin) cannot override it; what the description
-// leaves to the system stays the skin's. `qt_class` is the widget's Qt class
-// name; `unique_id` an ASCII id unique in the program.
-void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, Color text, Color background,
+// leaves to the system stays the skin's (skins/engine/own_colours.h).
+// `qt_class` is the widget's Qt class name; `unique_id` an ASCII id unique in
+// the program.
+void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id, const OwnColours& own,
                 const QString& more = {});
 
 // Rules for pin_colors that give a group box caption its stated colour and side.
-QString caption_rules(Color text, Align align);
+QString caption_rules(std::optional<Color> text, Align align);
 
 QString from_gbk(std::string_view gbk);
 Text to_gbk(const QString& text);

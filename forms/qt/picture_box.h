@@ -1,26 +1,45 @@
 #pragma once
 // A picture box: one embedded picture in one of six borders and three
-// display modes. The picture is decoded the first time the box is shown, so
-// the pictures of pages nobody opens cost nothing at start; an animation
-// runs only while the box is shown.
+// display modes (forms/presentation.h places it). The picture is decoded the
+// first time the box is shown, so the pictures of pages nobody opens cost
+// nothing at start; an animation (forms/animation.h) runs only while the box
+// is shown.
 #include <QFrame>
 #include <QImage>
 #include <QTimer>
 #include <vector>
 
+#include "forms/animation.h"
 #include "forms/description.h"
 
 namespace forms::qt {
 
+class PictureBox;
+
+// What times an animation's frames: each box's own timer, unless a test
+// puts a clock of its own in their place.
+class FrameClock {
+public:
+    virtual ~FrameClock() = default;
+    // `box` is to show its next frame (next_frame()) after `delay_ms`.
+    virtual void start(PictureBox* box, int delay_ms) = 0;
+    virtual void stop(PictureBox* box) = 0;
+};
+// nullptr: the boxes' own timers again.
+void use_frame_clock(FrameClock* clock);
+
 class PictureBox final : public QFrame {
 public:
     PictureBox(QWidget* parent, Picture picture);
-    void set_border(int border);       // 0 to 5
-    void set_display_mode(int mode);   // 0 natural, 1 stretched, 2 fitted
+    ~PictureBox() override;
+    void set_border(Border border);
+    void set_display_mode(DisplayMode mode);
     void set_animate(bool animate);
     bool decoded() const { return decoded_; }
     int frame_count() const { return static_cast<int>(frames_.size()); }
-    int current_frame() const { return current_; }
+    int current_frame() const { return animation_.current(); }
+    // The current frame's time is over.
+    void next_frame();
 
 protected:
     void showEvent(QShowEvent*) override;
@@ -30,15 +49,14 @@ protected:
 private:
     void decode();
     void schedule_next_frame();
-    QRect picture_rect(QSize picture) const;
+    void stop_frames();
 
     Picture source_;
     bool decoded_ = false;
     std::vector<QImage> frames_;
-    std::vector<int> delays_;
-    int current_ = 0;
-    int border_ = 0, mode_ = 1;
-    bool animate_ = true;
+    Animation animation_;
+    Border border_ = Border::None;
+    DisplayMode mode_ = DisplayMode::Stretched;
     QTimer frame_timer_;
 };
 

@@ -38,7 +38,7 @@ void wake_timers_at(std::optional<TimerClock::time_point> when) {
         return;
     }
     // Rounded up: a timer never ticks before it is due.
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*when - TimerClock::now());
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*when - timers_now());
     timer->start(std::max<std::chrono::milliseconds>(wait, std::chrono::milliseconds(0)));
 }
 

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTextOption>
 
+#include "forms/qt/looks.h"
+
 namespace forms::qt {
 
 namespace {
@@ -22,13 +24,13 @@ TransInk::TransInk(QWidget* parent) : QWidget(parent) {
 
 int TransInk::text_flags() const {
     int flags = 0;
-    switch (look_.align) {
+    switch (look_.ink.align) {
         case Align::Centre: flags |= Qt::AlignHCenter; break;
         case Align::Right: flags |= Qt::AlignRight; break;
         default: flags |= Qt::AlignLeft; break;
     }
-    if (look_.word_wrap) return flags | Qt::TextWordWrap | Qt::AlignTop;
-    switch (look_.valign) {
+    if (look_.ink.word_wrap) return flags | Qt::TextWordWrap | Qt::AlignTop;
+    switch (look_.ink.valign) {
         case VAlign::Middle: flags |= Qt::AlignVCenter; break;
         case VAlign::Bottom: flags |= Qt::AlignBottom; break;
         default: flags |= Qt::AlignTop; break;
@@ -46,7 +48,7 @@ QRect TransInk::text_bounds() {
     wrapped_.reset();
     if (look_.text.isEmpty()) return label_rect_;
     QRect bounds;
-    if (look_.word_wrap) {
+    if (look_.ink.word_wrap) {
         QString text = look_.text;
         text.replace(QLatin1Char('\n'), QChar::LineSeparator);
         wrapped_ = std::make_unique<QTextLayout>(text, look_.font);
@@ -106,25 +108,11 @@ void TransInk::paintEvent(QPaintEvent*) {
     const QPoint label_at = label_rect_.topLeft() - geometry().topLeft();
     const QRect text_rect(label_at, label_rect_.size());
     const int flags = text_flags() | Qt::TextDontClip;
-    auto draw = [&](QPoint offset, QColor color) {
-        painter.setPen(color);
-        if (wrapped_) wrapped_->draw(&painter, label_at + offset);
-        else painter.drawText(text_rect.translated(offset), flags, look_.text);
-    };
-    switch (look_.effect) {
-        case 1:
-            draw({1, 1}, Qt::white);
-            draw({0, 0}, look_.color);
-            break;
-        case 2:
-            draw({0, 0}, Qt::white);
-            draw({1, 1}, look_.color);
-            break;
-        case 3:
-            draw({2, 2}, Qt::black);
-            draw({0, 0}, look_.color);
-            break;
-        default: draw({0, 0}, look_.color); break;
+    for (int i = 0; i < look_.ink.pass_count; ++i) {
+        const InkPass& pass = look_.ink.passes[std::size_t(i)];
+        painter.setPen(color_of(pass.color));
+        if (wrapped_) wrapped_->draw(&painter, label_at + QPoint(pass.dx, pass.dy));
+        else painter.drawText(text_rect.translated(pass.dx, pass.dy), flags, look_.text);
     }
 }
 

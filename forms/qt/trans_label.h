@@ -13,18 +13,14 @@
 #include <QWidget>
 #include <memory>
 
-#include "forms/description.h"
+#include "forms/presentation.h"
 
 namespace forms::qt {
 
 struct TransLook {
     QString text;  // line breaks as \n
     QFont font;
-    QColor color;
-    int effect = 0;
-    Align align = Align::Left;
-    bool word_wrap = true;
-    VAlign valign = VAlign::Top;
+    LabelInk ink;
 };
 
 // Distance between wrapped lines: the font's character height, as on Windows.

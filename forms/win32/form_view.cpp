@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "forms/presentation.h"
 #include "forms/win32/fonts.h"
 #include "forms/win32/form_window.h"
 #include "forms/win32/picture_box.h"
@@ -30,10 +31,10 @@ DWORD group_align(Align a) { return a == Align::Centre ? BS_CENTER : a == Align:
 
 // A strip on the right is as wide as a character of its titles and a margin
 // either side, so that the upright characters are not cut.
-int strip_thickness(const ControlDesc& d) {
-    if (d.tab_side == TabSide::Top) return tab_strip_height;
+int strip_thickness(TabSide side, const Font& font) {
+    if (side == TabSide::Top) return tab_strip_height;
     HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font_of(d.font));
+    const HGDIOBJ old = SelectObject(dc, font_of(font));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
@@ -41,14 +42,17 @@ int strip_thickness(const ControlDesc& d) {
     return std::max(tab_strip_height, int(metrics.tmHeight) + 8);
 }
 
-bool takes_focus(Kind kind) { return kind == Kind::Button || kind == Kind::EditBox || kind == Kind::ComboBox; }
-
 DWORD tab_style(const ControlDesc& d) {
     // The reader's clicks choose pages; the focus goes to the page's controls.
     DWORD style = TCS_FOCUSNEVER;
     if (d.tab_side == TabSide::Right) style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE | TCS_OWNERDRAWFIXED;
     else if (d.multi_row) style |= TCS_MULTILINE;
     return style;
+}
+
+HWND with_font(HWND h, const Presentation& p) {
+    if (h != nullptr) SendMessageW(h, WM_SETFONT, WPARAM(font_of(p.font)), FALSE);
+    return h;
 }
 
 HWND make(DWORD ex_style, const wchar_t* kind, const std::wstring& text, DWORD style, const RECT& r, HWND parent,
@@ -66,7 +70,7 @@ Win32WindowView* view_of(HWND handle) {
     return it == views().end() ? nullptr : it->second;
 }
 
-Win32WindowView::Win32WindowView(LoadedWindow& window) : state_(window) {}
+Win32WindowView::Win32WindowView(LoadedWindow& window) : state_(window), parts_(window) {}
 
 Win32WindowView::~Win32WindowView() { dismantle(); }
 
@@ -85,9 +89,8 @@ void Win32WindowView::register_handle(HWND handle, ControlId control) {
     owners_[handle] = control;
 }
 
-// Windows and controls cost more to make than to keep, under wine above
-// all: a window is made when it is first shown, and a tab page's controls
-// when the page first is, each from the state as it is then.
+// A window is made when it is first shown, and a tab page's controls when
+// the page first is (forms/parts_made.h).
 void Win32WindowView::create() {}
 
 void Win32WindowView::make_window() {
@@ -103,18 +106,16 @@ void Win32WindowView::make_window() {
     // The caption's small icon is made from this one by the system.
     if ((icon_ = icon_of(desc.icon)) != nullptr) SendMessageW(window_, WM_SETICON, ICON_BIG, LPARAM(icon_));
     EnableWindow(window_, !self.disabled);
-    make_controls(false);
+    make_controls(parts_.make(window_part));
 }
 
-void Win32WindowView::make_controls(bool every_page) {
-    for (std::size_t i = 1; i < state_.controls.size(); ++i) {
-        const ControlState& c = state_.controls[i];
-        if (c.kind == Kind::Timer || handles_.contains(c.id)) continue;  // the model runs timers (forms/timers.h)
+void Win32WindowView::make_controls(const std::vector<const ControlState*>& controls) {
+    for (const ControlState* made : controls) {
+        const ControlState& c = *made;
         HWND parent = c.parent == 0 ? window_ : handle_of(c.parent);
-        const ControlState* tab = c.parent == 0 ? nullptr : state_.find(c.parent);
-        if (parent == nullptr || (!every_page && tab != nullptr && tab->kind == Kind::Tab && tab->selection != c.page))
-            continue;
-        HWND h = make_control(c, parent);
+        if (parent == nullptr) continue;
+        const Presentation p = presentation_of(c);
+        HWND h = make_control(c, p, parent);
         if (h == nullptr) continue;
         register_handle(h, c.id);
         // Later controls lie over earlier ones, as the layouts draw them.
@@ -127,84 +128,103 @@ void Win32WindowView::make_controls(bool every_page) {
 
 HWND Win32WindowView::made_handle_of(ControlId control) {
     make_window();
-    if (handle_of(control) == nullptr) make_controls(true);
+    if (handle_of(control) == nullptr && window_ != nullptr) make_controls(parts_.make_all());
     return handle_of(control);
 }
 
-HWND Win32WindowView::make_control(const ControlState& c, HWND parent) {
-    const ControlDesc& d = *c.desc;
-    const RECT r = rect_of(c.geometry);
+HWND Win32WindowView::make_control(const ControlState& c, const Presentation& p, HWND parent) {
+    using V = Win32WindowView;
+    // By kind, in the order of forms::Kind.
+    static constexpr Maker makers[] = {&V::make_nothing, &V::make_edit,  &V::make_picture, &V::make_group,
+                                       &V::make_label,   &V::make_button, &V::make_combo,  &V::make_bar,
+                                       &V::make_tab,     &V::make_nothing, &V::make_trans};
+    static_assert(std::size(makers) == std::size_t(Kind::TransLabel) + 1);
     // Made as it starts: hidden or shown, disabled or not.
     const DWORD start = (c.disabled ? WS_DISABLED : 0) | (state_.shown_on_parent(c) ? WS_VISIBLE : 0);
-    HWND h = nullptr;
-    switch (c.kind) {
-        case Kind::EditBox:
-            h = make(d.border != 0 ? WS_EX_CLIENTEDGE : 0, L"EDIT", wide(c.text),
-                     start | WS_TABSTOP | ES_AUTOHSCROLL | edit_align(d.align), r, parent, c.id);
-            // A first bound in characters; GBK bytes are counted as the text changes.
-            if (h != nullptr && d.max_length > 0) SendMessageW(h, EM_SETLIMITTEXT, WPARAM(d.max_length), 0);
-            break;
-        case Kind::Button:
-            h = make(0, L"BUTTON", wide(c.text), start | WS_TABSTOP | (d.default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
-                     r, parent, c.id);
-            break;
-        case Kind::Label:
-            // SS_NOTIFY: a plain static lets the mouse through to its parent.
-            h = make(0, L"STATIC", wide(c.text), start | SS_NOTIFY | SS_NOPREFIX | static_align(d.align), r, parent, c.id);
-            break;
-        case Kind::GroupBox:
-            h = make(0, L"BUTTON", wide(d.text), start | BS_GROUPBOX | group_align(d.align), r, parent, c.id);
-            break;
-        case Kind::ComboBox:
-            h = make(0, L"COMBOBOX", L"", start | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT, r,
-                     parent, c.id);
-            if (h == nullptr) break;
-            for (std::string_view item : d.items) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(wide(item).c_str()));
-            SendMessageW(h, CB_SETCURSEL, WPARAM(c.selection), 0);
-            // The dropped list asks for the combo box's colours too.
-            if (COMBOBOXINFO info{}; (info.cbSize = sizeof info) && GetComboBoxInfo(h, &info) && info.hwndList != nullptr)
-                owners_[info.hwndList] = c.id;
-            break;
-        case Kind::ProcessBar:
-            h = make(0, PROGRESS_CLASSW, L"", start | (d.continuous ? PBS_SMOOTH : 0), r, parent, c.id);
-            if (h != nullptr && d.back_color != system_color)
-                SendMessageW(h, PBM_SETBKCOLOR, 0, LPARAM(colorref(d.back_color, CLR_DEFAULT)));
-            if (h != nullptr) show_bar(c, h);
-            break;
-        case Kind::Tab:
-            h = make(0, WC_TABCONTROLW, L"", start | tab_style(d), r, parent, c.id);
-            if (h == nullptr) break;
-            SendMessageW(h, WM_SETFONT, WPARAM(font_of(d.font)), FALSE);
-            SendMessageW(h, TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip_thickness(d)));
-            for (std::string_view title : d.items) {
-                std::wstring text = wide(title);
-                TCITEMW item{};
-                item.mask = TCIF_TEXT;
-                item.pszText = text.data();
-                SendMessageW(h, TCM_INSERTITEMW, SendMessageW(h, TCM_GETITEMCOUNT, 0, 0), LPARAM(&item));
-            }
-            SendMessageW(h, TCM_SETCURSEL, WPARAM(c.selection), 0);
-            break;
-        case Kind::PicBox:
-            h = make_picture_box(parent, r, d.picture, {c.border, c.display_mode, c.animate}, start);
-            break;
-        case Kind::TransLabel:
-            h = make_trans_label(parent, r, start);
-            break;
-        case Kind::Window:
-        case Kind::Timer: break;
-    }
-    if (h != nullptr && c.kind != Kind::PicBox && c.kind != Kind::TransLabel && c.kind != Kind::Tab)
-        SendMessageW(h, WM_SETFONT, WPARAM(font_of(d.font)), FALSE);
-    if (h != nullptr && c.kind == Kind::ComboBox) place_combo(c, h);
+    return (this->*makers[std::size_t(c.kind)])(c, p, {parent, rect_of(p.rect), start});
+}
+
+HWND Win32WindowView::make_nothing(const ControlState&, const Presentation&, const Making&) { return nullptr; }
+
+HWND Win32WindowView::make_edit(const ControlState& c, const Presentation& p, const Making& m) {
+    const ControlDesc& d = *c.desc;
+    HWND h = make(d.border != Border::None ? WS_EX_CLIENTEDGE : 0, L"EDIT", wide(c.text),
+                  m.start | WS_TABSTOP | ES_AUTOHSCROLL | edit_align(d.align), m.rect, m.parent, c.id);
+    if (h == nullptr) return nullptr;
+    // A first bound in characters; GBK bytes are counted as the text changes.
+    if (d.max_length > 0) SendMessageW(h, EM_SETLIMITTEXT, WPARAM(d.max_length), 0);
+    return with_font(h, p);
+}
+
+HWND Win32WindowView::make_button(const ControlState& c, const Presentation& p, const Making& m) {
+    const DWORD style = m.start | WS_TABSTOP | (c.desc->default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    return with_font(make(0, L"BUTTON", wide(c.text), style, m.rect, m.parent, c.id), p);
+}
+
+HWND Win32WindowView::make_label(const ControlState& c, const Presentation& p, const Making& m) {
+    // SS_NOTIFY: a plain static lets the mouse through to its parent.
+    const DWORD style = m.start | SS_NOTIFY | SS_NOPREFIX | static_align(c.desc->align);
+    return with_font(make(0, L"STATIC", wide(c.text), style, m.rect, m.parent, c.id), p);
+}
+
+HWND Win32WindowView::make_group(const ControlState& c, const Presentation& p, const Making& m) {
+    const ControlDesc& d = *c.desc;
+    return with_font(make(0, L"BUTTON", wide(d.text), m.start | BS_GROUPBOX | group_align(d.align), m.rect, m.parent, c.id),
+                     p);
+}
+
+HWND Win32WindowView::make_combo(const ControlState& c, const Presentation& p, const Making& m) {
+    HWND h = make(0, L"COMBOBOX", L"", m.start | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT,
+                  m.rect, m.parent, c.id);
+    if (h == nullptr) return nullptr;
+    for (std::string_view item : c.desc->items) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(wide(item).c_str()));
+    SendMessageW(h, CB_SETCURSEL, WPARAM(c.selection), 0);
+    // The dropped list asks for the combo box's colours too.
+    if (COMBOBOXINFO info{}; (info.cbSize = sizeof info) && GetComboBoxInfo(h, &info) && info.hwndList != nullptr)
+        owners_[info.hwndList] = c.id;
+    with_font(h, p);
+    place_combo(c, h);
     return h;
+}
+
+HWND Win32WindowView::make_bar(const ControlState& c, const Presentation& p, const Making& m) {
+    HWND h = make(0, PROGRESS_CLASSW, L"", m.start | (c.desc->continuous ? PBS_SMOOTH : 0), m.rect, m.parent, c.id);
+    if (h == nullptr) return nullptr;
+    if (p.colours.back) SendMessageW(h, PBM_SETBKCOLOR, 0, LPARAM(colorref(*p.colours.back, CLR_DEFAULT)));
+    show_bar(c, h);
+    return with_font(h, p);
+}
+
+HWND Win32WindowView::make_tab(const ControlState& c, const Presentation& p, const Making& m) {
+    const ControlDesc& d = *c.desc;
+    HWND h = make(0, WC_TABCONTROLW, L"", m.start | tab_style(d), m.rect, m.parent, c.id);
+    if (h == nullptr) return nullptr;
+    SendMessageW(h, WM_SETFONT, WPARAM(font_of(p.font)), FALSE);
+    SendMessageW(h, TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip_thickness(d.tab_side, p.font)));
+    for (std::string_view title : d.items) {
+        std::wstring text = wide(title);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        SendMessageW(h, TCM_INSERTITEMW, SendMessageW(h, TCM_GETITEMCOUNT, 0, 0), LPARAM(&item));
+    }
+    SendMessageW(h, TCM_SETCURSEL, WPARAM(c.selection), 0);
+    return h;
+}
+
+HWND Win32WindowView::make_picture(const ControlState& c, const Presentation&, const Making& m) {
+    return make_picture_box(m.parent, m.rect, c.desc->picture, {c.border, c.display_mode, c.animate}, m.start);
+}
+
+HWND Win32WindowView::make_trans(const ControlState&, const Presentation&, const Making& m) {
+    return make_trans_label(m.parent, m.rect, m.start);
 }
 
 // A combo box's window is as high as it is dropped; its closed height is
 // set through the height of its selection field, after any resize (wine
 // takes a resize for a reason to grow the field to its font).
 void Win32WindowView::place_combo(const ControlState& c, HWND combo) {
-    const Geometry& g = c.geometry;
+    const Geometry g = presentation_of(c).rect;
     const int items = int(c.desc->items.size());
     const int item = std::max(1, int(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0)));
     const int list = std::max(c.desc->drop_height, items * item + 2);
@@ -223,7 +243,7 @@ void Win32WindowView::place_combo(const ControlState& c, HWND combo) {
 }
 
 void Win32WindowView::place(const ControlState& c, HWND handle) {
-    const Geometry& g = c.geometry;
+    const Geometry g = presentation_of(c).rect;
     if (c.kind == Kind::ComboBox) return place_combo(c, handle);
     if (c.kind == Kind::TransLabel) return show_trans(c, handle);
     SetWindowPos(handle, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -237,22 +257,18 @@ void Win32WindowView::place_window() {
 }
 
 void Win32WindowView::show_bar(const ControlState& c, HWND bar) {
-    const int low = std::min(c.minimum, c.maximum), high = std::max(c.minimum, c.maximum);
-    // An empty range shows an empty bar.
-    SendMessageW(bar, PBM_SETRANGE32, WPARAM(low), LPARAM(low == high ? low + 1 : high));
-    SendMessageW(bar, PBM_SETPOS, WPARAM(low == high ? low : std::clamp(c.position, low, high)), 0);
+    const BarShown shown = bar_shown(c);
+    SendMessageW(bar, PBM_SETRANGE32, WPARAM(shown.low), LPARAM(shown.high));
+    SendMessageW(bar, PBM_SETPOS, WPARAM(shown.position), 0);
 }
 
 void Win32WindowView::show_trans(const ControlState& c, HWND handle) {
+    const Presentation p = presentation_of(c);
     TransLook look;
     look.text = wide(c.text);
-    look.font = font_of(c.desc->font);
-    look.color = colorref(c.text_color, RGB(0, 0, 0));
-    look.effect = c.effect;
-    look.align = c.align;
-    look.word_wrap = c.word_wrap;
-    look.valign = c.valign;
-    show_trans_look(handle, look, rect_of(c.geometry));
+    look.font = font_of(p.font);
+    look.ink = label_ink(c);
+    show_trans_look(handle, look, rect_of(p.rect));
 }
 
 void Win32WindowView::show_tip(const ControlState& c) {
@@ -341,7 +357,7 @@ void Win32WindowView::refresh_own(const ControlState& c, HWND h, int property) {
         case Kind::Label: return set_text(h, c.text);
         case Kind::TransLabel: return show_trans(c, h);
         case Kind::ComboBox: SendMessageW(h, CB_SETCURSEL, WPARAM(c.selection), 0); return;
-        case Kind::ProcessBar: return show_bar(c, h);
+        case Kind::ProgressBar: return show_bar(c, h);
         case Kind::PicBox:
             if (property == prop::PicBorder) set_picture_border(h, c.border);
             if (property == prop::PicDisplayMode) set_picture_mode(h, c.display_mode);
@@ -356,7 +372,7 @@ void Win32WindowView::refresh_pages(ControlId tab, bool by_user) {
     HWND tabs = handle_of(tab);
     if (t == nullptr || tabs == nullptr) return;
     if (SendMessageW(tabs, TCM_GETCURSEL, 0, 0) != t->selection) SendMessageW(tabs, TCM_SETCURSEL, WPARAM(t->selection), 0);
-    make_controls(false);
+    make_controls(parts_.make({tab, t->selection}));
     // The old page goes first, so that its controls never show over the new one's.
     for (bool showing : {false, true})
         for (const ControlState& c : state_.controls)

@@ -11,6 +11,8 @@
 #include <set>
 #include <vector>
 
+#include "forms/parts_made.h"
+#include "forms/presentation.h"
 #include "forms/view.h"
 
 namespace forms::win32 {
@@ -49,11 +51,29 @@ public:
     bool before_dispatch(MSG& message);
 
 private:
+    // Where and how a control's window is made: its parent, its rectangle,
+    // and WS_VISIBLE and WS_DISABLED as it starts.
+    struct Making {
+        HWND parent;
+        RECT rect;
+        DWORD start;
+    };
+    using Maker = HWND (Win32WindowView::*)(const ControlState&, const Presentation&, const Making&);
+
     void make_window();
-    // Makes the controls not made yet whose parent is, those on tab pages
-    // not shown only with every_page.
-    void make_controls(bool every_page);
-    HWND make_control(const ControlState& c, HWND parent);
+    void make_controls(const std::vector<const ControlState*>& controls);
+    // One maker for each kind; each makes the control as it starts.
+    HWND make_control(const ControlState& c, const Presentation& p, HWND parent);
+    HWND make_nothing(const ControlState& c, const Presentation& p, const Making& m);
+    HWND make_edit(const ControlState& c, const Presentation& p, const Making& m);
+    HWND make_button(const ControlState& c, const Presentation& p, const Making& m);
+    HWND make_label(const ControlState& c, const Presentation& p, const Making& m);
+    HWND make_group(const ControlState& c, const Presentation& p, const Making& m);
+    HWND make_combo(const ControlState& c, const Presentation& p, const Making& m);
+    HWND make_bar(const ControlState& c, const Presentation& p, const Making& m);
+    HWND make_tab(const ControlState& c, const Presentation& p, const Making& m);
+    HWND make_picture(const ControlState& c, const Presentation& p, const Making& m);
+    HWND make_trans(const ControlState& c, const Presentation& p, const Making& m);
     void register_handle(HWND handle, ControlId control);
     void place(const ControlState& c, HWND handle);
     void place_combo(const ControlState& c, HWND combo);
@@ -81,6 +101,7 @@ private:
     bool press(const MSG& message);
 
     LoadedWindow& state_;
+    PartsMade parts_;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     HICON icon_ = nullptr;

@@ -9,10 +9,12 @@
 
 #include "forms/dispatch.h"
 #include "forms/win32/fonts.h"
+#include "forms/presentation.h"
 #include "forms/win32/form_view.h"
 #include "forms/win32/vertical_titles.h"
-#include "forms/win32/window_class.h"
 #include "forms/win32/wide_text.h"
+#include "forms/win32/window_class.h"
+#include "skins/engine/own_colours.h"
 
 namespace forms::win32 {
 
@@ -114,18 +116,17 @@ void adopt_children(HWND container, Win32WindowView* view) {
 LRESULT Win32WindowView::colors(UINT message, HDC dc, HWND control, LRESULT below) const {
     const ControlState* c = control_of(control);
     if (c == nullptr || c->desc == nullptr) return below;
-    const ControlDesc& d = *c->desc;
-    if (d.text_color != system_color) SetTextColor(dc, colorref(d.text_color, 0));
-    if (d.back_color != system_color) {
+    const OwnColours own = presentation_of(*c).colours;
+    if (own.text) SetTextColor(dc, colorref(*own.text, 0));
+    if (own.back) {
         SetBkMode(dc, OPAQUE);
-        SetBkColor(dc, colorref(d.back_color, 0));
-        return LRESULT(brush_of(colorref(d.back_color, 0)));
+        SetBkColor(dc, colorref(*own.back, 0));
+        return LRESULT(brush_of(colorref(*own.back, 0)));
     }
     // A colour for the text alone: the background stays what the system (or
-    // a skin) gives, and the text is drawn over it. Drawn transparently, the
-    // text tells a skin that its colour is the window's own choice.
-    if (d.text_color != system_color && (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN))
-        SetBkMode(dc, TRANSPARENT);
+    // a skin) gives, and the text is drawn over it, which tells a skin that
+    // the colour is the window's own (skins/engine/own_colours.h).
+    if (own.text && (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN)) skin_contract::state_own_text(dc);
     return below;
 }
 

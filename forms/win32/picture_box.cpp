@@ -4,8 +4,10 @@
 #include <future>
 #include <memory>
 #include <new>
+#include <optional>
 #include <vector>
 
+#include "forms/presentation.h"
 #include "forms/win32/decoding_worker.h"
 #include "forms/win32/window_class.h"
 #include "pictures/picture.h"
@@ -16,9 +18,6 @@ namespace {
 
 constexpr wchar_t class_name[] = L"YanzhouPictureBox";
 constexpr UINT_PTR frame_timer = 1;
-// A frame without a delay of its own shows for as long as browsers show it.
-constexpr int default_frame_delay_ms = 100;
-constexpr int shortest_frame_delay_ms = 20;
 // Border widths of the six styles: none, sunken, raised, thin sunken,
 // sunken inside raised, single line.
 constexpr int border_widths[] = {0, 2, 2, 1, 4, 1};
@@ -28,7 +27,6 @@ constexpr int border_widths[] = {0, 2, 2, 1, 4, 1};
 // the mask ANDed and the pixels ORed over the background show it there.
 struct Frame {
     std::vector<std::uint8_t> pixels, mask;
-    int delay_ms = 0;
 };
 
 struct Box {
@@ -36,9 +34,9 @@ struct Box {
     bool decoded = false;
     int width = 0, height = 0;
     std::vector<Frame> frames;
-    int current = 0;
-    int border = 0, mode = 1;
-    bool animate = true, ticking = false;
+    Animation animation;
+    int border = 0;  // 0 to 5, as Border
+    DisplayMode mode = DisplayMode::Stretched;
 };
 
 // What a box is made with: its border is known by the time its frame is first measured.
@@ -51,7 +49,6 @@ Box* box_of(HWND w) { return reinterpret_cast<Box*>(GetWindowLongPtrW(w, GWLP_US
 
 Frame frame_of(const image::Frame& decoded) {
     Frame f;
-    f.delay_ms = decoded.delay_ms;
     f.pixels.resize(decoded.rgba.size());
     bool transparent = false;
     for (std::size_t i = 0; i + 3 < decoded.rgba.size(); i += 4) {
@@ -80,38 +77,16 @@ void decode(Box& b) {
     }
     b.width = picture.width;
     b.height = picture.height;
-    for (const auto& frame : picture.frames) b.frames.push_back(frame_of(frame));
+    std::vector<int> delays;
+    for (const auto& frame : picture.frames) {
+        b.frames.push_back(frame_of(frame));
+        delays.push_back(frame.delay_ms);
+    }
+    b.animation.set_delays(std::move(delays));
 }
 
 void schedule_next_frame(HWND w, Box& b) {
-    if (!b.animate || b.frames.size() < 2 || b.ticking) return;
-    int delay = b.frames[b.current].delay_ms;
-    if (delay <= 0) delay = default_frame_delay_ms;
-    SetTimer(w, frame_timer, UINT(std::max(delay, shortest_frame_delay_ms)), nullptr);
-    b.ticking = true;
-}
-
-RECT picture_rect(const Box& b, const RECT& box) {
-    const int room_w = box.right - box.left, room_h = box.bottom - box.top;
-    switch (b.mode) {
-        case 0: return {box.left, box.top, box.left + b.width, box.top + b.height};
-        case 2: {
-            int w = b.width, h = b.height;
-            if (w > room_w || h > room_h) {
-                // Scaled down with the proportions kept, never enlarged.
-                if (std::int64_t(room_w) * h <= std::int64_t(room_h) * w) {
-                    h = int(std::int64_t(h) * room_w / std::max(w, 1));
-                    w = room_w;
-                } else {
-                    w = int(std::int64_t(w) * room_h / std::max(h, 1));
-                    h = room_h;
-                }
-            }
-            const int left = box.left + (room_w - w) / 2, top = box.top + (room_h - h) / 2;
-            return {left, top, left + w, top + h};
-        }
-        default: return box;
-    }
+    if (const std::optional<int> delay = b.animation.start_wait()) SetTimer(w, frame_timer, UINT(*delay), nullptr);
 }
 
 void blit(HDC dc, const RECT& to, const Box& b, const std::vector<std::uint8_t>& bits, DWORD operation) {
@@ -132,12 +107,13 @@ void paint(HWND w, Box& b, HDC dc) {
     if (b.frames.empty()) return;
     RECT client;
     GetClientRect(w, &client);
-    const RECT to = picture_rect(b, client);
-    // Shrunk logos and covers read better smoothed; enlarged ones stay crisp.
-    const bool shrunk = to.right - to.left < b.width || to.bottom - to.top < b.height;
-    SetStretchBltMode(dc, shrunk ? HALFTONE : COLORONCOLOR);
+    const PicturePlacement placed = place_picture(
+        {client.left, client.top, client.right - client.left, client.bottom - client.top}, b.width, b.height, b.mode);
+    const Geometry& g = placed.rect;
+    const RECT to{g.left, g.top, g.left + g.width, g.top + g.height};
+    SetStretchBltMode(dc, placed.smooth ? HALFTONE : COLORONCOLOR);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    const Frame& f = b.frames[b.current];
+    const Frame& f = b.frames[std::size_t(b.animation.current())];
     if (f.mask.empty()) {
         blit(dc, to, b, f.pixels, SRCCOPY);
         return;
@@ -171,9 +147,9 @@ LRESULT CALLBACK box_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
         case WM_NCCREATE: {
             const auto& asked = *static_cast<const BoxCreation*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
             auto* made = new Box;
-            made->border = std::clamp(asked.look.border, 0, 5);
+            made->border = std::clamp(int(asked.look.border), 0, 5);
             made->mode = asked.look.mode;
-            made->animate = asked.look.animate;
+            made->animation.set_animate(asked.look.animate);
             if (asked.picture != nullptr) made->decoding = decode_soon(asked.picture);
             SetWindowLongPtrW(w, GWLP_USERDATA, LONG_PTR(made));
             break;
@@ -205,11 +181,13 @@ LRESULT CALLBACK box_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
         case WM_TIMER:
             if (b == nullptr || wp != frame_timer) break;
             KillTimer(w, frame_timer);
-            b->ticking = false;
             // Hidden, it rests on its frame; its next paint plays on from there.
-            if (b->frames.empty() || !IsWindowVisible(w)) return 0;
-            b->current = (b->current + 1) % int(b->frames.size());
-            InvalidateRect(w, nullptr, !b->frames[b->current].mask.empty());
+            if (b->frames.empty() || !IsWindowVisible(w)) {
+                b->animation.stop_wait();
+                return 0;
+            }
+            b->animation.advance();
+            InvalidateRect(w, nullptr, !b->frames[std::size_t(b->animation.current())].mask.empty());
             schedule_next_frame(w, *b);
             return 0;
     }
@@ -227,15 +205,15 @@ HWND make_picture_box(HWND parent, RECT rect, Picture picture, const PictureLook
                            &asked);
 }
 
-void set_picture_border(HWND box, int border) {
+void set_picture_border(HWND box, Border border) {
     Box* b = box_of(box);
     if (b == nullptr) return;
-    b->border = std::clamp(border, 0, 5);
+    b->border = std::clamp(int(border), 0, 5);
     SetWindowPos(box, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(box, nullptr, TRUE);
 }
 
-void set_picture_mode(HWND box, int mode) {
+void set_picture_mode(HWND box, DisplayMode mode) {
     if (Box* b = box_of(box)) {
         b->mode = mode;
         InvalidateRect(box, nullptr, TRUE);
@@ -245,10 +223,10 @@ void set_picture_mode(HWND box, int mode) {
 void set_picture_animate(HWND box, bool animate) {
     Box* b = box_of(box);
     if (b == nullptr) return;
-    b->animate = animate;
+    b->animation.set_animate(animate);
     if (!animate) {
         KillTimer(box, frame_timer);
-        b->ticking = false;
+        b->animation.stop_wait();
     } else if (b->decoded) {
         schedule_next_frame(box, *b);
     }
@@ -257,7 +235,7 @@ void set_picture_animate(HWND box, bool animate) {
 PictureShown picture_shown(HWND box) {
     const Box* b = box_of(box);
     if (b == nullptr) return {};
-    return {b->decoded, int(b->frames.size()), b->current};
+    return {b->decoded, int(b->frames.size()), b->animation.current()};
 }
 
 HICON icon_of(Picture picture) {

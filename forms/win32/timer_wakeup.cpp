@@ -30,7 +30,7 @@ void wake_timers_at(std::optional<TimerClock::time_point> when) {
     armed_for = when;
     if (!when) return;
     // Rounded up: a timer never ticks before it is due.
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*when - TimerClock::now()).count();
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*when - timers_now()).count();
     wakeup = SetTimer(nullptr, 0, UINT(std::max<long long>(wait, USER_TIMER_MINIMUM)), woken);
 }
 

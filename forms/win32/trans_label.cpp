@@ -72,7 +72,7 @@ RECT lay_out(Label& l) {
         l.pitch = character_height(dc);
         const std::wstring& text = l.look.text;
         RECT text_box{};
-        if (l.look.word_wrap) {
+        if (l.look.ink.word_wrap) {
             std::vector<int> extents(text.size());
             SIZE whole{};
             GetTextExtentExPointW(dc, text.c_str(), int(text.size()), 0, nullptr, extents.data(), &whole);
@@ -81,7 +81,7 @@ RECT lay_out(Label& l) {
             l.lines = break_lines(text, edges, width_of(l.rect));
             for (std::size_t i = 0; i < l.lines.size(); ++i) {
                 const int w = edges[l.lines[i].end] - edges[l.lines[i].begin];
-                const int x = aligned(width_of(l.rect), w, int(l.look.align));
+                const int x = aligned(width_of(l.rect), w, int(l.look.ink.align));
                 const RECT line{x, int(i) * l.pitch, x + w, int(i) * l.pitch + l.cell};
                 UnionRect(&text_box, &text_box, &line);
             }
@@ -89,8 +89,8 @@ RECT lay_out(Label& l) {
             const std::wstring line = on_one_line(text);
             RECT size{};
             DrawTextW(dc, line.c_str(), int(line.size()), &size, line_format | DT_CALCRECT);
-            const int x = aligned(width_of(l.rect), width_of(size), int(l.look.align));
-            const int y = aligned(height_of(l.rect), height_of(size), int(l.look.valign));
+            const int x = aligned(width_of(l.rect), width_of(size), int(l.look.ink.align));
+            const int y = aligned(height_of(l.rect), height_of(size), int(l.look.ink.valign));
             text_box = {x, y, x + width_of(size), y + height_of(size)};
         }
         SelectObject(dc, old);
@@ -105,18 +105,18 @@ RECT lay_out(Label& l) {
 void draw(const Label& l, HDC dc, POINT at, COLORREF color) {
     SetTextColor(dc, color);
     const std::wstring& text = l.look.text;
-    if (l.look.word_wrap) {
+    if (l.look.ink.word_wrap) {
         for (std::size_t i = 0; i < l.lines.size(); ++i) {
             const int top = at.y + int(i) * l.pitch;
             RECT r{at.x, top, at.x + width_of(l.rect), top + l.cell};
             DrawTextW(dc, text.c_str() + l.lines[i].begin, int(l.lines[i].end - l.lines[i].begin), &r,
-                      line_format | horizontal(l.look.align));
+                      line_format | horizontal(l.look.ink.align));
         }
         return;
     }
     const std::wstring line = on_one_line(text);
     RECT r{at.x, at.y, at.x + width_of(l.rect), at.y + height_of(l.rect)};
-    DrawTextW(dc, line.c_str(), int(line.size()), &r, line_format | horizontal(l.look.align) | vertical(l.look.valign));
+    DrawTextW(dc, line.c_str(), int(line.size()), &r, line_format | horizontal(l.look.ink.align) | vertical(l.look.ink.valign));
 }
 
 void paint(const Label& l, HDC dc) {
@@ -124,22 +124,9 @@ void paint(const Label& l, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     const HGDIOBJ old = SelectObject(dc, l.look.font);
     const POINT at{l.rect.left - l.ink.left, l.rect.top - l.ink.top};
-    const auto moved = [at](int dx, int dy) { return POINT{at.x + dx, at.y + dy}; };
-    constexpr COLORREF white = RGB(255, 255, 255), black = RGB(0, 0, 0);
-    switch (l.look.effect) {
-        case 1:
-            draw(l, dc, moved(1, 1), white);
-            draw(l, dc, at, l.look.color);
-            break;
-        case 2:
-            draw(l, dc, at, white);
-            draw(l, dc, moved(1, 1), l.look.color);
-            break;
-        case 3:
-            draw(l, dc, moved(2, 2), black);
-            draw(l, dc, at, l.look.color);
-            break;
-        default: draw(l, dc, at, l.look.color); break;
+    for (int i = 0; i < l.look.ink.pass_count; ++i) {
+        const InkPass& pass = l.look.ink.passes[std::size_t(i)];
+        draw(l, dc, {at.x + pass.dx, at.y + pass.dy}, colorref(pass.color, RGB(0, 0, 0)));
     }
     SelectObject(dc, old);
 }

@@ -10,18 +10,14 @@
 
 #include <string>
 
-#include "forms/description.h"
+#include "forms/presentation.h"
 
 namespace forms::win32 {
 
 struct TransLook {
     std::wstring text;
     HFONT font = nullptr;
-    COLORREF color = 0;
-    int effect = 0;
-    Align align = Align::Left;
-    bool word_wrap = true;
-    VAlign valign = VAlign::Top;
+    LabelInk ink;
 };
 
 // Makes a label of `parent` over `label` (in the parent's client area).

@@ -1,12 +1,9 @@
 // Turns a skin into an application palette and style sheet.
 //
 // Selectors name the standard widget classes, so windows the program creates
-// later take the skin as well. Transparent labels (yzKind "TransLabel") paint
-// a colour the layout chose for them and are left alone; plain labels are
-// styled only through their yzKind "Label". What a layout states on a single
-// widget (its colours, a caption's colour and side, a bar without a frame)
-// goes into that widget's own sheet and wins over this one: the skin supplies
-// only what the layout leaves to the system.
+// later take the skin as well. What a window's controls state of their own
+// look, and how, is skins/engine/own_colours.h: the skin supplies only what
+// the layout leaves to the system.
 #include "skins/engine/skin_look.h"
 
 #include <QBrush>
@@ -15,6 +12,8 @@
 #include <QPixmap>
 
 #include <string_view>
+
+#include "skins/engine/own_colours.h"
 
 namespace she {
 namespace {
@@ -72,6 +71,8 @@ QProgressBar::chunk { background: {fill:ProgressChunk}; }
 
 QLabel[yzKind="Label"] { color: {LabelText}; }
 )";
+static_assert(sheet_template.find(skin_contract::label_selector) != std::string_view::npos,
+              "plain labels are styled through the selector the views keep to");
 
 struct Named {
     std::string_view name;

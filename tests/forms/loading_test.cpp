@@ -74,7 +74,7 @@ TEST_F(FormsTest, EveryControlIsAStandardWidgetNamedAndPlacedOnItsParent) {
         {标签1, "Label", "QLabel", "标签1", {10, 70, 120, 16}, 窗口},
         {图片框1, "PicBox", "QFrame", "图片框1", {140, 70, 80, 40}, 窗口},
         {透明标签1, "TransLabel", "QWidget", "透明标签1", {140, 80, 80, 16}, 窗口},
-        {进度条1, "ProcessBar", "QProgressBar", "进度条1", {10, 120, 210, 16}, 窗口},
+        {进度条1, "ProgressBar", "QProgressBar", "进度条1", {10, 120, 210, 16}, 窗口},
         {分组框1, "GroupBox", "QGroupBox", "分组框1", {10, 140, 210, 50}, 窗口},
         {按钮2, "Button", "QPushButton", "按钮2", {10, 18, 90, 24}, 分组框1},
         {选择夹1, "Tab", "QTabWidget", "选择夹1", {0, 200, 240, 150}, 窗口},

@@ -5,7 +5,12 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <map>
+#include <tuple>
 
+#include "host/program_end.h"
+#include "forms/presentation.h"
+#include "forms/qt/picture_box.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/picture_box.h"
 #include "forms/qt/trans_label.h"
@@ -51,6 +56,33 @@ qt::TransInk* ink_of(WindowId window, ControlId label) {
 }
 
 QRgb pixel(QWidget* w, QPoint at) { return w->grab().toImage().pixel(at) & 0xFFFFFF; }
+
+// The clock of every picture box's frames while it lives, moved on by the test.
+class TestFrameClock final : public qt::FrameClock {
+public:
+    TestFrameClock() { qt::use_frame_clock(this); }
+    ~TestFrameClock() override { qt::use_frame_clock(nullptr); }
+    void start(qt::PictureBox* box, int delay_ms) override { due_[box] = now_ + delay_ms; }
+    void stop(qt::PictureBox* box) override { due_.erase(box); }
+    // Moves the clock on by `ms`: each box shows the frames that fall due meanwhile.
+    void pass(int ms) {
+        const int until = now_ + ms;
+        for (;;) {
+            const auto next = std::min_element(due_.begin(), due_.end(),
+                                               [](const auto& a, const auto& b) { return a.second < b.second; });
+            if (next == due_.end() || next->second > until) break;
+            qt::PictureBox* box = next->first;
+            now_ = next->second;
+            due_.erase(next);
+            box->next_frame();
+        }
+        now_ = until;
+    }
+
+private:
+    int now_ = 0;
+    std::map<qt::PictureBox*, int> due_;
+};
 
 void wait_ms(int ms) {
     QElapsedTimer clock;
@@ -208,29 +240,58 @@ TEST_F(FormsTest, DisplayModesPlaceThePicture) {
     EXPECT_NE(pixel(box, {2 + 20, 2 + 20}), 0xFFFF00u) << "nothing stretched";
 }
 
+TEST(PicturePlacement, EachDisplayModePlacesAndSmoothsThePicture) {
+    const Geometry box{2, 2, 80, 40};
+    const struct {
+        DisplayMode mode;
+        int width, height;
+        Geometry to;
+        bool smooth;
+    } cases[] = {
+        {DisplayMode::Natural, 100, 10, {2, 2, 100, 10}, false},  // clipped by the box, not shrunk
+        {DisplayMode::Stretched, 10, 10, box, false},
+        {DisplayMode::Stretched, 100, 10, box, true},
+        {DisplayMode::Fitted, 10, 10, {2 + 35, 2 + 15, 10, 10}, false},
+        {DisplayMode::Fitted, 160, 40, {2, 2 + 10, 80, 20}, true},  // the width runs out first
+        {DisplayMode::Fitted, 40, 80, {2 + 30, 2, 20, 40}, true},   // the height does
+        {DisplayMode::Fitted, 81, 40, {2, 2, 80, 39}, true},        // rounded down, never past the box
+    };
+    for (const auto& c : cases) {
+        const PicturePlacement p = place_picture(box, c.width, c.height, c.mode);
+        const Geometry& g = p.rect;
+        EXPECT_EQ(std::tuple(g.left, g.top, g.width, g.height, p.smooth),
+                  std::tuple(c.to.left, c.to.top, c.to.width, c.to.height, c.smooth))
+            << int(c.mode) << " " << c.width << "x" << c.height;
+    }
+}
+
 TEST_F(FormsTest, AnAnimatedPicturePlaysItsFramesUnlessStill) {
+    TestFrameClock clock;
     load();
     auto* box = static_cast<qt::PictureBox*>(widget(图片框2));
     ASSERT_EQ(box->frame_count(), 2);
     EXPECT_EQ(pixel(box, {5, 5}), 0xFF0000u);
-    wait_ms(150);
+    clock.pass(99);
+    EXPECT_EQ(box->current_frame(), 0) << "a frame stays for its delay, 100 ms";
+    clock.pass(1);
     EXPECT_EQ(box->current_frame(), 1);
     EXPECT_EQ(pixel(box, {5, 5}), 0x0000FFu);
     write(图片框2, prop::PicAnimate, false);
     const int frame = box->current_frame();
-    wait_ms(250);
+    clock.pass(250);
     EXPECT_EQ(box->current_frame(), frame);
 }
 
 TEST_F(FormsTest, AnAnimationRestsWhileItsPictureIsHidden) {
+    TestFrameClock clock;
     load();
     auto* box = static_cast<qt::PictureBox*>(widget(图片框2));
     write(图片框2, prop::Visible, false);
     const int frame = box->current_frame();
-    wait_ms(250);
+    clock.pass(250);
     EXPECT_EQ(box->current_frame(), frame);
     write(图片框2, prop::Visible, true);
-    wait_ms(150);
+    clock.pass(150);
     EXPECT_NE(box->current_frame(), frame) << "it plays on once shown again";
 }
 

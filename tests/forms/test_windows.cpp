@@ -121,7 +121,7 @@ constexpr ControlDesc controls[] = {
     combo(组合框1, "组合框1", {10, 40, 120, 20}).list(engines, 0).colors(black, white).dropped_at_least(160),
     combo(组合框2, "组合框2", {140, 40, 80, 20}).list(modes, -1),
     label(标签1, "标签1", {10, 70, 120, 16}).caption("输入皮肤编号1~58").colors(0xFF0000, 0x00FF00),
-    pic_box(图片框1, "图片框1", {140, 70, 80, 40}).shows(&still_span).with_border(2).hand(),
+    pic_box(图片框1, "图片框1", {140, 70, 80, 40}).shows(&still_span).with_border(Border::Raised).hand(),
     trans_label(透明标签1, "透明标签1", {140, 80, 80, 16}).caption("时间").colors(0x0088FF).aligned(Align::Centre, VAlign::Middle).single_line(),
     progress_bar(进度条1, "进度条1", {10, 120, 210, 16}).range(0, 100, 30),
     group_box(分组框1, "分组框1", {10, 140, 210, 50}).caption("★分组☆").colors(0xFF0000).aligned(Align::Centre),
@@ -135,8 +135,8 @@ constexpr ControlDesc controls[] = {
     timer(时钟1, "时钟1", 0),
     timer(时钟2, "时钟2", 0),
     edit_box(编辑框4, "编辑框4", {130, 120, 100, 16}).hidden(),
-    pic_box(图片框2, "图片框2", {230, 10, 10, 10}).shows(&moving_span, 1),
-    pic_box(图片框3, "图片框3", {110, 30, 40, 20}).at(选择夹1, 1).shows(&still_span).with_border(5),
+    pic_box(图片框2, "图片框2", {230, 10, 10, 10}).shows(&moving_span, DisplayMode::Stretched),
+    pic_box(图片框3, "图片框3", {110, 30, 40, 20}).at(选择夹1, 1).shows(&still_span).with_border(Border::Line),
 };
 
 constexpr ControlDesc modal_controls[] = {
@@ -148,7 +148,7 @@ constexpr std::string_view genres[] = {"玄幻奇幻", "武侠仙侠", "都市�
 constexpr ControlDesc bare_controls[] = {
     tab(竖排选择夹, "竖排选择夹", {10, 10, 307, 393}).pages(genres, 0).tabs_right().with_font({"@宋体", normal, 12}),
     trans_label(竖排标签, "竖排标签", {8, 18, 168, 96}).at(竖排选择夹, 0).caption("  本软件是一款强大的小说搜索器，支持多个搜索引擎。\r\n第二行").colors(0x9000FF).with_font({"宋体", bold, 14}).with_effect(1),
-    pic_box(竖排图片框, "竖排图片框", {8, 120, 80, 104}).at(竖排选择夹, 0).shows(&still_span, 2).with_border(4),
+    pic_box(竖排图片框, "竖排图片框", {8, 120, 80, 104}).at(竖排选择夹, 0).shows(&still_span, DisplayMode::Fitted).with_border(Border::SunkenInRaised),
     trans_label(楷体标签, "楷体标签", {8, 18, 168, 48}).at(竖排选择夹, 1).caption("第二页的字").colors(0x0000FF).with_font({"楷体_GB2312", bold, 16}),
 };
 

@@ -15,6 +15,7 @@
 #include "forms/dispatch.h"
 #include "forms/host_hooks.h"
 #include "forms/model.h"
+#include "forms/timers.h"
 #include "forms/view.h"
 #include "forms/win32/picture_box.h"
 #include "forms/win32/trans_label.h"
@@ -496,17 +497,28 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
 }
 
 TEST_F(Win32View, TimersTickAtTheirIntervalAndStop) {
+    // The timers' clock, moved on by the test a millisecond at a time, each
+    // step a wake-up of the loop.
+    static TimerClock::time_point now = TimerClock::now();
+    set_timers_clock([] { return now; });
+    const auto pass = [](int ms) {
+        for (int i = 0; i < ms; ++i) {
+            now += std::chrono::milliseconds(1);
+            timers_due();
+        }
+    };
     load();
-    pump(100);
+    pass(100);
     EXPECT_EQ(record().ticks1, 0) << "interval 0 never ticks";
     write(时钟1, prop::TimerInterval, 1);
-    pump(200);
+    pass(200);
     EXPECT_GE(record().ticks1, 5);
     EXPECT_LE(record().ticks1, 14) << "never more often than Windows' tick of 15.6 ms";
     write(时钟1, prop::TimerInterval, -5);
     const int stopped_at = record().ticks1;
-    pump(60);
+    pass(60);
     EXPECT_EQ(record().ticks1, stopped_at);
+    set_timers_clock(nullptr);
 }
 
 TEST_F(Win32View, AModalLoadRunsANestedLoopWithTheCallerDisabled) {

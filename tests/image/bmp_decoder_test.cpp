@@ -26,6 +26,10 @@ const std::vector<Rgba8> four_colours{red, green, blue, white, blue, green};
 const std::vector<Rgba8> five_colours{red, green, blue, white, black, red};
 const std::vector<Rgba8> with_alpha{red, glass, blue, {0, 0, 0, 0}, black, white};
 
+// Palettes of the first table below.
+const std::vector<Rgba8> red_blue{red, blue}, blue_red{blue, red}, four_entries{white, green, red, blue},
+    five_entries{black, red, green, blue, white}, five_entries_reversed{white, red, green, blue, black};
+
 Bytes rgba_of(const std::vector<Rgba8>& pixels) {
     Bytes out;
     for (const auto& p : pixels) out.insert(out.end(), p.begin(), p.end());
@@ -33,21 +37,28 @@ Bytes rgba_of(const std::vector<Rgba8>& pixels) {
 }
 
 TEST(BmpDecoder, EveryDepthAndHeaderGivesThePicturesPixels) {
+    // Rows of plain values: the palettes and pixels are the named ones above.
     const struct {
         const char* what;
-        BmpLayout layout;
-        std::vector<Rgba8> pixels;
+        struct {
+            int header_size, bits;
+            std::uint32_t compression;
+            bool top_down;
+            const std::vector<Rgba8>* palette;
+            std::array<std::uint32_t, 4> masks;
+        } layout;
+        const std::vector<Rgba8>& pixels;
     } cases[] = {
-        {"1 bit", {40, 1, bi_rgb, false, {red, blue}, {}}, two_colours},
-        {"1 bit top-down", {40, 1, bi_rgb, true, {blue, red}, {}}, two_colours},
-        {"1 bit OS/2", {12, 1, bi_rgb, false, {red, blue}, {}}, two_colours},
-        {"2 bits", {40, 2, bi_rgb, false, {white, green, red, blue}, {}}, four_colours},
-        {"4 bits, short palette", {40, 4, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
-        {"4 bits OS/2 2.x", {16, 4, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
-        {"8 bits", {40, 8, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
-        {"8 bits top-down", {40, 8, bi_rgb, true, {white, red, green, blue, black}, {}}, five_colours},
-        {"8 bits OS/2", {12, 8, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
-        {"8 bits V5", {124, 8, bi_rgb, false, {black, red, green, blue, white}, {}}, five_colours},
+        {"1 bit", {40, 1, bi_rgb, false, &red_blue, {}}, two_colours},
+        {"1 bit top-down", {40, 1, bi_rgb, true, &blue_red, {}}, two_colours},
+        {"1 bit OS/2", {12, 1, bi_rgb, false, &red_blue, {}}, two_colours},
+        {"2 bits", {40, 2, bi_rgb, false, &four_entries, {}}, four_colours},
+        {"4 bits, short palette", {40, 4, bi_rgb, false, &five_entries, {}}, five_colours},
+        {"4 bits OS/2 2.x", {16, 4, bi_rgb, false, &five_entries, {}}, five_colours},
+        {"8 bits", {40, 8, bi_rgb, false, &five_entries, {}}, five_colours},
+        {"8 bits top-down", {40, 8, bi_rgb, true, &five_entries_reversed, {}}, five_colours},
+        {"8 bits OS/2", {12, 8, bi_rgb, false, &five_entries, {}}, five_colours},
+        {"8 bits V5", {124, 8, bi_rgb, false, &five_entries, {}}, five_colours},
         {"16 bits 5-5-5", {40, 16, bi_rgb, false, {}, masks_555}, five_colours},
         {"16 bits 5-6-5", {40, 16, bi_bitfields, false, {}, masks_565}, five_colours},
         {"16 bits 4-4-4-4 V5", {124, 16, bi_bitfields, false, {}, masks_rgba4444}, five_colours},
@@ -61,7 +72,10 @@ TEST(BmpDecoder, EveryDepthAndHeaderGivesThePicturesPixels) {
         {"32 bits, alpha bitfields", {40, 32, bi_alpha_bitfields, false, {}, masks_argb}, with_alpha},
     };
     for (const auto& c : cases) {
-        const Picture p = decode_bmp(make_bmp(c.layout, 3, 2, c.pixels));
+        const auto& l = c.layout;
+        const std::vector<Rgba8> palette = l.palette != nullptr ? *l.palette : std::vector<Rgba8>{};
+        const BmpLayout layout{l.header_size, l.bits, l.compression, l.top_down, palette, l.masks};
+        const Picture p = decode_bmp(make_bmp(layout, 3, 2, c.pixels));
         EXPECT_EQ(p.frames.size(), 1u) << c.what;
         if (p.empty()) continue;
         EXPECT_EQ(p.width, 3) << c.what;

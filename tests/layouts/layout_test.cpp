@@ -71,7 +71,7 @@ TEST(Layouts, PictureBoxesStretchAndAnimateTheirPictures) {
             if (c.kind != Kind::PicBox) continue;
             SCOPED_TRACE(to_utf8(c.name));
             EXPECT_NE(c.picture, nullptr);
-            EXPECT_EQ(c.display_mode, 1);
+            EXPECT_EQ(c.display_mode, forms::DisplayMode::Stretched);
             EXPECT_TRUE(c.animate);
             if (w.window == &main_window::description) {
                 EXPECT_EQ(c.cursor, forms::Cursor::Hand);
@@ -94,7 +94,7 @@ TEST(SiteDirectory, EveryLogoIsAFramedPressablePictureOnItsGridCell) {
         EXPECT_EQ(logo->parent, 选择夹3);
         ASSERT_TRUE(logo->page == 0 || logo->page == 1);
         ++per_page[logo->page];
-        EXPECT_EQ(logo->border, 2);
+        EXPECT_EQ(logo->border, forms::Border::Raised);
         EXPECT_EQ(logo->picture, site.picture);
         EXPECT_TRUE(logo->geometry.left == 16 || logo->geometry.left == 160);
         EXPECT_EQ((logo->geometry.top - 30) % 50, 0);
@@ -130,7 +130,7 @@ TEST(Recommendations, EachBookIsAGroupWithItsCoverAndBlurbOnItsGenrePage) {
         EXPECT_EQ(group->cursor, forms::Cursor::Hand);
         EXPECT_FALSE(wired(main_window::wiring(), controls.group));
         EXPECT_EQ(cover->parent, controls.group);
-        EXPECT_EQ(cover->border, 5);
+        EXPECT_EQ(cover->border, forms::Border::Line);
         EXPECT_EQ(cover->picture, book.picture);
         EXPECT_TRUE(pictures_shown.insert(cover->picture).second) << "cover shown twice";
         EXPECT_EQ(handler(main_window::wiring(), controls.cover, forms::event::LeftButtonDown), &sites::open_book);

@@ -16,10 +16,10 @@
 //
 // What a test finds on each widget: objectName() is the control's name in
 // UTF-8 ("按钮1"); the dynamic property "yzKind" is the kind's English name
-// (Window, EditBox, PicBox, GroupBox, Label, Button, ComboBox, ProcessBar,
+// (Window, EditBox, PicBox, GroupBox, Label, Button, ComboBox, ProgressBar,
 // Tab, Timer, TransLabel). The classes: the window a QWidget, EditBox a
 // QLineEdit, Button a QPushButton, ComboBox a QComboBox, Label a QLabel,
-// GroupBox a QGroupBox, ProcessBar a QProgressBar, Tab a QTabWidget (its
+// GroupBox a QGroupBox, ProgressBar a QProgressBar, Tab a QTabWidget (its
 // page controls are children of the QTabWidget itself), PicBox a QFrame,
 // TransLabel a plain QWidget over the label's rectangle (its text is drawn
 // by a sibling that lets the mouse through).

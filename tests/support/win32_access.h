@@ -14,7 +14,7 @@
 //   makes the window and every page at once if the control is not made yet.
 //
 // The classes: the window YanzhouForm, EditBox EDIT, Button and GroupBox
-// BUTTON, Label STATIC, ComboBox COMBOBOX (a drop-down list), ProcessBar
+// BUTTON, Label STATIC, ComboBox COMBOBOX (a drop-down list), ProgressBar
 // msctls_progress32, Tab SysTabControl32 (its page controls are its own
 // children), PicBox YanzhouPictureBox, TransLabel YanzhouTransLabel (its
 // window is as large as its text; the label's own rectangle takes the mouse).

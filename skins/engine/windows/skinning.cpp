@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "skins/engine/own_colours.h"
 #include "skins/engine/windows/drawing.h"
 
 namespace she::win {
@@ -80,16 +81,14 @@ Colors colors_of(HWND control) {
 }
 
 // A window's answer to WM_CTLCOLOR*, in the skin's colours for what the
-// window leaves to the system. A window states a text colour of its own by
-// setting one other than the system's, or by drawing its text transparently
-// over the background it leaves to the system (whatever the colour).
+// window leaves to the system (skins/engine/own_colours.h).
 LRESULT color_child(const Look& look, HWND parent, UINT message, WPARAM wp, LPARAM lp) {
     const HDC dc = HDC(wp);
     SetBkMode(dc, OPAQUE);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     const LRESULT own = DefSubclassProc(parent, message, wp, lp);
     if (message == WM_CTLCOLORSCROLLBAR || !is_default_brush(own)) return own;
-    const bool own_text = GetBkMode(dc) == TRANSPARENT || GetTextColor(dc) != GetSysColor(COLOR_WINDOWTEXT);
+    const bool own_text = skin_contract::states_own_text(dc);
     const HWND control = HWND(lp);
     const Colors colors = colors_of(control);
     if (!own_text) SetTextColor(dc, look.color(IsWindowEnabled(control) ? colors.text : Role::DisabledText));

@@ -1,0 +1,73 @@
+#include "forms/presentation.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace forms {
+
+namespace {
+
+std::optional<Color> stated(Color color) {
+    if (color == system_color) return std::nullopt;
+    return color;
+}
+
+}  // namespace
+
+Presentation presentation_of(const ControlState& c) {
+    Presentation p;
+    p.rect = c.geometry;
+    if (c.desc != nullptr) {
+        p.font = c.desc->font;
+        p.colours = {stated(c.desc->text_color), stated(c.desc->back_color)};
+    }
+    return p;
+}
+
+BarShown bar_shown(const ControlProperties& bar) {
+    const int low = std::min(bar.minimum, bar.maximum), high = std::max(bar.minimum, bar.maximum);
+    if (low == high) return {low, low + 1, low};
+    return {low, high, std::clamp(bar.position, low, high)};
+}
+
+LabelInk label_ink(const ControlProperties& label) {
+    const Color ink = label.text_color == system_color ? black : label.text_color;
+    LabelInk look;
+    look.align = label.align;
+    look.valign = label.valign;
+    look.word_wrap = label.word_wrap;
+    switch (label.effect) {
+        case 1: look.passes = {InkPass{1, 1, white}, InkPass{0, 0, ink}}; break;
+        case 2: look.passes = {InkPass{0, 0, white}, InkPass{1, 1, ink}}; break;
+        case 3: look.passes = {InkPass{2, 2, black}, InkPass{0, 0, ink}}; break;
+        default: look.passes[0] = {0, 0, ink}; return look;
+    }
+    look.pass_count = 2;
+    return look;
+}
+
+PicturePlacement place_picture(const Geometry& box, int width, int height, DisplayMode mode) {
+    Geometry to = box;
+    if (mode == DisplayMode::Natural) {
+        to.width = width;
+        to.height = height;
+    } else if (mode == DisplayMode::Fitted) {
+        int w = width, h = height;
+        if (w > box.width || h > box.height) {
+            // Shrunk with the proportions kept, along the side that runs out first.
+            if (std::int64_t(box.width) * h <= std::int64_t(box.height) * w) {
+                h = int(std::int64_t(h) * box.width / std::max(w, 1));
+                w = box.width;
+            } else {
+                w = int(std::int64_t(w) * box.height / std::max(h, 1));
+                h = box.height;
+            }
+        }
+        to = {box.left + (box.width - w) / 2, box.top + (box.height - h) / 2, w, h};
+    }
+    return {to, to.width < width || to.height < height};
+}
+
+bool takes_focus(Kind kind) { return kind == Kind::Button || kind == Kind::EditBox || kind == Kind::ComboBox; }
+
+}  // namespace forms
