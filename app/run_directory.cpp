@@ -31,7 +31,11 @@ const RunDirectoryState& state() {
 
 // Nothing depends on the current directory for correctness: every path the
 // program forms starts with the run directory, so a failure changes nothing.
-void fix_run_directory() { platform().change_directory(state().utf8); }
+bool fix_run_directory() {
+    if (state().utf8.empty()) return false;
+    platform().change_directory(state().utf8);
+    return true;
+}
 
 Text RunDirectory() { return state().text; }
 

@@ -8,8 +8,10 @@
 
 #include "app/text.h"
 
-// Makes the run directory the current directory. Called once by InitHost.
-void fix_run_directory();
+// Makes the run directory the current directory. Called once by InitHost,
+// before anything else changes directory. False when the system cannot name
+// the program's directory: the program must not go on without it.
+bool fix_run_directory();
 
 // The path text as the file system wants it: UTF-8, "/" for "\". A path under
 // the run directory reaches the real directory even when its name holds

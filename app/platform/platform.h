@@ -62,7 +62,8 @@ public:
 
     // The process.
 
-    // The directory that holds the program file, as the file system names it.
+    // The directory that holds the program file, as the file system names it:
+    // an absolute path, or empty when the system cannot say.
     virtual std::string program_directory() = 0;
     // Makes the directory the current one, when it can be.
     virtual void change_directory(const std::string& path) = 0;

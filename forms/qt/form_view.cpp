@@ -200,7 +200,7 @@ QWidget* QtWindowView::make_control(const ControlState& c, QWidget* parent) {
             edit->setFont(font);
             edit->setFrame(d.border != 0);
             edit->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
-            if (d.max_length > 0) edit->setValidator(new GbkByteLimit(edit, d.max_length));
+            edit->setValidator(new GbkByteLimit(edit, d.max_length));
             edit->setFocusPolicy(Qt::StrongFocus);
             pin_colors(edit, "QLineEdit", unique_id(id), d.text_color, d.back_color);
             QObject::connect(edit, &QLineEdit::textEdited, context_,
