@@ -55,8 +55,8 @@ private:
 };
 
 struct AddressCase {
-    Text address;       // as the program passes it (GBK)
-    Text shell_sees;    // what xdg-open gets
+    Text address;     // as the program passes it (GBK)
+    Text shell_sees;  // what xdg-open gets
 };
 
 TEST(OpenAddress, ReachesXdgOpenAsExactlyOneArgument) {
@@ -169,7 +169,7 @@ TEST(ShellAddress, SchemeGuessOnlyWhereThereIsNoScheme) {
     EXPECT_EQ(shell_address("www.a.cn"), "http://www.a.cn");
     EXPECT_EQ(shell_address("http://www.a.cn"), "http://www.a.cn");
     EXPECT_EQ(shell_address("ftp.a.cn"), "ftp://ftp.a.cn");
-    EXPECT_EQ(shell_address("C:\\a.txt"), "C:\\a.txt");   // a drive, not a scheme
+    EXPECT_EQ(shell_address("C:\\a.txt"), "C:\\a.txt");  // a drive, not a scheme
     EXPECT_EQ(shell_address("-x:y"), "./-x:y");
     EXPECT_EQ(shell_address(""), "");
 }

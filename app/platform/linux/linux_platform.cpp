@@ -10,11 +10,11 @@
 #include <map>
 #include <memory>
 
+#include "app/platform/launch_worker.h"
 #include "app/platform/linux/application.h"
 #include "app/platform/linux/error_box.h"
 #include "app/platform/linux/file_replace.h"
 #include "app/platform/linux/files.h"
-#include "app/platform/launch_worker.h"
 #include "app/platform/linux/library_image.h"
 #include "app/platform/linux/library_snapshot.h"
 #include "app/platform/platform.h"

@@ -36,8 +36,7 @@ void launch_browser(const std::string& gbk_address) {
     const std::string ascii = browser_address(gbk_address);
     const std::wstring address(ascii.begin(), ascii.end());
     // The reader sees no box for it, as from the shell; the reason goes to stderr.
-    const auto result = shell_execute == nullptr ? 0 : INT_PTR(shell_execute(nullptr, L"open", address.c_str(), nullptr,
-                                                                                nullptr, SW_SHOWNORMAL));
+    const auto result = shell_execute == nullptr ? 0 : INT_PTR(shell_execute(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32) {
         std::fprintf(stderr, "yanzhou-search: an address of %zu bytes was not opened: error %ld\n", ascii.size(),
                      long(result == 0 ? GetLastError() : DWORD(result)));

@@ -109,7 +109,6 @@ void remove_leftover_temporaries(const std::wstring& target, std::wstring_view t
     FindClose(search);
 }
 
-
 bool replace_file(const std::string& path, std::string_view bytes) {
     const std::optional<std::string> checked = write_target(path);
     if (!checked) return false;
