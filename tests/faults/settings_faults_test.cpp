@@ -1,6 +1,7 @@
 // The settings file under faults: a full disk in the middle of a write, the
 // process killed during a burst of writes, two programs writing at once,
 // and files too long, too odd or too random for an INI file.
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/mount.h>
@@ -26,6 +27,44 @@
 #include "tests/app/temp_folder.h"
 
 extern char** environ;
+
+// The calls that decide what a power cut leaves, as this process makes them:
+// these definitions stand in for the C library's (which they call), so that
+// a test can see that a file's data reaches the disk before its name moves.
+namespace {
+
+struct SyncJournal {
+    bool on = false;
+    std::vector<std::pair<char, ino_t>> events;  // 's' flushed, 'm' moved into place
+    void note(char what, int fd, const char* path) {
+        struct stat st;
+        if (on && (path != nullptr ? stat(path, &st) : fstat(fd, &st)) == 0) events.emplace_back(what, st.st_ino);
+    }
+} journal;
+
+template <typename Function>
+Function real(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    journal.note('s', fd, nullptr);
+    return real<int (*)(int)>("fsync")(fd);
+}
+extern "C" int fdatasync(int fd) {
+    journal.note('s', fd, nullptr);
+    return real<int (*)(int)>("fdatasync")(fd);
+}
+extern "C" int rename(const char* from, const char* to) noexcept {
+    journal.note('m', -1, from);
+    return real<int (*)(const char*, const char*)>("rename")(from, to);
+}
+extern "C" int renameat2(int from_dir, const char* from, int to_dir, const char* to, unsigned flags) noexcept {
+    journal.note('m', -1, from);
+    return real<int (*)(int, const char*, int, const char*, unsigned)>("renameat2")(from_dir, from, to_dir, to, flags);
+}
 
 namespace {
 
@@ -74,7 +113,7 @@ private:
 
 struct FullDiskCase {
     const char* name;
-    off_t room;       // bytes left free before the write
+    off_t room;  // bytes left free before the write
     size_t value_size;
 };
 const FullDiskCase full_disk_cases[] = {
@@ -106,6 +145,25 @@ TEST(SettingsFileFaults, FullDiskLeavesTheOldFileWholeAndNothingBehind) {
         EXPECT_EQ(ReadSetting(path, section, history), Text(c.value_size, 'n'));
         EXPECT_EQ(ReadSetting(path, section, skin), "6");
     }
+}
+
+TEST(SettingsFileFaults, EveryFileIsFlushedBeforeItsNameIsMoved) {
+    TempFolder folder;
+    const std::uint8_t engine[] = {1, 2, 3};
+    journal.on = true;
+    const bool written = WriteSetting(folder.text(ini), section, skin, "6") &&  // a new file
+                         WriteSetting(folder.text(ini), section, skin, "7") &&  // one replaced
+                         platform().write_new_file(folder.os("engine"), ByteSet(engine));
+    journal.on = false;
+    ASSERT_TRUE(written);
+    int moves = 0;
+    for (auto event = journal.events.begin(); event != journal.events.end(); ++event) {
+        if (event->first != 'm') continue;
+        ++moves;
+        const auto flushed = std::find(journal.events.begin(), event, std::make_pair('s', event->second));
+        EXPECT_NE(flushed, event) << "move " << moves << " of a file never flushed";
+    }
+    EXPECT_EQ(moves, 3);
 }
 
 // Whole files the burst below can leave: before it, and after either write.
@@ -140,10 +198,14 @@ TEST(SettingsFileFaults, KilledInABurstOfWritesLeavesAWholeFile) {
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer ended on its own";
 
         const std::string now = folder.get(ini);
-        if (now == start) ++saw_start;
-        else if (now == with_first) ++saw_first;
-        else if (now == with_second) ++saw_second;
-        else FAIL() << "round " << round << ": a file of " << now.size() << " bytes that no write made";
+        if (now == start)
+            ++saw_start;
+        else if (now == with_first)
+            ++saw_first;
+        else if (now == with_second)
+            ++saw_second;
+        else
+            FAIL() << "round " << round << ": a file of " << now.size() << " bytes that no write made";
     }
     // The kills must have landed inside the burst, not only before it.
     EXPECT_GT(saw_first, 0);
@@ -249,7 +311,10 @@ TEST(SettingsFileFaults, FilesThatAreNoIniFileReadSafely) {
     };
     const std::string head = "[" + section + "]\r\n";
     const Case cases[] = {
-        {"NUL inside the skin value", head + skin + raw("=3\0" "9\r\n") + history + raw("=a\0b\r\n"), "3"},
+        {"NUL inside the skin value", head + skin + raw("=3\0"
+                                                        "9\r\n") +
+                                          history + raw("=a\0b\r\n"),
+         "3"},
         {"a line of NULs before the section", raw("\0\0\0\r\n") + head + skin + "=12\r\n", "12"},
         {"NULs where the section's bracket should be", raw("\0\0") + head + skin + "=12\r\n", ""},
         {"NUL in the section name", raw("[搜索器\0设置：]\r\n") + skin + "=5\r\n", ""},
@@ -305,13 +370,17 @@ struct Node {
 };
 
 Node node_at(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (lstat(path.c_str(), &st) != 0) return {};
     return {true, st.st_dev, st.st_ino, st.st_mode, st.st_rdev};
 }
 
 TEST(SettingsFileFaults, SettingsPathThatLeadsToNoRegularFileIsNeitherReadNorWritten) {
-    enum class Made { fifo, device, directory, nothing, dev_zero };
+    enum class Made { fifo,
+                      device,
+                      directory,
+                      nothing,
+                      dev_zero };
     struct Case {
         const char* name;
         Made made;
@@ -332,7 +401,8 @@ TEST(SettingsFileFaults, SettingsPathThatLeadsToNoRegularFileIsNeitherReadNorWri
         SCOPED_TRACE(c.name);
         TempFolder folder;
         const std::string link = folder.os(ini);
-        const std::string target = c.made == Made::dev_zero ? "/dev/zero" : c.linked ? folder.utf8() + "/target" : link;
+        const std::string target = c.made == Made::dev_zero ? "/dev/zero" : c.linked ? folder.utf8() + "/target"
+                                                                                     : link;
         int made = 0;
         if (c.made == Made::fifo) made = mkfifo(target.c_str(), 0666);
         // The null device's numbers, on a node of our own in our own folder.
@@ -394,7 +464,7 @@ TEST(SettingsFileFaults, FilesOverTheSizeCapAreReadInPartAndNeverWritten) {
                              WriteSetting(path, section, history, c.value) == c.written;
                   }),
                   "");
-        struct stat st{};
+        struct stat st {};
         ASSERT_EQ(stat(folder.os(ini).c_str(), &st), 0);
         if (c.written) {
             EXPECT_EQ(ReadSetting(path, section, history), c.value);

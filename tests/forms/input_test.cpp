@@ -30,16 +30,35 @@ TEST(KeyCodes, QtKeysBecomeWindowsVirtualKeys) {
         int code;
     };
     const Case cases[] = {
-        {Qt::Key_Return, false, 13}, {Qt::Key_Enter, true, 13},   {Qt::Key_A, false, 65},
-        {Qt::Key_Z, false, 90},      {Qt::Key_0, false, 48},      {Qt::Key_5, true, 53},
-        {Qt::Key_9, true, 57},       {Qt::Key_Minus, true, 189},  {Qt::Key_Period, true, 190},
-        {Qt::Key_Slash, true, 191},  {Qt::Key_Asterisk, true, 106}, {Qt::Key_Plus, true, 107},
-        {Qt::Key_Minus, false, 189}, {Qt::Key_Exclam, false, 49}, {Qt::Key_F1, false, 112},
-        {Qt::Key_F12, false, 123},   {Qt::Key_Left, false, 37},   {Qt::Key_Down, false, 40},
-        {Qt::Key_Home, true, 36},    {Qt::Key_Escape, false, 27}, {Qt::Key_Tab, false, 9},
-        {Qt::Key_Space, false, 32},  {Qt::Key_Delete, false, 46}, {Qt::Key_Shift, false, 16},
-        {Qt::Key_Control, false, 17}, {Qt::Key_Alt, false, 18},  {Qt::Key_Backspace, false, 8},
-        {Qt::Key_Semicolon, false, 186}, {Qt::Key_BracketRight, false, 221},
+        {Qt::Key_Return, false, 13},
+        {Qt::Key_Enter, true, 13},
+        {Qt::Key_A, false, 65},
+        {Qt::Key_Z, false, 90},
+        {Qt::Key_0, false, 48},
+        {Qt::Key_5, true, 53},
+        {Qt::Key_9, true, 57},
+        {Qt::Key_Minus, true, 189},
+        {Qt::Key_Period, true, 190},
+        {Qt::Key_Slash, true, 191},
+        {Qt::Key_Asterisk, true, 106},
+        {Qt::Key_Plus, true, 107},
+        {Qt::Key_Minus, false, 189},
+        {Qt::Key_Exclam, false, 49},
+        {Qt::Key_F1, false, 112},
+        {Qt::Key_F12, false, 123},
+        {Qt::Key_Left, false, 37},
+        {Qt::Key_Down, false, 40},
+        {Qt::Key_Home, true, 36},
+        {Qt::Key_Escape, false, 27},
+        {Qt::Key_Tab, false, 9},
+        {Qt::Key_Space, false, 32},
+        {Qt::Key_Delete, false, 46},
+        {Qt::Key_Shift, false, 16},
+        {Qt::Key_Control, false, 17},
+        {Qt::Key_Alt, false, 18},
+        {Qt::Key_Backspace, false, 8},
+        {Qt::Key_Semicolon, false, 186},
+        {Qt::Key_BracketRight, false, 221},
     };
     for (const Case& c : cases)
         EXPECT_EQ(qt::windows_key_code(c.qt_key, c.keypad), c.code) << std::hex << c.qt_key << " keypad " << c.keypad;
@@ -66,7 +85,7 @@ TEST_F(FormsTest, EnterFromEitherKeyReachesKeyDownAsThirteenAndStillReachesTheBo
     QTest::keyClick(edit, Qt::Key_7, Qt::KeypadModifier);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     // The modifiers are keys of their own: Shift goes down first, then Ctrl with Shift held, then A.
-    const std::vector<std::string> expected = {"Created 1",           "Moved 901",           "Resized 901",
+    const std::vector<std::string> expected = {"Created 1", "Moved 901", "Resized 901",
                                                key_down(编辑框1, 13), key_down(编辑框1, 13), key_down(编辑框1, 55),
                                                key_down(编辑框1, 16), key_down(编辑框1, 17, 2), key_down(编辑框1, 65, 3)};
     EXPECT_EQ(calls(), expected);
@@ -148,6 +167,16 @@ TEST_F(FormsTest, ButtonsClickByMouseAndByKeyboard) {
     QTest::keyClick(button, Qt::Key_Return);
     EXPECT_EQ(trial::record().count("Click 3"), 2) << "no default button: Enter is only a key";
     EXPECT_EQ(calls().back(), key_down(按钮1, 13));
+}
+
+TEST_F(FormsTest, EnterClicksTheDefaultButtonFromItselfOrAnotherControl) {
+    ASSERT_TRUE(LoadWindow(modal, std::nullopt, false));
+    for (const ControlId from : {对话按钮, 对话编辑框}) {
+        QWidget* control = WidgetOf(modal, from);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Return);
+    }
+    EXPECT_EQ(trial::record().count("Click 3"), 2);
 }
 
 TEST_F(FormsTest, ADisabledControlRaisesNothing) {
@@ -272,4 +301,7 @@ TEST_F(FormsTest, APasteIntoALimitedEditBoxKeepsWhatFits) {
         EXPECT_EQ(qt::to_gbk(edit->text()), c.after) << to_utf8(c.before) << " + " << to_utf8(c.pasted);
         EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), c.after) << to_utf8(c.before) << " + " << to_utf8(c.pasted);
     }
+    edit->clear();
+    edit->insert(QStringLiteral("1") + QChar(0) + QStringLiteral("2"));
+    EXPECT_EQ(edit->text(), QStringLiteral("12")) << "a NUL never enters";
 }

@@ -104,6 +104,10 @@ TEST(SheReader, ReadsEveryChunk) {
     EXPECT_EQ(texture->height, 3);
     ASSERT_EQ(texture->rgb.size(), 18u);
     EXPECT_EQ(texture->rgb[17], std::uint8_t(17 * 7));
+
+    const auto longest_name = minimal().chunk("NAME", Bytes(63, 'n')).read();
+    ASSERT_TRUE(longest_name) << "a name of the largest size, 63 bytes";
+    EXPECT_EQ(longest_name->name, std::string(63, 'n'));
 }
 
 TEST(SheReader, ALeftOutRoleTakesARelatedColour) {
@@ -113,16 +117,11 @@ TEST(SheReader, ALeftOutRoleTakesARelatedColour) {
         std::vector<Role> keep;    // do not
     };
     const Case cases[] = {
-        {Role::WindowBack, {Role::ButtonFace, Role::PageBack, Role::TabStrip, Role::TabFace, Role::ButtonHoverFace},
-         {Role::EditBack, Role::Selection}},
-        {Role::ButtonFace, {Role::ButtonHoverFace, Role::ButtonPressedFace, Role::ButtonDisabledFace, Role::TabFace,
-                            Role::ComboButton},
-         {Role::WindowBack, Role::PageBack}},
+        {Role::WindowBack, {Role::ButtonFace, Role::PageBack, Role::TabStrip, Role::TabFace, Role::ButtonHoverFace}, {Role::EditBack, Role::Selection}},
+        {Role::ButtonFace, {Role::ButtonHoverFace, Role::ButtonPressedFace, Role::ButtonDisabledFace, Role::TabFace, Role::ComboButton}, {Role::WindowBack, Role::PageBack}},
         {Role::Selection, {Role::EditFocusBorder, Role::ListSelection, Role::ProgressChunk}, {Role::EditBack}},
         {Role::EditBack, {Role::ComboBack, Role::ListBack, Role::ProgressGroove}, {Role::WindowBack}},
-        {Role::WindowText, {Role::ButtonText, Role::EditText, Role::ListText, Role::LabelText, Role::GroupCaption,
-                            Role::ButtonBorder, Role::GroupFrame, Role::PageBorder},
-         {Role::DisabledText, Role::ButtonDisabledText}},
+        {Role::WindowText, {Role::ButtonText, Role::EditText, Role::ListText, Role::LabelText, Role::GroupCaption, Role::ButtonBorder, Role::GroupFrame, Role::PageBorder}, {Role::DisabledText, Role::ButtonDisabledText}},
         {Role::DisabledText, {Role::ButtonDisabledText}, {Role::WindowText}},
     };
     for (const auto& c : cases) {
