@@ -113,7 +113,7 @@ private:
 
 struct FullDiskCase {
     const char* name;
-    off_t room;  // bytes left free before the write
+    off_t room;       // bytes left free before the write
     size_t value_size;
 };
 const FullDiskCase full_disk_cases[] = {
@@ -198,14 +198,10 @@ TEST(SettingsFileFaults, KilledInABurstOfWritesLeavesAWholeFile) {
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer ended on its own";
 
         const std::string now = folder.get(ini);
-        if (now == start)
-            ++saw_start;
-        else if (now == with_first)
-            ++saw_first;
-        else if (now == with_second)
-            ++saw_second;
-        else
-            FAIL() << "round " << round << ": a file of " << now.size() << " bytes that no write made";
+        if (now == start) ++saw_start;
+        else if (now == with_first) ++saw_first;
+        else if (now == with_second) ++saw_second;
+        else FAIL() << "round " << round << ": a file of " << now.size() << " bytes that no write made";
     }
     // The kills must have landed inside the burst, not only before it.
     EXPECT_GT(saw_first, 0);
@@ -311,10 +307,7 @@ TEST(SettingsFileFaults, FilesThatAreNoIniFileReadSafely) {
     };
     const std::string head = "[" + section + "]\r\n";
     const Case cases[] = {
-        {"NUL inside the skin value", head + skin + raw("=3\0"
-                                                        "9\r\n") +
-                                          history + raw("=a\0b\r\n"),
-         "3"},
+        {"NUL inside the skin value", head + skin + raw("=3\0" "9\r\n") + history + raw("=a\0b\r\n"), "3"},
         {"a line of NULs before the section", raw("\0\0\0\r\n") + head + skin + "=12\r\n", "12"},
         {"NULs where the section's bracket should be", raw("\0\0") + head + skin + "=12\r\n", ""},
         {"NUL in the section name", raw("[搜索器\0设置：]\r\n") + skin + "=5\r\n", ""},
@@ -370,17 +363,13 @@ struct Node {
 };
 
 Node node_at(const std::string& path) {
-    struct stat st {};
+    struct stat st{};
     if (lstat(path.c_str(), &st) != 0) return {};
     return {true, st.st_dev, st.st_ino, st.st_mode, st.st_rdev};
 }
 
 TEST(SettingsFileFaults, SettingsPathThatLeadsToNoRegularFileIsNeitherReadNorWritten) {
-    enum class Made { fifo,
-                      device,
-                      directory,
-                      nothing,
-                      dev_zero };
+    enum class Made { fifo, device, directory, nothing, dev_zero };
     struct Case {
         const char* name;
         Made made;
@@ -401,8 +390,7 @@ TEST(SettingsFileFaults, SettingsPathThatLeadsToNoRegularFileIsNeitherReadNorWri
         SCOPED_TRACE(c.name);
         TempFolder folder;
         const std::string link = folder.os(ini);
-        const std::string target = c.made == Made::dev_zero ? "/dev/zero" : c.linked ? folder.utf8() + "/target"
-                                                                                     : link;
+        const std::string target = c.made == Made::dev_zero ? "/dev/zero" : c.linked ? folder.utf8() + "/target" : link;
         int made = 0;
         if (c.made == Made::fifo) made = mkfifo(target.c_str(), 0666);
         // The null device's numbers, on a node of our own in our own folder.
@@ -464,7 +452,7 @@ TEST(SettingsFileFaults, FilesOverTheSizeCapAreReadInPartAndNeverWritten) {
                              WriteSetting(path, section, history, c.value) == c.written;
                   }),
                   "");
-        struct stat st {};
+        struct stat st{};
         ASSERT_EQ(stat(folder.os(ini).c_str(), &st), 0);
         if (c.written) {
             EXPECT_EQ(ReadSetting(path, section, history), c.value);

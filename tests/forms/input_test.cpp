@@ -30,35 +30,16 @@ TEST(KeyCodes, QtKeysBecomeWindowsVirtualKeys) {
         int code;
     };
     const Case cases[] = {
-        {Qt::Key_Return, false, 13},
-        {Qt::Key_Enter, true, 13},
-        {Qt::Key_A, false, 65},
-        {Qt::Key_Z, false, 90},
-        {Qt::Key_0, false, 48},
-        {Qt::Key_5, true, 53},
-        {Qt::Key_9, true, 57},
-        {Qt::Key_Minus, true, 189},
-        {Qt::Key_Period, true, 190},
-        {Qt::Key_Slash, true, 191},
-        {Qt::Key_Asterisk, true, 106},
-        {Qt::Key_Plus, true, 107},
-        {Qt::Key_Minus, false, 189},
-        {Qt::Key_Exclam, false, 49},
-        {Qt::Key_F1, false, 112},
-        {Qt::Key_F12, false, 123},
-        {Qt::Key_Left, false, 37},
-        {Qt::Key_Down, false, 40},
-        {Qt::Key_Home, true, 36},
-        {Qt::Key_Escape, false, 27},
-        {Qt::Key_Tab, false, 9},
-        {Qt::Key_Space, false, 32},
-        {Qt::Key_Delete, false, 46},
-        {Qt::Key_Shift, false, 16},
-        {Qt::Key_Control, false, 17},
-        {Qt::Key_Alt, false, 18},
-        {Qt::Key_Backspace, false, 8},
-        {Qt::Key_Semicolon, false, 186},
-        {Qt::Key_BracketRight, false, 221},
+        {Qt::Key_Return, false, 13}, {Qt::Key_Enter, true, 13},   {Qt::Key_A, false, 65},
+        {Qt::Key_Z, false, 90},      {Qt::Key_0, false, 48},      {Qt::Key_5, true, 53},
+        {Qt::Key_9, true, 57},       {Qt::Key_Minus, true, 189},  {Qt::Key_Period, true, 190},
+        {Qt::Key_Slash, true, 191},  {Qt::Key_Asterisk, true, 106}, {Qt::Key_Plus, true, 107},
+        {Qt::Key_Minus, false, 189}, {Qt::Key_Exclam, false, 49}, {Qt::Key_F1, false, 112},
+        {Qt::Key_F12, false, 123},   {Qt::Key_Left, false, 37},   {Qt::Key_Down, false, 40},
+        {Qt::Key_Home, true, 36},    {Qt::Key_Escape, false, 27}, {Qt::Key_Tab, false, 9},
+        {Qt::Key_Space, false, 32},  {Qt::Key_Delete, false, 46}, {Qt::Key_Shift, false, 16},
+        {Qt::Key_Control, false, 17}, {Qt::Key_Alt, false, 18},  {Qt::Key_Backspace, false, 8},
+        {Qt::Key_Semicolon, false, 186}, {Qt::Key_BracketRight, false, 221},
     };
     for (const Case& c : cases)
         EXPECT_EQ(qt::windows_key_code(c.qt_key, c.keypad), c.code) << std::hex << c.qt_key << " keypad " << c.keypad;
@@ -85,7 +66,7 @@ TEST_F(FormsTest, EnterFromEitherKeyReachesKeyDownAsThirteenAndStillReachesTheBo
     QTest::keyClick(edit, Qt::Key_7, Qt::KeypadModifier);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     // The modifiers are keys of their own: Shift goes down first, then Ctrl with Shift held, then A.
-    const std::vector<std::string> expected = {"Created 1", "Moved 901", "Resized 901",
+    const std::vector<std::string> expected = {"Created 1",           "Moved 901",           "Resized 901",
                                                key_down(编辑框1, 13), key_down(编辑框1, 13), key_down(编辑框1, 55),
                                                key_down(编辑框1, 16), key_down(编辑框1, 17, 2), key_down(编辑框1, 65, 3)};
     EXPECT_EQ(calls(), expected);

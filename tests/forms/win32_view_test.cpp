@@ -2,8 +2,8 @@
 // Win32 controls, written through the model and read back from the controls,
 // driven with the messages and keys a reader's actions make, and looked at
 // pixel by pixel.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,14 @@
 
 #include "app/host.h"
 #include "forms/dispatch.h"
-#include "forms/host_hooks.h"
 #include "forms/model.h"
 #include "forms/view.h"
 #include "forms/win32/picture_box.h"
+#include "forms/host_hooks.h"
 #include "forms/win32/trans_label.h"
 #include "forms/win32/wide_text.h"
-#include "test_windows.h"
 #include "tests/support/win32_access.h"
+#include "test_windows.h"
 
 using namespace forms;
 using namespace trial;
@@ -40,8 +40,7 @@ void fatal_error(const Text& message) {
 namespace {
 
 // Runs the program's own message loop for `ms`, or until `done`.
-void pump(
-    int ms, const std::function<bool()>& done = [] { return false; }) {
+void pump(int ms, const std::function<bool()>& done = [] { return false; }) {
     const DWORD end = GetTickCount() + DWORD(ms);
     const UINT_PTR wake = SetTimer(nullptr, 0, 5, nullptr);
     run_loop_until([&] { return done() || GetTickCount() >= end; });
@@ -82,15 +81,13 @@ std::wstring tip_of(HWND tool) {
     struct Search {
         HWND owner, found;
     } search{GetAncestor(tool, GA_ROOT), nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(), [](HWND w, LPARAM data) {
-            auto* s = reinterpret_cast<Search*>(data);
-            wchar_t kind[32] = {};
-            GetClassNameW(w, kind, 32);
-            if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0) s->found = w;
-            return TRUE;
-        },
-        LPARAM(&search));
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t kind[32] = {};
+        GetClassNameW(w, kind, 32);
+        if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0) s->found = w;
+        return TRUE;
+    }, LPARAM(&search));
     if (search.found == nullptr) return L"(no tooltip control)";
     wchar_t text[80] = {};
     TTTOOLINFOW info{};
@@ -484,8 +481,7 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
     // A page's controls are made when it is first shown, showing what was written meanwhile.
     const auto made = [tabs] {
         int n = 0;
-        EnumChildWindows(
-            tabs, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; }, LPARAM(&n));
+        EnumChildWindows(tabs, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; }, LPARAM(&n));
         return n;
     };
     const int first_page_only = made();

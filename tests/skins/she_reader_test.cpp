@@ -117,11 +117,16 @@ TEST(SheReader, ALeftOutRoleTakesARelatedColour) {
         std::vector<Role> keep;    // do not
     };
     const Case cases[] = {
-        {Role::WindowBack, {Role::ButtonFace, Role::PageBack, Role::TabStrip, Role::TabFace, Role::ButtonHoverFace}, {Role::EditBack, Role::Selection}},
-        {Role::ButtonFace, {Role::ButtonHoverFace, Role::ButtonPressedFace, Role::ButtonDisabledFace, Role::TabFace, Role::ComboButton}, {Role::WindowBack, Role::PageBack}},
+        {Role::WindowBack, {Role::ButtonFace, Role::PageBack, Role::TabStrip, Role::TabFace, Role::ButtonHoverFace},
+         {Role::EditBack, Role::Selection}},
+        {Role::ButtonFace, {Role::ButtonHoverFace, Role::ButtonPressedFace, Role::ButtonDisabledFace, Role::TabFace,
+                            Role::ComboButton},
+         {Role::WindowBack, Role::PageBack}},
         {Role::Selection, {Role::EditFocusBorder, Role::ListSelection, Role::ProgressChunk}, {Role::EditBack}},
         {Role::EditBack, {Role::ComboBack, Role::ListBack, Role::ProgressGroove}, {Role::WindowBack}},
-        {Role::WindowText, {Role::ButtonText, Role::EditText, Role::ListText, Role::LabelText, Role::GroupCaption, Role::ButtonBorder, Role::GroupFrame, Role::PageBorder}, {Role::DisabledText, Role::ButtonDisabledText}},
+        {Role::WindowText, {Role::ButtonText, Role::EditText, Role::ListText, Role::LabelText, Role::GroupCaption,
+                            Role::ButtonBorder, Role::GroupFrame, Role::PageBorder},
+         {Role::DisabledText, Role::ButtonDisabledText}},
         {Role::DisabledText, {Role::ButtonDisabledText}, {Role::WindowText}},
     };
     for (const auto& c : cases) {
