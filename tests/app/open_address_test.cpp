@@ -3,7 +3,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -88,6 +90,22 @@ TEST(OpenAddress, ReachesXdgOpenAsExactlyOneArgument) {
     EXPECT_FALSE(std::filesystem::exists("pwned"));
     OpenAddress();
     EXPECT_EQ(xdg_open.next_argument(), "https://www.17k.com/");
+}
+
+// 22 000 Chinese characters are 132 000 bytes encoded: more than the system
+// passes as one argument. The reader learns why nothing opened.
+TEST(OpenAddress, AnAddressTheSystemCannotPassIsReportedWithTheReason) {
+    install_platform(nullptr);
+    StandInXdgOpen xdg_open;
+    Text name;
+    for (int i = 0; i < 22000; ++i) name += "书";
+    testing::internal::CaptureStderr();
+    OpenAddress("http://a.cn/?q=" + name);
+    platform().finish_opening();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("an address of 132015 bytes was not opened: " + std::string(std::strerror(E2BIG))),
+              std::string::npos)
+        << said;
 }
 
 // Children of this process that have ended but were not reaped.
