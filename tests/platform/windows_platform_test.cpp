@@ -162,8 +162,7 @@ TEST(WindowsPlatform, RunDirectoryAndLibraries) {
     EXPECT_NE(platform().find_entry(library, "SkinH_AttachRes"), nullptr);
     EXPECT_EQ(platform().find_entry(library, "SkinH_Missing"), nullptr);
     // While the library is mapped, the loader keeps its file from being written.
-    const HANDLE writer = CreateFileW(fs::u8path(engine).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE |
-                                      FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE writer = CreateFileW(fs::u8path(engine).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(writer, INVALID_HANDLE_VALUE) << "the mapped engine could be opened for writing";
     if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
     platform().release_library(library);
