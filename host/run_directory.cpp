@@ -52,7 +52,11 @@ bool take_directory(const NamedDirectory& d, Text& rest, std::string& utf8) {
 
 // Nothing depends on the current directory for correctness: every path the
 // program forms starts with the run directory, so a failure changes nothing.
-void fix_run_directory() { platform().change_directory(run_directory().utf8); }
+bool fix_run_directory() {
+    if (run_directory().utf8.empty()) return false;
+    platform().change_directory(run_directory().utf8);
+    return true;
+}
 
 Text RunDirectory() { return run_directory().text; }
 

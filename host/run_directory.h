@@ -9,8 +9,10 @@
 
 #include "platform/text.h"
 
-// Makes the run directory the current directory. Called once by InitHost.
-void fix_run_directory();
+// Makes the run directory the current directory. Called once by InitHost,
+// before anything else changes directory. False when the system cannot name
+// the program's directory: the program must not go on without it.
+bool fix_run_directory();
 
 // The reader's own folder for the settings file (see the platform's
 // user_settings_directory) as a path text; empty when there is none.

@@ -43,8 +43,9 @@ public:
 
     // The window system and the desktop.
 
-    // Brings up the window system for the process, once. Without a display
-    // the process ends with status 1 and one line on stderr naming it.
+    // Brings up the window system for the process, once, after cutting the
+    // process's PATH to its absolute entries (search_path.h). Without a
+    // display the process ends with status 1 and one line on stderr naming it.
     virtual void start_window_system() = 0;
     // Hands the program's address (GBK) to the desktop's default handler;
     // returns at once.
@@ -62,7 +63,8 @@ public:
 
     // The process.
 
-    // The directory that holds the program file, as the file system names it.
+    // The directory that holds the program file, as the file system names it:
+    // an absolute path, or empty when the system cannot say.
     virtual std::string program_directory() = 0;
     // Makes the directory the current one, when it can be.
     virtual void change_directory(const std::string& path) = 0;
@@ -96,11 +98,13 @@ public:
     // Creates or empties the file and writes the parts one after another.
     virtual bool write_file(const std::string& path, std::span<const ByteSet> parts) = 0;
     // Writes a new file at path unless something already exists there, never
-    // replacing it. The bytes go to a temporary file of a fresh random name
-    // first, created exclusively (never through a link someone left under that
-    // name), flushed to disk and moved into place whole, so a full disk or a
-    // crash never leaves a truncated file under the real name. True when path
-    // now holds exactly the bytes.
+    // replacing it. The bytes go to a temporary file ".NAME.PID.N.part" (the
+    // writer's process number, a random N) first, created exclusively (never
+    // through a link someone left under that name), flushed to disk and moved
+    // into place whole, so a full disk or a crash never leaves a truncated
+    // file under the real name. Every call first removes the parts of writers
+    // that have gone (temporary_names.h). True when path now holds exactly the
+    // bytes.
     virtual bool write_new_file(const std::string& path, ByteSet bytes) = 0;
     // Sets the Windows attributes read-only (0x1), hidden (0x2), system (0x4)
     // and archive (0x20) of an existing file or directory.
@@ -128,8 +132,10 @@ public:
 
     // Loads a library: a name with a path (which may start with a drive
     // letter) from exactly there, after checking that the file is a whole
-    // library for this machine; a bare name through the system's library
-    // search. nullptr when it cannot be loaded.
+    // library for this machine, and never from bytes that changed after the
+    // check (Linux loads a sealed copy read once; Windows keeps a mapped
+    // library's file from being written); a bare name through the system's
+    // library search. nullptr when it cannot be loaded.
     virtual void* load_library(const std::string& path_or_name) = 0;
     // The address of an entry of a loaded library; nullptr when it has none.
     virtual void* find_entry(void* library, const std::string& name) = 0;

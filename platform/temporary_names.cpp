@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-std::uint32_t writer_of_temporary(std::string_view name, std::string_view base) {
-    const std::string_view head = ".", tail = ".tmp";
+std::uint32_t writer_of_temporary(std::string_view name, std::string_view base, std::string_view tail) {
+    const std::string_view head = ".";
     if (!name.starts_with(head) || !name.ends_with(tail)) return 0;
     name.remove_prefix(head.size());
     if (!name.starts_with(base) || name.size() <= base.size() || name[base.size()] != '.') return 0;

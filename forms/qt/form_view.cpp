@@ -179,7 +179,7 @@ QWidget* QtWindowView::make_edit(const ControlState& c, const Presentation& p, Q
     edit->setFont(font_of(p.font));
     edit->setFrame(d.border != Border::None);
     edit->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
-    if (d.max_length > 0) edit->setValidator(new GbkByteLimit(edit, d.max_length));
+    edit->setValidator(new GbkByteLimit(edit, d.max_length));
     edit->setFocusPolicy(Qt::StrongFocus);
     pin_colors(edit, "QLineEdit", unique_id(c.id), p.colours);
     QObject::connect(edit, &QLineEdit::textEdited, context_, [window = state_.id, id = c.id](const QString& text) {

@@ -1,6 +1,7 @@
 #include "forms/qt/gbk_limit.h"
 
 #include "forms/qt/looks.h"
+#include "forms/single_line.h"
 
 namespace forms::qt {
 
@@ -18,6 +19,10 @@ GbkByteLimit::GbkByteLimit(QLineEdit* edit, int bytes) : QValidator(edit), bytes
 // characters off from the cursor backwards meets the fitting length before
 // it reaches anything that was there already.
 QValidator::State GbkByteLimit::validate(QString& input, int& position) const {
+    const EditedText one_line = single_line_edit(before_.toStdU16String(), input.toStdU16String(), std::size_t(position));
+    input = QString::fromStdU16String(one_line.text);
+    position = int(one_line.cursor);
+    if (bytes_ <= 0) return Acceptable;
     int excess = gbk_size(input) - bytes_;
     if (excess <= 0) return Acceptable;
     if (gbk_size(before_) > bytes_) return Invalid;

@@ -8,7 +8,9 @@ namespace forms::qt {
 
 // Text that does not fit is cut as Windows' edit box cuts it: of what was
 // typed or pasted, the longest beginning that fits goes in, so a character
-// typed into a full box is refused and a long paste fills the box.
+// typed into a full box is refused and a long paste fills the box. Before
+// that, what was put in is kept to one line (forms/single_line.h). A limit of
+// 0 or less counts nothing.
 class GbkByteLimit final : public QValidator {
 public:
     GbkByteLimit(QLineEdit* edit, int bytes);

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "forms/dispatch.h"
+#include "forms/single_line.h"
 #include "forms/win32/fonts.h"
 #include "forms/presentation.h"
 #include "forms/win32/form_view.h"
@@ -94,6 +95,19 @@ std::wstring text_of(HWND w) {
     std::wstring text(std::size_t(GetWindowTextLengthW(w)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(w, text.data(), int(text.size()))));
     return text;
+}
+
+// The edit's text kept to one line (forms/single_line.h), put back in the box
+// when that changed it.
+void keep_single_line(HWND edit, const std::wstring& before, std::wstring& now) {
+    DWORD caret = 0;
+    SendMessageW(edit, EM_GETSEL, 0, LPARAM(&caret));
+    const auto u16 = [](std::wstring_view w) { return std::u16string(w.begin(), w.end()); };
+    const forms::EditedText kept = forms::single_line_edit(u16(before), u16(now), caret);
+    if (kept.text == u16(now)) return;
+    now.assign(kept.text.begin(), kept.text.end());
+    SetWindowTextW(edit, now.c_str());
+    SendMessageW(edit, EM_SETSEL, WPARAM(kept.cursor), LPARAM(kept.cursor));
 }
 
 int combo_selection(HWND combo) { return int(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
@@ -216,6 +230,9 @@ void Win32WindowView::notified(HWND from, UINT code) {
 // caret), the longest beginning that fits stays.
 void Win32WindowView::edit_changed(HWND edit, const ControlState& c) {
     std::wstring now = text_of(edit);
+    setting_text_ = true;
+    keep_single_line(edit, wide(c.text), now);
+    setting_text_ = false;
     const int limit = c.desc->max_length;
     int excess = limit > 0 ? int(gbk(now).size()) - limit : 0;
     if (excess > 0) {

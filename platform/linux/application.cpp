@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <cstdlib>
 
 #include "platform/linux/display_check.h"
 
@@ -9,9 +10,12 @@ void ensure_application() {
     if (QCoreApplication::instance() != nullptr) return;
     const DisplayProbe display;  // ends the process when there is none
     // Qt keeps references to argc and argv for the application's lifetime.
-    static int argc = 1;
-    static char name[] = "yanzhou-search";
-    static char* argv[] = {name, nullptr};
+    // X unless QT_QPA_PLATFORM says otherwise (display_check.cpp); an
+    // argument rather than the variable, which child processes would inherit.
+    static char name[] = "yanzhou-search", option[] = "-platform", x[] = "xcb";
+    static char* argv[] = {name, option, x, nullptr};
+    const char* chosen = std::getenv("QT_QPA_PLATFORM");
+    static int argc = chosen == nullptr || *chosen == '\0' ? 3 : 1;
     // Never deleted: the process ends through _exit or after main returns,
     // and destroying the application among other statics' destructors would
     // tear down windows whose owners are already gone.

@@ -9,7 +9,9 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 #include <thread>
 
@@ -70,10 +72,20 @@ std::string shell_address(const std::string& address) {
     return address;
 }
 
+namespace {
+
+// The reader sees no box for it, as from the shell; the reason is kept here.
+void report_not_opened(std::size_t length, const char* reason) {
+    std::fprintf(stderr, "yanzhou-search: an address of %zu bytes was not opened: %s\n", length, reason);
+    std::fflush(stderr);
+}
+
+}  // namespace
+
 void launch_browser(const std::string& gbk_address) {
-    const std::string launcher = find_launcher(std::getenv("PATH"));
-    if (launcher.empty()) return;  // like the shell: nothing is reported
     std::string target = shell_address(browser_address(gbk_address));
+    const std::string launcher = find_launcher(std::getenv("PATH"));
+    if (launcher.empty()) return report_not_opened(target.size(), "no xdg-open found");
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
@@ -99,7 +111,8 @@ void launch_browser(const std::string& gbk_address) {
     int failed = posix_spawn(&child, launcher.c_str(), &files, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&files);
-    if (failed != 0) return;  // like the shell: nothing is reported
+    // An address longer than the system passes as one argument fails with E2BIG.
+    if (failed != 0) return report_not_opened(target.size(), std::strerror(failed));
 
     // Waiting for exactly this child leaves every other child of the process
     // (and any SIGCHLD handler) alone.

@@ -9,13 +9,12 @@
 
 namespace {
 
-// Qt picks xcb unless QT_QPA_PLATFORM names another platform, or the session
-// is Wayland's, whose own display Qt may use.
+// The program places its windows and keeps them on top through X, so Qt is
+// told to use X (application.cpp) unless QT_QPA_PLATFORM names another
+// platform (a test's offscreen one); a Wayland session changes nothing.
 bool qt_uses_x() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform != nullptr && *platform != '\0') return std::string_view(platform).starts_with("xcb");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return wayland == nullptr || *wayland == '\0';
+    return platform == nullptr || *platform == '\0' || std::string_view(platform).starts_with("xcb");
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ bool process_exists(pid_t pid) { return kill(pid, 0) == 0 || errno == EPERM; }
 
 }  // namespace
 
-int remove_leftover_temporaries(const std::string& os_path) {
+int remove_leftover_temporaries(const std::string& os_path, std::string_view tail) {
     const std::string target = resolve_link(os_path);
     const size_t slash = target.rfind('/');
     const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
@@ -104,7 +104,7 @@ int remove_leftover_temporaries(const std::string& os_path) {
     const time_t now = time(nullptr);
     int removed = 0;
     while (const dirent* entry = readdir(dir)) {
-        const auto writer = static_cast<pid_t>(writer_of_temporary(entry->d_name, base));
+        const auto writer = static_cast<pid_t>(writer_of_temporary(entry->d_name, base, tail));
         if (writer <= 0) continue;
         struct stat st;
         if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;

@@ -39,13 +39,14 @@ std::optional<std::string> write_target(const std::string& os_path);
 // file whose process has gone (see remove_leftover_temporaries).
 bool replace_file(const std::string& os_path, std::string_view bytes);
 
-// Removes the regular files ".NAME.PID.N.tmp" beside `os_path` (NAME its own
-// file name, PID and N decimal numbers) whose process no longer exists or that
-// were last written more than a minute ago; nothing else, not even near
-// misses of the pattern. Meant for a caller that holds the DirectoryLock, so
-// that no cooperating writer is in the middle of a write. Returns how many it
-// removed.
-int remove_leftover_temporaries(const std::string& os_path);
+// Removes the regular files ".NAME.PID.N.tmp" (or another `tail`) beside
+// `os_path` (NAME its own file name, PID and N decimal numbers) whose process
+// no longer exists or that were last written more than a minute ago; nothing
+// else, not even near misses of the pattern. Meant for a caller that holds the
+// DirectoryLock, or whose writers' files are never finished by another
+// process, so that no cooperating writer is in the middle of a write. Returns
+// how many it removed.
+int remove_leftover_temporaries(const std::string& os_path, std::string_view tail = ".tmp");
 
 // True when the file exists and nobody may write it: no write permission bit
 // at all (which even root respects here, as Windows does for its read-only

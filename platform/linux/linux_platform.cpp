@@ -1,12 +1,15 @@
 // The platform on Linux: Qt for the window system, POSIX for the rest.
 #include <dlfcn.h>
 #include <pwd.h>
+#include <sys/auxv.h>
 #include <unistd.h>
 
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <map>
+#include <memory>
 
 #include "platform/launch_worker.h"
 #include "platform/linux/application.h"
@@ -14,17 +17,39 @@
 #include "platform/linux/file_replace.h"
 #include "platform/linux/files.h"
 #include "platform/linux/library_image.h"
+#include "platform/linux/library_snapshot.h"
 #include "platform/platform.h"
+#include "platform/search_path.h"
 
 namespace {
 
+// The kernel's name for the running program file; where /proc cannot say
+// (not mounted, or a path longer than a page), the name the program was
+// started by, made absolute against the directory it was started in (asked
+// before anything changes directory). Empty when neither gives an absolute
+// path: the current directory never stands in for the program's own.
+std::string program_file() {
+    std::string path(PATH_MAX, '\0');
+    for (;;) {
+        const ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
+        if (n <= 0) break;
+        if (std::size_t(n) < path.size()) {
+            path.resize(std::size_t(n));
+            if (path[0] == '/') return path;
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const auto* started_as = reinterpret_cast<const char*>(getauxval(AT_EXECFN));
+    if (started_as == nullptr) return {};
+    std::unique_ptr<char, decltype(&std::free)> resolved(realpath(started_as, nullptr), &std::free);
+    return resolved != nullptr && resolved.get()[0] == '/' ? std::string(resolved.get()) : std::string();
+}
+
 std::string directory_of_program_file() {
-    char buffer[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return ".";
-    std::string path(buffer, static_cast<size_t>(n));
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
+    const std::string path = program_file();
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {};
     // The root directory keeps its slash; anything else loses it.
     return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
@@ -54,7 +79,19 @@ std::string config_directory() {
 
 class LinuxPlatform final : public Platform {
 public:
-    void start_window_system() override { ensure_application(); }
+    // The search path is cut to absolute entries before Qt, D-Bus or the
+    // launcher can search it. An empty one would mean the current directory
+    // again; unset, the C library searches only the system's directories.
+    void start_window_system() override {
+        if (const char* path = std::getenv("PATH")) {
+            const std::string kept = absolute_path_entries(path, ':');
+            if (kept.empty())
+                unsetenv("PATH");
+            else
+                setenv("PATH", kept.c_str(), 1);
+        }
+        ensure_application();
+    }
     void open_in_browser(const Text& address) override { hand_to_launcher(address); }
     void finish_opening() override { wait_for_launches(std::chrono::seconds(5)); }
     int screen_width() override { return primary_screen_width(); }
@@ -118,18 +155,32 @@ public:
         return std::make_unique<linux_files::DirectoryLock>(path);
     }
 
-    // A file named by path is checked first: the loader itself would crash on
-    // a truncated library instead of failing.
+    // A file named by path is read once and checked, and the loader is given
+    // exactly those bytes: it would crash on a truncated library instead of
+    // failing, and another process may cut the file short at any moment.
     // A drive letter ("C:/dir/x.dll") names the one file system Linux has.
     void* load_library(const std::string& path_or_name) override {
         const char letter = path_or_name.empty() ? '\0' : char(path_or_name[0] | 0x20);
         const bool drive = path_or_name.size() >= 2 && path_or_name[1] == ':' && letter >= 'a' && letter <= 'z';
         const std::string path = drive ? path_or_name.substr(2) : path_or_name;
-        if (path.find('/') != std::string::npos && !is_whole_library(path)) return nullptr;
-        return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (path.find('/') == std::string::npos) return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        LibrarySnapshot snapshot(path);
+        if (snapshot.path().empty() || !is_whole_library(snapshot.path())) return nullptr;
+        void* library = dlopen(snapshot.path().c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (library != nullptr) snapshots_.emplace(library, snapshot.keep());
+        return library;
     }
     void* find_entry(void* library, const std::string& name) override { return dlsym(library, name.c_str()); }
-    void release_library(void* library) override { dlclose(library); }
+    void release_library(void* library) override {
+        dlclose(library);
+        if (const auto kept = snapshots_.find(library); kept != snapshots_.end()) {
+            if (kept->second >= 0) close(kept->second);
+            snapshots_.erase(kept);
+        }
+    }
+
+private:
+    std::multimap<void*, int> snapshots_;  // the memory files of loaded libraries
 };
 
 LinuxPlatform linux_platform;

@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <string>
 
+#include "platform/linux/file_replace.h"
 #include "platform/linux/files.h"
 
 namespace linux_files {
@@ -22,23 +24,22 @@ bool move_into_place(const std::string& source, const std::string& target) {
     return true;
 }
 
-// A name nobody can plant a link under in advance.
-std::string random_suffix() {
+// A name nobody can plant a link under in advance: the writer's process
+// number (temporary_names.h) and a random number.
+std::uint64_t random_number() {
     std::uint64_t value = 0;
     if (getrandom(&value, sizeof value, GRND_NONBLOCK) != sizeof value)
         value = (std::uint64_t(getpid()) << 32) ^ std::uint64_t(reinterpret_cast<std::uintptr_t>(&value));
-    static constexpr char digits[] = "0123456789abcdef";
-    std::string suffix(16, '0');
-    for (char& c : suffix) {
-        c = digits[value & 15];
-        value >>= 4;
-    }
-    return suffix;
+    return value;
 }
 
 int create_exclusively(const std::string& target, std::string& temporary) {
+    const std::size_t slash = target.rfind('/');
+    const std::string directory = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
     for (int attempt = 0; attempt < 8; ++attempt) {
-        temporary = target + "." + random_suffix() + ".part";
+        temporary = directory + "." + base + "." + std::to_string(getpid()) + "." + std::to_string(random_number()) +
+                    ".part";
         int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -48,6 +49,9 @@ int create_exclusively(const std::string& target, std::string& temporary) {
 }  // namespace
 
 bool write_new_file(const std::string& target, ByteSet bytes) {
+    // What writers killed before their rename left behind goes first.
+    remove_leftover_temporaries(target, ".part");
+    if (path_exists(target)) return false;
     std::string temporary;
     int fd = create_exclusively(target, temporary);
     if (fd < 0) return false;

@@ -8,6 +8,7 @@
 
 #include "platform/browser_address.h"
 #include "platform/launch_worker.h"
+#include <cstdio>
 
 namespace {
 
@@ -33,6 +34,11 @@ void launch_browser(const std::string& gbk_address) {
     // Percent-encoded, the address is plain ASCII.
     const std::string ascii = browser_address(gbk_address);
     const std::wstring address(ascii.begin(), ascii.end());
-    // Like the shell called from the program: nothing is reported.
-    if (shell_execute != nullptr) shell_execute(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // The reader sees no box for it, as from the shell; the reason goes to stderr.
+    const auto result = shell_execute == nullptr ? 0 : INT_PTR(shell_execute(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result <= 32) {
+        std::fprintf(stderr, "yanzhou-search: an address of %zu bytes was not opened: error %ld\n", ascii.size(),
+                     long(result == 0 ? GetLastError() : DWORD(result)));
+        std::fflush(stderr);
+    }
 }

@@ -89,17 +89,19 @@ bool older_than_a_write(const FILETIME& written) {
     return ticks(now) > ticks(written) + ULONGLONG(leftover_age_seconds) * 10'000'000;
 }
 
+}  // namespace
+
 // Removes the temporary files of writes to `target` whose writer has gone
 // (killed in the middle of a write): hidden, they would otherwise pile up.
-void remove_leftover_temporaries(const std::wstring& target) {
+void remove_leftover_temporaries(const std::wstring& target, std::wstring_view tail) {
     const std::wstring directory = directory_of(target);
     const std::string base = utf8_path(name_of(target));
     WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileExW(joined(directory, L"." + name_of(target) + L".*.tmp").c_str(), FindExInfoBasic,
+    HANDLE search = FindFirstFileExW(joined(directory, L"." + name_of(target) + L".*" + std::wstring(tail)).c_str(), FindExInfoBasic,
                                      &entry, FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        const std::uint32_t writer = writer_of_temporary(utf8_path(entry.cFileName), base);
+        const std::uint32_t writer = writer_of_temporary(utf8_path(entry.cFileName), base, utf8_path(tail));
         if (writer == 0 || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
         if (!older_than_a_write(entry.ftLastWriteTime) && process_exists(writer)) continue;
         DeleteFileW(joined(directory, entry.cFileName).c_str());
@@ -107,15 +109,13 @@ void remove_leftover_temporaries(const std::wstring& target) {
     FindClose(search);
 }
 
-}  // namespace
-
 bool replace_file(const std::string& path, std::string_view bytes) {
     const std::optional<std::string> checked = write_target(path);
     if (!checked) return false;
     const std::wstring target = wide_path(*checked);
     const DWORD old_attributes = GetFileAttributesW(target.c_str());
     if (old_attributes != INVALID_FILE_ATTRIBUTES && (old_attributes & FILE_ATTRIBUTE_READONLY) != 0) return false;
-    remove_leftover_temporaries(target);
+    remove_leftover_temporaries(target, L".tmp");
 
     std::wstring temporary;
     Handle file = create_temporary(target, temporary);

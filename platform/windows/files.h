@@ -38,6 +38,11 @@ bool replace_file(const std::string& path, std::string_view bytes);
 // A lock file in the file's directory, deleted when its last holder lets go.
 std::unique_ptr<Held> lock_directory_of(const std::string& path);
 
+// Removes the temporary files ".NAME.PID.N<tail>" of writes to `target` whose
+// writer has gone (killed in the middle of a write) or that are older than
+// any write: hidden, they would otherwise pile up.
+void remove_leftover_temporaries(const std::wstring& target, std::wstring_view tail);
+
 // Writes all the bytes to an open file.
 bool write_all(HANDLE file, ByteSet bytes);
 // Waits up to half a second for a byte-range lock on the whole file: a lock

@@ -5,31 +5,43 @@
 #include <windows.h>
 
 #include "platform/windows/files.h"
+#include <cstdint>
+#include <string>
 
 namespace windows_files {
 
 namespace {
 
-// A name nobody can have prepared in advance.
-std::wstring random_suffix() {
-    static constexpr wchar_t digits[] = L"0123456789abcdef";
-    std::wstring suffix;
+// A name nobody can have prepared in advance: the writer's process number
+// (temporary_names.h) and a random number.
+std::wstring random_number() {
+    std::uint64_t value = 0;
     for (int part = 0; part < 2; ++part) {
-        unsigned int value = 0;
-        if (rand_s(&value) != 0) value = GetTickCount() ^ (GetCurrentProcessId() << 16);
-        for (int i = 0; i < 8; ++i, value >>= 4) suffix += digits[value & 15];
+        unsigned int half = 0;
+        if (rand_s(&half) != 0) half = GetTickCount() ^ (GetCurrentProcessId() << 16);
+        value = (value << 32) | half;
     }
-    return suffix;
+    return std::to_wstring(value);
+}
+
+std::wstring temporary_name(const std::wstring& target) {
+    const std::size_t slash = target.find_last_of(L"\\/");
+    const std::size_t name = slash == std::wstring::npos ? 0 : slash + 1;
+    return target.substr(0, name) + L"." + target.substr(name) + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
+           random_number() + L".part";
 }
 
 }  // namespace
 
 bool write_new_file(const std::string& path, ByteSet bytes) {
     const std::wstring target = wide_path(path);
+    // What writers killed before their move left behind goes first.
+    remove_leftover_temporaries(target, L".part");
+    if (path_exists(path)) return false;
     std::wstring temporary;
     Handle file;
     for (int attempt = 0; attempt < 8 && !file.valid(); ++attempt) {
-        temporary = target + L"." + random_suffix() + L".part";
+        temporary = temporary_name(target);
         file = Handle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                   nullptr));
         if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS) return false;

@@ -8,6 +8,7 @@
 #include "platform/code_page.h"
 #include "platform/launch_worker.h"
 #include "platform/platform.h"
+#include "platform/search_path.h"
 #include "platform/windows/files.h"
 #include "platform/windows/library_image.h"
 
@@ -24,7 +25,7 @@ std::string directory_of_program_file() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-        if (n == 0) return ".";
+        if (n == 0) return {};
         if (n < path.size()) {
             path.resize(n);
             break;
@@ -32,7 +33,7 @@ std::string directory_of_program_file() {
         path.resize(path.size() * 2);
     }
     const std::size_t slash = path.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) return ".";
+    if (slash == std::wstring::npos) return {};
     // A drive's root keeps its backslash ("C:\"); anything else loses it.
     path.resize(slash == 2 && path[1] == L':' ? slash + 1 : slash);
     return windows_files::utf8_path(path);
@@ -59,7 +60,13 @@ bool names_a_path(const std::string& text) { return text.find_first_of("\\/:") !
 
 class WindowsPlatform final : public Platform {
 public:
+    // The search path is cut to absolute entries before anything searches it.
     void start_window_system() override {
+        std::wstring path(GetEnvironmentVariableW(L"PATH", nullptr, 0), L'\0');
+        if (!path.empty() && GetEnvironmentVariableW(L"PATH", path.data(), DWORD(path.size())) + 1 == path.size()) {
+            path.pop_back();
+            SetEnvironmentVariableW(L"PATH", wide_path(absolute_path_entries(windows_files::utf8_path(path), ';')).c_str());
+        }
         INITCOMMONCONTROLSEX wanted{sizeof wanted, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
         InitCommonControlsEx(&wanted);
     }

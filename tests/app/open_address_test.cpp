@@ -3,7 +3,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -55,8 +57,8 @@ private:
 };
 
 struct AddressCase {
-    Text address;       // as the program passes it (GBK)
-    Text shell_sees;    // what xdg-open gets
+    Text address;     // as the program passes it (GBK)
+    Text shell_sees;  // what xdg-open gets
 };
 
 TEST(OpenAddress, ReachesXdgOpenAsExactlyOneArgument) {
@@ -65,9 +67,11 @@ TEST(OpenAddress, ReachesXdgOpenAsExactlyOneArgument) {
     const AddressCase cases[] = {
         {"http://book.easou.com/w/search.html?q=斗破苍穹", "http://book.easou.com/w/search.html?q=%B6%B7%C6%C6%B2%D4%F1%B7"},
         {"www.a.cn/?q=斗&x=%41", "http://www.a.cn/?q=%B6%B7&x=%41"},
-        {"\xB6-\x81\x7F\xFF", "%B6-%81\x7F%FF"},  // bytes that are no GBK text pass as they are
-        {"http://x.com/a b  c", "http://x.com/a b  c"},
-        {"http://x.com/?a='1'&b=\"2\";c=$(touch pwned)`id`|x>y", "http://x.com/?a='1'&b=\"2\";c=$(touch pwned)`id`|x>y"},
+        {"\xB6-\x80\x81\x7F\xFF", "%B6-%80%81%7F%FF"},  // bytes that are no GBK text too
+        {"http://x.com/a b  c", "http://x.com/a%20b%20%20c"},
+        {"http://x.com/?a='1'&b=\"2\";c=$(touch pwned)`id`|x>y", "http://x.com/?a='1'&b=%222%22;c=$(touch%20pwned)%60id%60%7Cx%3Ey"},
+        {"x <\\^{}>\t\r\n\x01\x1F", "x%20%3C%5C%5E%7B%7D%3E%09%0D%0A%01%1F"},
+        {"http://a.cn/?q=1+2&r=%41/#x=~!*()", "http://a.cn/?q=1+2&r=%41/#x=~!*()"},  // the engines' syntax as typed
         {"https://www.17k.com/", "https://www.17k.com/"},
         {"www.qidian.com", "http://www.qidian.com"},
         {"WWW.Qidian.com/x", "http://WWW.Qidian.com/x"},
@@ -86,6 +90,22 @@ TEST(OpenAddress, ReachesXdgOpenAsExactlyOneArgument) {
     EXPECT_FALSE(std::filesystem::exists("pwned"));
     OpenAddress();
     EXPECT_EQ(xdg_open.next_argument(), "https://www.17k.com/");
+}
+
+// 22 000 Chinese characters are 132 000 bytes encoded: more than the system
+// passes as one argument. The reader learns why nothing opened.
+TEST(OpenAddress, AnAddressTheSystemCannotPassIsReportedWithTheReason) {
+    install_platform(nullptr);
+    StandInXdgOpen xdg_open;
+    Text name;
+    for (int i = 0; i < 22000; ++i) name += "书";
+    testing::internal::CaptureStderr();
+    OpenAddress("http://a.cn/?q=" + name);
+    platform().finish_opening();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("an address of 132015 bytes was not opened: " + std::string(std::strerror(E2BIG))),
+              std::string::npos)
+        << said;
 }
 
 // Children of this process that have ended but were not reaped.
@@ -167,7 +187,7 @@ TEST(ShellAddress, SchemeGuessOnlyWhereThereIsNoScheme) {
     EXPECT_EQ(shell_address("www.a.cn"), "http://www.a.cn");
     EXPECT_EQ(shell_address("http://www.a.cn"), "http://www.a.cn");
     EXPECT_EQ(shell_address("ftp.a.cn"), "ftp://ftp.a.cn");
-    EXPECT_EQ(shell_address("C:\\a.txt"), "C:\\a.txt");   // a drive, not a scheme
+    EXPECT_EQ(shell_address("C:\\a.txt"), "C:\\a.txt");  // a drive, not a scheme
     EXPECT_EQ(shell_address("-x:y"), "./-x:y");
     EXPECT_EQ(shell_address(""), "");
 }

@@ -244,7 +244,9 @@ class ProgramCopy:
         with open(os.path.join(self.bin, "program.log"), "rb") as f:
             return f.read().decode("utf-8", "replace")
 
-    def start(self, desktop, user=None, path=None):
+    def start(self, desktop, user=None, path=None, around=(), cwd="/"):
+        """Starts the copy; `around` is a command that runs it (its last
+        argument), `cwd` the directory it starts in."""
         env = {
             "PATH": path or self.bin + ":/usr/local/bin:/usr/bin:/bin",
             "DISPLAY": desktop.name,
@@ -261,7 +263,7 @@ class ProgramCopy:
             command = ["setpriv", f"--reuid={user}", f"--regid={user if user != 'nobody' else 'nogroup'}",
                        "--clear-groups", self.exe]
         self.log = open(os.path.join(self.bin, "program.log"), "ab")
-        self.process = subprocess.Popen(command, cwd="/", env=env, stdout=self.log, stderr=self.log)
+        self.process = subprocess.Popen(list(around) + command, cwd=cwd, env=env, stdout=self.log, stderr=self.log)
         return self.process
 
     def wait(self, timeout=10.0):

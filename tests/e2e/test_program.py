@@ -98,15 +98,14 @@ class ProgramTest(unittest.TestCase):
     def test_search_typed_and_sent_with_enter_reaches_the_browser(self):
         main = self.later_start()
         x, y = main[2], main[3]
-        # A Chinese name reaches the engine as the GBK bytes it expects.
+        # A Chinese name reaches the engine as the GBK bytes it expects;
+        # spaces and quotes encoded, as a browser would send them.
         searches = [
-            ("  Dou & Po?  ", b"http://book.easou.com/w/search/  Dou & Po?  _1_0_0_1.html?wver=dsp"),
+            ("  Dou & Po?  ", b"http://book.easou.com/w/search/%20%20Dou%20&%20Po?%20%20_1_0_0_1.html?wver=dsp"),
             ("斗破苍穹", b"http://book.easou.com/w/search/%B6%B7%C6%C6%B2%D4%F1%B7_1_0_0_1.html?wver=dsp"),
+            ('x "y"', b"http://book.easou.com/w/search/x%20%22y%22_1_0_0_1.html?wver=dsp"),
         ]
         for count, (typed, address) in enumerate(searches, start=1):
-            if WINE:
-                # Wine's shell writes a space in an address as %20 on the way.
-                address = address.replace(b" ", b"%20")
             self.desktop.click(x + 117 + 20, y + 8 + 10)
             self.desktop.key("End", "shift+Home")  # wine's edit box has no Ctrl+A
             self.desktop.type(typed)

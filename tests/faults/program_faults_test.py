@@ -6,8 +6,11 @@ program's directory on a virtual display of this test's own."""
 
 import os
 import random
+import shutil
 import subprocess
 import sys
+import tempfile
+import threading
 import time
 import unittest
 
@@ -22,6 +25,9 @@ SKIN = "皮肤".encode("gbk")
 HISTORY = "搜索记录".encode("gbk")
 # Slow builds (the sanitizers) get more time to start.
 PATIENCE = 40.0
+# The sanitizers' run-time itself needs /proc to end a process normally.
+with open(BINARY, "rb") as f:
+    SANITIZED = b"__asan_init" in f.read()
 
 
 def is_error_box(entry):
@@ -132,10 +138,12 @@ class ProgramFaults(unittest.TestCase):
 
     def test_a_launcher_planted_beside_the_program_is_never_run(self):
         # An empty or relative PATH element means the current directory,
-        # which is the program's own.
+        # which is the program's own: nothing there runs, not the browser
+        # launcher, not D-Bus's (there is no session bus here).
         planted = self.file("planted-ran")
-        self.put("xdg-open", f"#!/bin/sh\ntouch '{planted}'\n".encode())
-        os.chmod(self.file("xdg-open"), 0o755)
+        for name in ("xdg-open", "dbus-launch"):
+            self.put(name, f"#!/bin/sh\ntouch '{planted}'\n".encode())
+            os.chmod(self.file(name), 0o755)
         self.put("搜索器设置信息1.4.ini", settings_file((SKIN, b"6")))
         for path in (f":{self.copy.bin}:/usr/bin:/bin", f".:{self.copy.bin}", f"bin::{self.copy.bin}:"):
             with self.subTest(path=path):
@@ -161,11 +169,15 @@ class ProgramFaults(unittest.TestCase):
     def test_without_a_display_one_line_and_status_one(self):
         unused = next(f":{n}" for n in range(900, 1000) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
         before = sorted(os.listdir(self.copy.dir))
-        for display, named in ((None, "DISPLAY is not set"), (unused, f'"{unused}"')):
-            with self.subTest(display=display):
+        # The program needs X: a Wayland session without it is no display either.
+        for display, wayland, named in ((None, None, "DISPLAY is not set"), (unused, None, f'"{unused}"'),
+                                        (None, "wayland-0", "DISPLAY is not set")):
+            with self.subTest(display=display, wayland=wayland):
                 env = {"PATH": "/usr/bin:/bin", "HOME": self.copy.dir, "LANG": "C.UTF-8"}
                 if display:
                     env["DISPLAY"] = display
+                if wayland:
+                    env["WAYLAND_DISPLAY"] = wayland
                 for keep in ("ASAN_OPTIONS", "UBSAN_OPTIONS"):
                     if keep in os.environ:
                         env[keep] = os.environ[keep]
@@ -176,6 +188,77 @@ class ProgramFaults(unittest.TestCase):
                 self.assertIn(named, lines[0])
                 self.assertEqual(run.stdout, b"")
                 self.assertEqual(sorted(os.listdir(self.copy.dir)), before)
+
+    def test_without_proc_the_program_directory_is_still_its_own_or_the_start_fails(self):
+        # /proc hidden: the name the program was started by, made absolute.
+        # A library planted in the current directory is never loaded.
+        hide_proc = ["unshare", "-m", "sh", "-c", 'mount -t tmpfs none /proc && exec "$0"']
+        if not SANITIZED:
+            elsewhere = tempfile.mkdtemp(prefix="yz-cwd-")
+            try:
+                with open(NO_ENTRY_LIBRARY, "rb") as f:
+                    planted = f.read()
+                with open(os.path.join(elsewhere, "SkinH_EL.dll"), "wb") as f:
+                    f.write(planted)
+                self.copy.start(self.desktop, around=hide_proc, cwd=elsewhere)
+                welcome = self.desktop.wait_window(is_welcome, timeout=PATIENCE)
+                self.assertIsNotNone(welcome, "the welcome window did not open")
+                time.sleep(0.3)
+                self.desktop.key("Escape")
+                self.finish(0)
+                self.assertTrue(os.path.exists(self.file("SkinH_EL.dll")))
+                self.assertEqual(os.listdir(elsewhere), ["SkinH_EL.dll"])
+            finally:
+                shutil.rmtree(elsewhere)
+
+        # Started as "./yanzhou-search" from a directory whose path is longer
+        # than any path: nothing names the directory absolutely.
+        deep = ("import os, sys; os.chdir(sys.argv[1]); [os.chdir('d' * 200) for _ in range(22)];"
+                "os.execv('./yanzhou-search', ['./yanzhou-search'])")
+        fd = os.open(self.copy.dir, os.O_RDONLY)
+        for _ in range(22):
+            os.mkdir("d" * 200, dir_fd=fd)
+            inner = os.open("d" * 200, os.O_RDONLY, dir_fd=fd)
+            os.close(fd)
+            fd = inner
+        os.link(self.copy.exe, "yanzhou-search", dst_dir_fd=fd)
+        os.close(fd)
+        self.copy.exe = self.copy.dir
+        self.copy.start(self.desktop, around=["unshare", "-m", "sh", "-c",
+                                               'mount -t tmpfs none /proc && exec python3 -c "$0" "$1"', deep])
+        self.expect_fatal_report()
+
+    def test_an_engine_file_cut_short_while_it_loads_never_crashes_the_program(self):
+        # Another process truncates the engine and writes it back, again and
+        # again: each start opens the main window or ends in the fatal report.
+        self.put("搜索器设置信息1.4.ini", settings_file((SKIN, b"6")))
+        with open(ENGINE, "rb") as f:
+            engine = f.read()
+        stop = threading.Event()
+
+        def churn():
+            while not stop.is_set():
+                with open(self.file("SkinH_EL.dll"), "r+b") as f:
+                    f.truncate(1000)
+                    f.seek(0)
+                    f.write(engine)
+
+        self.put("SkinH_EL.dll", engine)
+        writer = threading.Thread(target=churn)
+        writer.start()
+        try:
+            for start in range(6):
+                with self.subTest(start=start):
+                    self.copy.start(self.desktop)
+                    seen = self.desktop.wait_window(lambda w: is_main(w) or is_error_box(w), timeout=PATIENCE)
+                    self.assertIsNotNone(seen, f"neither the main window nor the report appeared: "
+                                               f"{self.desktop.windows()} {self.copy.process.poll()}")
+                    time.sleep(0.3)
+                    self.desktop.ask_to_close(seen[0])
+                    self.finish(255 if is_error_box(seen) else 0)
+        finally:
+            stop.set()
+            writer.join()
 
     def test_damaged_settings_files_still_open_the_main_window(self):
         noise = random.Random(11).randbytes(1 << 20)

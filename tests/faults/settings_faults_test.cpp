@@ -1,6 +1,7 @@
 // The settings file under faults: a full disk in the middle of a write, the
 // process killed during a burst of writes, two programs writing at once,
 // and files too long, too odd or too random for an INI file.
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/mount.h>
@@ -26,6 +27,44 @@
 #include "tests/app/temp_folder.h"
 
 extern char** environ;
+
+// The calls that decide what a power cut leaves, as this process makes them:
+// these definitions stand in for the C library's (which they call), so that
+// a test can see that a file's data reaches the disk before its name moves.
+namespace {
+
+struct SyncJournal {
+    bool on = false;
+    std::vector<std::pair<char, ino_t>> events;  // 's' flushed, 'm' moved into place
+    void note(char what, int fd, const char* path) {
+        struct stat st;
+        if (on && (path != nullptr ? stat(path, &st) : fstat(fd, &st)) == 0) events.emplace_back(what, st.st_ino);
+    }
+} journal;
+
+template <typename Function>
+Function real(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    journal.note('s', fd, nullptr);
+    return real<int (*)(int)>("fsync")(fd);
+}
+extern "C" int fdatasync(int fd) {
+    journal.note('s', fd, nullptr);
+    return real<int (*)(int)>("fdatasync")(fd);
+}
+extern "C" int rename(const char* from, const char* to) noexcept {
+    journal.note('m', -1, from);
+    return real<int (*)(const char*, const char*)>("rename")(from, to);
+}
+extern "C" int renameat2(int from_dir, const char* from, int to_dir, const char* to, unsigned flags) noexcept {
+    journal.note('m', -1, from);
+    return real<int (*)(int, const char*, int, const char*, unsigned)>("renameat2")(from_dir, from, to_dir, to, flags);
+}
 
 namespace {
 
@@ -106,6 +145,28 @@ TEST(SettingsFileFaults, FullDiskLeavesTheOldFileWholeAndNothingBehind) {
         EXPECT_EQ(ReadSetting(path, section, history), Text(c.value_size, 'n'));
         EXPECT_EQ(ReadSetting(path, section, skin), "6");
     }
+}
+
+TEST(SettingsFileFaults, EveryFileIsFlushedBeforeItsNameIsMoved) {
+    TempFolder folder;
+    const std::uint8_t engine[] = {1, 2, 3};
+    journal.on = true;
+    const bool written = WriteSetting(folder.text(ini), section, skin, "6") &&  // a new file
+                         WriteSetting(folder.text(ini), section, skin, "7") &&  // one replaced
+                         platform().write_new_file(folder.os("engine"), ByteSet(engine));
+    journal.on = false;
+    ASSERT_TRUE(written);
+    // Each write's own flush comes after the previous write's move: a file
+    // number may be used again once a replaced file is gone.
+    int moves = 0;
+    auto since = journal.events.begin();
+    for (auto event = since; event != journal.events.end(); ++event) {
+        if (event->first != 'm') continue;
+        ++moves;
+        EXPECT_NE(std::find(since, event, std::make_pair('s', event->second)), event) << "move " << moves << " unflushed";
+        since = event;
+    }
+    EXPECT_EQ(moves, 3);
 }
 
 // Whole files the burst below can leave: before it, and after either write.

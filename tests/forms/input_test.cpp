@@ -150,6 +150,16 @@ TEST_F(FormsTest, ButtonsClickByMouseAndByKeyboard) {
     EXPECT_EQ(calls().back(), key_down(按钮1, 13));
 }
 
+TEST_F(FormsTest, EnterClicksTheDefaultButtonFromItselfOrAnotherControl) {
+    ASSERT_TRUE(LoadWindow(modal, std::nullopt, false));
+    for (const ControlId from : {对话按钮, 对话编辑框}) {
+        QWidget* control = WidgetOf(modal, from);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Return);
+    }
+    EXPECT_EQ(trial::record().count("Click 3"), 2);
+}
+
 TEST_F(FormsTest, ADisabledControlRaisesNothing) {
     load();
     write(按钮1, prop::Disabled, true);
@@ -272,4 +282,7 @@ TEST_F(FormsTest, APasteIntoALimitedEditBoxKeepsWhatFits) {
         EXPECT_EQ(qt::to_gbk(edit->text()), c.after) << to_utf8(c.before) << " + " << to_utf8(c.pasted);
         EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), c.after) << to_utf8(c.before) << " + " << to_utf8(c.pasted);
     }
+    edit->clear();
+    edit->insert(QStringLiteral("1") + QChar(0) + QStringLiteral("2"));
+    EXPECT_EQ(edit->text(), QStringLiteral("12")) << "a NUL never enters";
 }

@@ -141,7 +141,8 @@ constexpr ControlDesc controls[] = {
 
 constexpr ControlDesc modal_controls[] = {
     timer(对话时钟, "对话时钟", 20),
-    button(对话按钮, "对话按钮", {10, 10, 80, 24}).caption("关闭"),
+    button(对话按钮, "对话按钮", {10, 10, 80, 24}).caption("关闭").as_default(),
+    edit_box(对话编辑框, "对话编辑框", {10, 40, 80, 20}),
 };
 
 constexpr std::string_view genres[] = {"玄幻奇幻", "武侠仙侠", "都市言情"};
@@ -175,6 +176,8 @@ const WindowDesc bare_desc{
 constexpr PasteCase pastes[] = {
     {"", 0, 0, "369", "36"}, {"", 0, 0, "皮肤", "皮"}, {"", 0, 0, "3皮", "3"}, {"1", 1, 0, "23", "12"},
     {"1", 0, 0, "23", "21"}, {"12", 0, 2, "345", "34"}, {"12", 2, 0, "3", "12"},
+    // One line, no control characters: a paste is kept up to its first line break.
+    {"", 0, 0, "1\r\n2", "1"}, {"1", 0, 0, "\n2", "1"}, {"", 0, 0, "\x01" "2", "2"}, {"", 0, 0, "\x7F" "4", "4"},
 };
 const std::span<const PasteCase> paste_cases(pastes);
 
@@ -196,7 +199,7 @@ constexpr Wire window_wiring[] = {
 };
 constexpr Wire modal_wiring[] = {
     {对话框, event::Created, on_modal_created}, {对话框, event::Destroying, on_destroying},
-    {对话时钟, event::Tick, on_modal_tick},
+    {对话时钟, event::Tick, on_modal_tick},    {对话按钮, event::Click, on_click},
 };
 constexpr Wire bare_wiring[] = {{窗口, event::Created, on_created}, {窗口, event::Destroying, on_destroying}};
 

@@ -23,7 +23,7 @@ enum : forms::ControlId {
     时钟1, 时钟2, 编辑框4, 图片框2, 图片框3,
 };
 
-enum : forms::ControlId { 对话框 = 1, 对话时钟, 对话按钮 };
+enum : forms::ControlId { 对话框 = 1, 对话时钟, 对话按钮, 对话编辑框 };
 enum : forms::ControlId { 竖排选择夹 = 2, 竖排标签, 竖排图片框, 楷体标签 };
 
 extern const forms::WindowDesc window_desc;

@@ -397,6 +397,15 @@ TEST_F(Win32View, KeysReachKeyDownAndTheWindowKeysAreTheModels) {
     EXPECT_EQ(calls().back(), "Destroying 901");
 }
 
+TEST_F(Win32View, EnterClicksTheDefaultButtonFromItselfOrAnotherControl) {
+    ASSERT_TRUE(LoadWindow(modal, std::nullopt, false));
+    for (const ControlId from : {对话按钮, 对话编辑框}) {
+        SetFocus(handle(from, modal));
+        press_keys({VK_RETURN});
+    }
+    EXPECT_EQ(record().count("Click 3"), 2);
+}
+
 TEST_F(Win32View, TypedTextIsStoredAsGbkWithinTheByteLimit) {
     load();
     for (wchar_t c : std::wstring(L"ab凡人")) PostMessageW(handle(编辑框1), WM_CHAR, c, 1);

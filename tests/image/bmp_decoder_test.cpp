@@ -132,6 +132,7 @@ TEST(BmpDecoder, RunLengthCodingWithEscapes) {
         {"runs and end of line", rle8_layout, {4, 1, 0, 0, 2, 2, 2, 3, 0, 0, 4, 4, 0, 1}, "WWWW/GGBB/RRRR/"},
         {"absolute run with padding", rle8_layout, {0, 3, 1, 2, 3, 0, 1, 4, 0, 1}, "..../..../RGBW/"},
         {"delta skips pixels", rle8_layout, {1, 2, 0, 2, 2, 1, 1, 3, 0, 1}, "..../...B/G.../"},
+        {"delta to the right edge", rle8_layout, {1, 1, 0, 2, 3, 0, 0, 0, 1, 2, 0, 1}, "..../G.../R.../"},
         {"early end of bitmap", rle8_layout, {2, 1, 0, 1}, "..../..../RR../"},
         {"no end of bitmap at all", rle8_layout, {4, 2, 0, 0, 4, 3}, "..../BBBB/GGGG/"},
         {"4-bit runs alternate", rle4_layout, {4, 0x12, 0, 0, 3, 0x34, 0, 1}, "..../BWB./RGRG/"},

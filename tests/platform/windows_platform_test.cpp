@@ -90,8 +90,8 @@ TEST(WindowsPlatform, WritesAreWholeAndKeepWhatTheyMustNotChange) {
     // Temporary files a write killed midway left: only those of hidden.ini
     // whose writer has gone are removed by the next write to it.
     const std::string gone = ".hidden.ini.4000000.1.tmp", alive = ".hidden.ini." + std::to_string(GetCurrentProcessId()) + ".7.tmp",
-                      other = ".other.ini.4000000.1.tmp";
-    for (const std::string& name : {gone, alive, other}) folder.put(name, "half");
+                      other = ".other.ini.4000000.1.tmp", gone_part = ".fresh.4000000.9.part";
+    for (const std::string& name : {gone, alive, other, gone_part}) folder.put(name, "half");
     struct Case {
         const char* what;
         std::function<bool()> write;
@@ -114,6 +114,7 @@ TEST(WindowsPlatform, WritesAreWholeAndKeepWhatTheyMustNotChange) {
     EXPECT_TRUE(platform().is_read_only(folder.at("locked.ini")));
     EXPECT_FALSE(platform().is_read_only(folder.at("new.ini")));
     EXPECT_FALSE(platform().path_exists(folder.at(gone)));
+    EXPECT_FALSE(platform().path_exists(folder.at(gone_part))) << "a new file's write clears its gone writers' parts";
     EXPECT_TRUE(platform().path_exists(folder.at(alive)) && platform().path_exists(folder.at(other)));
     EXPECT_EQ(folder.entries(), 7u) << "no temporary file of these writes is left behind";
 }
@@ -160,6 +161,10 @@ TEST(WindowsPlatform, RunDirectoryAndLibraries) {
     ASSERT_NE(library, nullptr);
     EXPECT_NE(platform().find_entry(library, "SkinH_AttachRes"), nullptr);
     EXPECT_EQ(platform().find_entry(library, "SkinH_Missing"), nullptr);
+    // While the library is mapped, the loader keeps its file from being written.
+    const HANDLE writer = CreateFileW(fs::u8path(engine).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(writer, INVALID_HANDLE_VALUE) << "the mapped engine could be opened for writing";
+    if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
     platform().release_library(library);
 
     // A truncated copy is refused before the loader sees it, and so is a program.

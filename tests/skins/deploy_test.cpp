@@ -1,5 +1,7 @@
 // Writing the skin engine beside the program.
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -66,6 +68,26 @@ TEST(DeploySkinEngine, ALinkUnderTheTemporaryNameIsNeverFollowed) {
     EXPECT_FALSE(std::filesystem::is_symlink(run.file("SkinH_EL.dll")));
     EXPECT_TRUE(file_bytes(run.file("SkinH_EL.dll")) == built_engine());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(run.path), {}), 2);
+}
+
+// A first start killed before its rename leaves ".SkinH_EL.dll.PID.N.part";
+// any later start removes it once its writer is gone, engine or no engine.
+TEST(DeploySkinEngine, PartialFilesOfGoneWritersAreRemovedAtEveryStart) {
+    const pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    waitpid(gone, nullptr, 0);
+    const std::string left = ".SkinH_EL.dll." + std::to_string(gone) + ".7.part";
+    const std::string running = ".SkinH_EL.dll." + std::to_string(getpid()) + ".8.part";
+    for (const bool engine_there : {false, true}) {
+        TempRunDirectory run;
+        if (engine_there) write_file(run.file("SkinH_EL.dll"), built_engine());
+        write_file(run.file(left), "half");
+        write_file(run.file(running), "half");
+        deploy_skin_engine();
+        EXPECT_FALSE(std::filesystem::exists(run.file(left))) << engine_there;
+        EXPECT_TRUE(std::filesystem::exists(run.file(running))) << "a writer still at work keeps its file";
+        EXPECT_EQ(file_bytes(run.file("SkinH_EL.dll")), built_engine());
+    }
 }
 
 // A disk that fills up halfway through the write, made with a file size limit.

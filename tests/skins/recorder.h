@@ -1,7 +1,7 @@
 #pragma once
 // Reading the record of the stand-in engine (recording_engine.cpp) once the
-// program has loaded it: dlopen(path, RTLD_NOW | RTLD_NOLOAD) gives the same
-// loaded copy, and these functions read what it wrote down.
+// program has loaded it: given the handle the platform returned (the
+// RecordingPlatform keeps it), these functions read what it wrote down.
 #include <dlfcn.h>
 
 #include <string>

@@ -1,6 +1,6 @@
 // A stand-in for the skin engine that remembers every call, for tests that
 // check what the program hands the engine. The test reaches the record through
-// the same loaded library: dlopen with RTLD_NOLOAD, then the functions below.
+// the same loaded library (the handle the platform gave), then the functions below.
 #include <cstdint>
 #include <fstream>
 #include <iterator>

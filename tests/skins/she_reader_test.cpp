@@ -104,6 +104,10 @@ TEST(SheReader, ReadsEveryChunk) {
     EXPECT_EQ(texture->height, 3);
     ASSERT_EQ(texture->rgb.size(), 18u);
     EXPECT_EQ(texture->rgb[17], std::uint8_t(17 * 7));
+
+    const auto longest_name = minimal().chunk("NAME", Bytes(63, 'n')).read();
+    ASSERT_TRUE(longest_name) << "a name of the largest size, 63 bytes";
+    EXPECT_EQ(longest_name->name, std::string(63, 'n'));
 }
 
 TEST(SheReader, ALeftOutRoleTakesARelatedColour) {

@@ -62,7 +62,8 @@ protected:
     }
 
     void SetUp() override {
-        recorder.library = dlopen(run->file("SkinH_EL.dll").c_str(), RTLD_NOW | RTLD_NOLOAD);
+        for (const auto& [path, library] : outside->loaded)
+            if (path == run->file("SkinH_EL.dll")) recorder.library = library;
         ASSERT_NE(recorder.library, nullptr) << "the main window attached no skin from the run directory";
         recorder.watch(settings_path());
         start_afresh();

@@ -17,11 +17,13 @@
 //   test can only see it there, e.g.
 //     EXPECT_EXIT(f(), testing::ExitedWithCode(255), error_box_line("错误", text));
 //   where error_box_line() below gives the matching pattern.
+// - Libraries loaded by path are recorded in `loaded` (path, handle).
 // - Everything else (files, libraries, the process) is the real platform's,
 //   and `run_directory` may be set as for any stand-in.
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/platform_stand_in.h"
@@ -39,8 +41,14 @@ public:
     std::optional<ScreenArea> work;
     DateTime clock{2013, 3, 30, 16, 32, 10};
     std::vector<ErrorBox> error_boxes;
+    std::vector<std::pair<std::string, void*>> loaded;
 
     void open_in_browser(const Text& address) override { opened.push_back(address); }
+    void* load_library(const std::string& path_or_name) override {
+        void* library = PlatformStandIn::load_library(path_or_name);
+        if (library != nullptr) loaded.emplace_back(path_or_name, library);
+        return library;
+    }
     int screen_width() override { return width; }
     int screen_height() override { return height; }
     ScreenArea work_area() override { return work.value_or(ScreenArea{0, 0, width, height}); }
