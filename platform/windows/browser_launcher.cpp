@@ -6,9 +6,9 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include "platform/browser_address.h"
 #include "platform/launch_worker.h"
-#include <cstdio>
 
 namespace {
 

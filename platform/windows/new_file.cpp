@@ -4,9 +4,9 @@
 #include <stdlib.h>
 #include <windows.h>
 
-#include "platform/windows/files.h"
 #include <cstdint>
 #include <string>
+#include "platform/windows/files.h"
 
 namespace windows_files {
 
