@@ -10,20 +10,21 @@ namespace forms {
 
 enum class Role {
     Window,
-    Link,          // a picture or text that opens something when pressed
+    Link,  // a picture or text that opens something when pressed
     StaticText,
-    Graphic,       // a picture that does nothing
+    Graphic,  // a picture that does nothing
     PushButton,
     ComboBox,
     EditableText,
     Group,
     PageTabList,
     ProgressBar,
-    Pane,          // a plain container (a timer has no widget at all)
+    Pane,  // a plain container (a timer has no widget at all)
 };
 
 // The action a reader may run: the same event the mouse raises.
-enum class Action { None, Press };
+enum class Action { None,
+                    Press };
 
 struct AccessibleInfo {
     Role role = Role::Pane;
