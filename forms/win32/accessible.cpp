@@ -56,8 +56,8 @@ long system_role(Role role) {
 bool ours(Kind kind) { return kind == Kind::PicBox || kind == Kind::Label || kind == Kind::TransLabel; }
 
 // The control's accessible object: the system's standard object for its
-// window (place, state, parent and children), with the name from the table,
-// and for our own controls the role, the value and the action too.
+// window (place, state, parent and children), with the name and the role
+// from the table, and for our own controls the value and the action too.
 class ControlAccessible final : public IAccessible {
 public:
     ControlAccessible(IAccessible* standard, HWND handle, WindowId window, ControlId control, bool ours)
@@ -97,7 +97,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
         const auto now = info();
-        if (!self(child) || !now || !our_kind_) return standard_->get_accRole(child, out);
+        if (!self(child) || !now) return standard_->get_accRole(child, out);
         out->vt = VT_I4;
         out->lVal = system_role(now->role);
         return S_OK;

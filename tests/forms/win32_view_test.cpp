@@ -541,7 +541,9 @@ TEST_F(Win32View, ReadersGetNamesRolesAndThePressOfPicturesAndLabels) {
         ASSERT_NE(object, nullptr) << row.control;
         EXPECT_EQ(spoken(object, &IAccessible::get_accName), row.name) << row.control;
         EXPECT_EQ(role(object), row.role) << row.control;
-        if (!row.action.empty()) EXPECT_EQ(spoken(object, &IAccessible::get_accDefaultAction), row.action);
+        if (!row.action.empty()) {
+            EXPECT_EQ(spoken(object, &IAccessible::get_accDefaultAction), row.action);
+        }
         object->Release();
     }
     record().calls.clear();
