@@ -89,6 +89,7 @@ struct ControlDesc : ControlProperties {
     TabSide tab_side = TabSide::Top;  // tab control
     bool multi_row = false;           // tab control
     bool default_button = false;      // button
+    std::string_view spoken;          // the name a screen reader speaks, where the control shows none
 
     // Setters for layout rows.
     constexpr ControlDesc at(ControlId p, int pg = -1) const { auto c = *this; c.parent = p; c.page = pg; return c; }
@@ -113,6 +114,7 @@ struct ControlDesc : ControlProperties {
     constexpr ControlDesc tabs_right(bool rows = true) const { auto c = *this; c.tab_side = TabSide::Right; c.multi_row = rows; return c; }
     constexpr ControlDesc as_default() const { auto c = *this; c.default_button = true; return c; }
     constexpr ControlDesc with_tag(std::string_view t) const { auto c = *this; c.tag = t; return c; }
+    constexpr ControlDesc spoken_as(std::string_view n) const { auto c = *this; c.spoken = n; return c; }
 };
 
 // One constructor per kind: identifier, name, left, top, width, height.

@@ -29,8 +29,13 @@ constexpr Font notice_font{"宋体", bold, 14};
 // frame on a page of 选择夹3.
 ControlDesc logo(ControlId id, std::string_view name, Geometry at, int page) {
     const int row = site_row_of(id);
-    const Picture shown = row < 0 ? nullptr : sites::sites()[row].picture;
-    return pic_box(id, name, at).at(选择夹3, page).shows(shown).with_border(Border::Raised).hand();
+    const sites::Site* site = row < 0 ? nullptr : &sites::sites()[row];
+    return pic_box(id, name, at)
+        .at(选择夹3, page)
+        .shows(site ? site->picture : nullptr)
+        .with_border(Border::Raised)
+        .hand()
+        .spoken_as(site ? site->name : "");
 }
 
 // A recommended book: a framed group on a genre page of 选择夹4 holding the
@@ -45,7 +50,12 @@ ControlDesc recommendation(ControlId id, std::string_view name, Geometry at, int
 }
 ControlDesc cover(ControlId id, std::string_view name, ControlId group) {
     const sites::Book* book = book_of(id);
-    return pic_box(id, name, {8, 15, 80, 104}).at(group).shows(book ? book->picture : nullptr).with_border(Border::Line).hand();
+    return pic_box(id, name, {8, 15, 80, 104})
+        .at(group)
+        .shows(book ? book->picture : nullptr)
+        .with_border(Border::Line)
+        .hand()
+        .spoken_as(book ? book->caption : "");
 }
 ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
     const sites::Book* book = book_of(id);
@@ -54,10 +64,10 @@ ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
 
 const ControlDesc controls[] = {
     // search strip
-    combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160),
-    edit_box(编辑框1, "编辑框1", {117, 8, 192, 20}).colors(black, white),
+    combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160).spoken_as("搜索引擎"),
+    edit_box(编辑框1, "编辑框1", {117, 8, 192, 20}).colors(black, white).spoken_as("书名"),
     button(按钮1, "按钮1", {117, 33, 192, 20}).caption("搜索"),
-    combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white),
+    combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white).spoken_as("书名记录方式"),
     trans_label(透明标签5, "透明标签5", {32, 62, 219, 16}).caption("时间").colors(0x0088FF).single_line().aligned(Align::Centre, VAlign::Middle),
     timer(时钟1, "时钟1", 1),
     timer(时钟2, "时钟2", 1000),

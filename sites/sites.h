@@ -13,6 +13,7 @@ struct Site {
     forms::Picture picture;  // its logo
     std::string_view host;
     std::string_view path;  // empty for the two bare host names
+    std::string_view name;  // as its logo shows it: what a screen reader speaks
 };
 
 // In the order of the two pages of the directory, row by row, left column first.

@@ -45,6 +45,7 @@ add_test(NAME windows_imports COMMAND ${CMAKE_COMMAND}
 # The form model shown with real Win32 controls: the Qt view's test windows,
 # driven with messages and keyboard input and looked at pixel by pixel.
 yz_windows_test(forms_win32_tests ${t}/forms/win32_view_test.cpp ${t}/forms/test_windows.cpp)
+target_link_libraries(forms_win32_tests PRIVATE oleaut32)
 
 # The Windows platform on real files, its run directory and libraries, and
 # where the settings file goes.

@@ -10,6 +10,8 @@ files=(
   app/start_program.cpp
   app/start_program.h
   bench/bare_window_win32.cpp
+  forms/accessibility.cpp
+  forms/accessibility.h
   forms/animation.cpp
   forms/animation.h
   forms/host_hooks.h

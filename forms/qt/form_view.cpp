@@ -13,6 +13,7 @@
 
 #include "forms/dispatch.h"
 #include "forms/presentation.h"
+#include "forms/qt/accessible.h"
 #include "forms/qt/gbk_limit.h"
 #include "forms/qt/input_filter.h"
 #include "forms/qt/looks.h"
@@ -116,6 +117,7 @@ void QtWindowView::build_window() {
     if (!self.tool_tip.empty()) window_->setToolTip(from_gbk(self.tool_tip));
     widgets_[desc.self] = window_.data();
     install_input_filter();
+    serve_screen_readers();
     build(window_part);
 }
 
@@ -143,6 +145,7 @@ void QtWindowView::build_control(const ControlState& c) {
     if (!c.tool_tip.empty()) w->setToolTip(shown_text(c.tool_tip));
     w->setVisible(state_.shown_on_parent(c));
     widgets_[c.id] = w;
+    name_for_readers(state_, c, w);
     if (c.kind == Kind::TransLabel) show_trans(c, w);  // its ink follows the final geometry
 }
 
@@ -312,6 +315,7 @@ void QtWindowView::refresh(ControlId control, int property) {
         case prop::Tag: return;
     }
     refresh_own(*c, w, property);
+    name_for_readers(state_, *c, w);
 }
 
 void QtWindowView::refresh_window(const ControlState& c, int property) {

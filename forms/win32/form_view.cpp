@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "forms/presentation.h"
+#include "forms/win32/accessible.h"
 #include "forms/win32/fonts.h"
 #include "forms/win32/form_window.h"
 #include "forms/win32/picture_box.h"
@@ -118,6 +119,7 @@ void Win32WindowView::make_controls(const std::vector<const ControlState*>& cont
         HWND h = make_control(c, p, parent);
         if (h == nullptr) continue;
         register_handle(h, c.id);
+        serve_screen_readers(h, c, state_.id);
         // Later controls lie over earlier ones, as the layouts draw them.
         SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (c.kind == Kind::GroupBox || c.kind == Kind::Tab) adopt_children(h, this);

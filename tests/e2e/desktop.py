@@ -255,7 +255,9 @@ class ProgramCopy:
             "XDG_RUNTIME_DIR": self.dir,
             "LANG": "C.UTF-8",
         }
-        for keep in ("ASAN_OPTIONS", "UBSAN_OPTIONS") + (WINE_ENVIRONMENT if self.wine else ()):
+        # The session bus and Qt's switch for screen readers, where a test set them.
+        kept = ("ASAN_OPTIONS", "UBSAN_OPTIONS", "DBUS_SESSION_BUS_ADDRESS", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON")
+        for keep in kept + (WINE_ENVIRONMENT if self.wine else ()):
             if keep in os.environ:
                 env[keep] = os.environ[keep]
         command = ["wine", self.exe] if self.wine else [self.exe]

@@ -118,10 +118,10 @@ const std::span<const std::uint8_t> moving_span(moving_bytes);
 constexpr ControlDesc controls[] = {
     edit_box(编辑框1, "编辑框1", {10, 10, 120, 20}).colors(black, white),
     button(按钮1, "按钮1", {140, 10, 80, 24}).caption("搜索"),
-    combo(组合框1, "组合框1", {10, 40, 120, 20}).list(engines, 0).colors(black, white).dropped_at_least(160),
+    combo(组合框1, "组合框1", {10, 40, 120, 20}).list(engines, 0).colors(black, white).dropped_at_least(160).spoken_as("搜索引擎"),
     combo(组合框2, "组合框2", {140, 40, 80, 20}).list(modes, -1),
     label(标签1, "标签1", {10, 70, 120, 16}).caption("输入皮肤编号1~58").colors(0xFF0000, 0x00FF00),
-    pic_box(图片框1, "图片框1", {140, 70, 80, 40}).shows(&still_span).with_border(Border::Raised).hand(),
+    pic_box(图片框1, "图片框1", {140, 70, 80, 40}).shows(&still_span).with_border(Border::Raised).hand().spoken_as("起点中文网"),
     trans_label(透明标签1, "透明标签1", {140, 80, 80, 16}).caption("时间").colors(0x0088FF).aligned(Align::Centre, VAlign::Middle).single_line(),
     progress_bar(进度条1, "进度条1", {10, 120, 210, 16}).range(0, 100, 30),
     group_box(分组框1, "分组框1", {10, 140, 210, 50}).caption("★分组☆").colors(0xFF0000).aligned(Align::Centre),

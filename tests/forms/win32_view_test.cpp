@@ -4,6 +4,7 @@
 // pixel by pixel.
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
@@ -503,6 +504,64 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
     EXPECT_EQ(calls(), (std::vector<std::string>{"LeftButtonDown 12 " + std::to_string(middle.x) + " " +
                                                      std::to_string(middle.y) + " 0",
                                                  "Click 12"}));
+}
+
+// What a screen reader asks through oleacc, which the view loads itself on
+// the first question (the program imports no oleacc).
+TEST_F(Win32View, ReadersGetNamesRolesAndThePressOfPicturesAndLabels) {
+    load();
+    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    const auto from_window = reinterpret_cast<FromWindow>(reinterpret_cast<void (*)()>(
+        GetProcAddress(LoadLibraryW(L"oleacc.dll"), "AccessibleObjectFromWindow")));
+    ASSERT_NE(from_window, nullptr);
+    const auto ask = [&](ControlId control) {
+        IAccessible* object = nullptr;
+        EXPECT_EQ(from_window(handle(control), DWORD(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void**>(&object)), S_OK);
+        return object;
+    };
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const auto spoken = [&](IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+        BSTR s = nullptr;
+        (object->*get)(self, &s);
+        std::wstring w = s != nullptr ? std::wstring(s) : L"";
+        SysFreeString(s);
+        return w;
+    };
+    const auto role = [&](IAccessible* object) {
+        VARIANT r{};
+        object->get_accRole(self, &r);
+        return r.vt == VT_I4 ? r.lVal : -1;
+    };
+    struct Row {
+        ControlId control;
+        std::wstring name;
+        long role;
+        std::wstring action;
+    };
+    const Row rows[] = {
+        {图片框1, L"起点中文网", ROLE_SYSTEM_LINK, L"打开"},
+        {透明标签1, L"时间", ROLE_SYSTEM_LINK, L"打开"},
+        {组合框1, L"搜索引擎", ROLE_SYSTEM_COMBOBOX, L""},
+    };
+    for (const Row& row : rows) {
+        IAccessible* object = ask(row.control);
+        ASSERT_NE(object, nullptr) << row.control;
+        EXPECT_EQ(spoken(object, &IAccessible::get_accName), row.name) << row.control;
+        EXPECT_EQ(role(object), row.role) << row.control;
+        if (!row.action.empty()) {
+            EXPECT_EQ(spoken(object, &IAccessible::get_accDefaultAction), row.action);
+        }
+        object->Release();
+    }
+    record().calls.clear();
+    IAccessible* picture = ask(图片框1);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->accDoDefaultAction(self), S_OK);
+    picture->Release();
+    pump(200, [] { return !record().calls.empty(); });
+    EXPECT_EQ(calls(), (std::vector<std::string>{"LeftButtonDown 7 40 20 0"})) << "as a press in its middle";
 }
 
 TEST_F(Win32View, TimersTickAtTheirIntervalAndStop) {
