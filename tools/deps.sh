@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib attr
-  desktop-file-utils dpkg-dev lintian valgrind
+  desktop-file-utils appstream dpkg-dev lintian valgrind
   # The Windows build: the mingw-w64 cross compiler, and wine to run its tests
   # (locales holds the zh_CN definition that gives wine code page 936).
   g++-mingw-w64-x86-64-posix wine wine64 locales
