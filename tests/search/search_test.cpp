@@ -157,7 +157,7 @@ TEST_F(MainWindow, EveryEngineBuildsItsAddressFromTheNameExactlyAsTyped) {
 TEST_F(MainWindow, ThreeWaysSendASearchAndOtherKeysDoNothing) {
     type_name("abc");
     QTest::keyClick(edit_box(), Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter
-    press_enter(edit_box(), Qt::ControlModifier);                      // any modifier held
+    press_enter(edit_box(), Qt::ControlModifier);                    // any modifier held
     for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Left})
         QTest::keyClick(edit_box(), key);
     EXPECT_EQ(outside->opened.size(), 2u);
@@ -265,12 +265,12 @@ TEST_F(MainWindow, PlacementPutsTheWholeWindowOnTheWorkArea) {
         {1366, 768, ScreenArea{0, 0, 1366, 728}, {}, 0, 0},
         {1280, 720, ScreenArea{0, 0, 1280, 680}, {}, 0, 0},
         {1024, 768, {}, {}, 0, 0},
-        {1280, 720, ScreenArea{0, 0, 1280, 693}, {}, 0, 0},                           // 150 %, scaled as a bitmap
+        {1280, 720, ScreenArea{0, 0, 1280, 693}, {}, 0, 0},                          // 150 %, scaled as a bitmap
         {1920, 1080, ScreenArea{0, 0, 1920, 1020}, ScreenSize{475, 776}, 490, 244},  // 150 %, aware of it
-        {1920, 1080, ScreenArea{0, 0, 1920, 780}, {}, 490, 259},                      // moved up, no further
-        {1600, 900, ScreenArea{0, 0, 1320, 900}, {}, 1003, 100},                      // a dock on the right
-        {1024, 768, ScreenArea{70, 28, 954, 740}, {}, 70, 28},                        // beside a dock, below a panel
-        {800, 480, ScreenArea{0, 0, 800, 450}, {}, 0, 0},  // taller than the area: the title bar stays on it
+        {1920, 1080, ScreenArea{0, 0, 1920, 780}, {}, 490, 259},                     // moved up, no further
+        {1600, 900, ScreenArea{0, 0, 1320, 900}, {}, 1003, 100},                     // a dock on the right
+        {1024, 768, ScreenArea{70, 28, 954, 740}, {}, 70, 28},                       // beside a dock, below a panel
+        {800, 480, ScreenArea{0, 0, 800, 450}, {}, 0, 0},                            // taller than the area: the title bar stays on it
     };
     for (const auto& screen : screens) {
         outside->width = screen.width;
