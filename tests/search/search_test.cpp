@@ -268,7 +268,7 @@ TEST_F(MainWindow, PlacementPutsTheWholeWindowOnTheWorkArea) {
         {1280, 720, ScreenArea{0, 0, 1280, 693}, {}, 0, 0},                          // 150 %, scaled as a bitmap
         {1920, 1080, ScreenArea{0, 0, 1920, 1020}, ScreenSize{475, 776}, 490, 244},  // 150 %, aware of it
         {1920, 1080, ScreenArea{0, 0, 1920, 780}, {}, 490, 259},                     // moved up, no further
-        {1600, 900, ScreenArea{0, 0, 1320, 900}, {}, 1003, 100},                     // a dock on the right
+        {1920, 1080, ScreenArea{0, 0, 700, 1080}, {}, 383, 280},                     // a dock on the right
         {1024, 768, ScreenArea{70, 28, 954, 740}, {}, 70, 28},                       // beside a dock, below a panel
         {800, 480, ScreenArea{0, 0, 800, 450}, {}, 0, 0},                            // taller than the area: the title bar stays on it
     };
