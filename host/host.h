@@ -23,6 +23,8 @@ std::int32_t ScreenWidth();
 std::int32_t ScreenHeight();
 // The part of the primary screen that panels and docks leave to windows.
 ScreenArea ScreenWorkArea();
+// What a framed window whose layout is `layout` covers on the screen, frame included.
+ScreenSize FramedWindowExtent(ScreenSize layout);
 DateTime CurrentDateTime();
 
 Text ToText(const DateTime& when);

@@ -5,4 +5,5 @@
 std::int32_t ScreenWidth() { return platform().screen_width(); }
 std::int32_t ScreenHeight() { return platform().screen_height(); }
 ScreenArea ScreenWorkArea() { return platform().work_area(); }
+ScreenSize FramedWindowExtent(ScreenSize layout) { return platform().framed_extent(layout); }
 DateTime CurrentDateTime() { return platform().now(); }

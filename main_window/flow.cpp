@@ -1,9 +1,9 @@
 #include "main_window/flow.h"
 
-#include <algorithm>
 #include <string>
 
 #include "forms/model.h"
+#include "forms/placement.h"
 #include "host/host.h"
 #include "host/settings.h"
 #include "main_window/controls.h"
@@ -20,18 +20,6 @@ constexpr int first_start_skin = 6;
 constexpr double horizontal_offset = 1430;
 constexpr double vertical_offset = 800;
 
-// A window with no pixel on the screen would run unseen: it is moved the
-// least distance that puts all of it on the area left to windows.
-ScreenArea in_sight(ScreenArea window) {
-    const bool some_on_screen = window.left < ScreenWidth() && window.left + window.width > 0 &&
-                                window.top < ScreenHeight() && window.top + window.height > 0;
-    if (some_on_screen) return window;
-    const ScreenArea work = ScreenWorkArea();
-    window.left = std::max(work.left, std::min(window.left, work.left + work.width - window.width));
-    window.top = std::max(work.top, std::min(window.top, work.top + work.height - window.height));
-    return window;
-}
-
 }  // namespace
 
 void on_main_created() {
@@ -45,13 +33,15 @@ void on_main_created() {
     place_main_window();
 }
 
-// Not clamped while any of it is seen: on a small screen the window starts
-// partly off it.
+// At (screen width - 1430, screen height - 800), moved wholly onto the work
+// area, frame included, where the screen is smaller than that asks for.
 void place_main_window() {
-    const ScreenArea placed = in_sight({static_cast<std::int32_t>(ScreenWidth() - horizontal_offset),
-                                        static_cast<std::int32_t>(ScreenHeight() - vertical_offset),
-                                        forms::ReadInteger(id, 窗口, prop::Width),
-                                        forms::ReadInteger(id, 窗口, prop::Height)});
+    const ScreenSize outer =
+        FramedWindowExtent({forms::ReadInteger(id, 窗口, prop::Width), forms::ReadInteger(id, 窗口, prop::Height)});
+    const ScreenArea placed = forms::wholly_on({static_cast<std::int32_t>(ScreenWidth() - horizontal_offset),
+                                                static_cast<std::int32_t>(ScreenHeight() - vertical_offset),
+                                                outer.width, outer.height},
+                                               ScreenWorkArea());
     forms::WriteProperty(id, 窗口, prop::Left, placed.left);
     forms::WriteProperty(id, 窗口, prop::Top, placed.top);
 }

@@ -3,7 +3,8 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <thread>
+
+#include "platform/detached_thread.h"
 
 namespace {
 
@@ -44,10 +45,8 @@ void hand_to_launcher(std::string address) {
     {
         std::lock_guard held(w.lock);
         w.queue.push_back(std::move(address));
-        if (!w.started) {
-            w.started = true;
-            std::thread([&w] { w.run(); }).detach();
-        }
+        // Without a thread the address waits for the next one to start it.
+        if (!w.started) w.started = start_detached_thread([&w] { w.run(); });
     }
     w.wakes.notify_one();
 }

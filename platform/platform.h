@@ -37,6 +37,11 @@ public:
     virtual ~Held() = default;
 };
 
+// The frame the layouts were drawn with: a 3-pixel border on each side and a
+// 19-pixel caption. A layout's outer size less these is its client area.
+inline constexpr int classic_border = 3;
+inline constexpr int classic_caption = 19;
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -57,6 +62,12 @@ public:
     virtual int screen_height() = 0;
     // The primary screen's area left to windows; the whole screen unless known.
     virtual ScreenArea work_area() { return {0, 0, screen_width(), screen_height()}; }
+    // The outer extent, frame included, of a framed top-level window whose
+    // layout is `layout` (drawn as the outer size of a window with 3-pixel
+    // borders and a 19-pixel caption), in the pixels of screen_width(), with
+    // the frame and the scale in force. The layout itself where the frame is
+    // not known before the window shows.
+    virtual ScreenSize framed_extent(ScreenSize layout) { return layout; }
     virtual DateTime now() = 0;
     // Shows a modal error box; returns when the reader has closed it.
     virtual void show_error_box(const Text& caption, const Text& message) = 0;

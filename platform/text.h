@@ -22,3 +22,8 @@ struct ScreenArea {
     std::int32_t left = 0, top = 0, width = 0, height = 0;
     friend bool operator==(const ScreenArea&, const ScreenArea&) = default;
 };
+
+struct ScreenSize {
+    std::int32_t width = 0, height = 0;
+    friend bool operator==(const ScreenSize&, const ScreenSize&) = default;
+};

@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib attr
   at-spi2-core python3-pyatspi dbus
-  desktop-file-utils dpkg-dev lintian valgrind
+  desktop-file-utils appstream dpkg-dev lintian valgrind
   # The Windows build: the mingw-w64 cross compiler, and wine to run its tests
   # (locales holds the zh_CN definition that gives wine code page 936).
   g++-mingw-w64-x86-64-posix wine wine64 locales

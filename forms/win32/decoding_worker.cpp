@@ -3,8 +3,8 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <system_error>
-#include <thread>
+
+#include "platform/detached_thread.h"
 
 namespace forms::win32 {
 
@@ -44,15 +44,13 @@ std::future<image::Picture> decode_soon(Picture source) {
     Queue& q = queue();
     std::unique_lock held(q.lock);
     if (!q.worker_started) {
-        try {
-            std::thread(work).detach();
-            q.worker_started = true;
-        } catch (const std::system_error&) {
+        if (!start_detached_thread(work)) {
             // No thread to be had: decoded here and now.
             held.unlock();
             task();
             return decoded;
         }
+        q.worker_started = true;
     }
     q.tasks.push_back(std::move(task));
     held.unlock();

@@ -79,6 +79,17 @@ public:
         if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return Platform::work_area();
         return {area.left, area.top, area.right - area.left, area.bottom - area.top};
     }
+    // The client area the layout was drawn for, at the primary screen's scale,
+    // with the frame this system draws around a captioned window.
+    ScreenSize framed_extent(ScreenSize layout) override {
+        HDC screen = GetDC(nullptr);
+        const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+        if (screen != nullptr) ReleaseDC(nullptr, screen);
+        RECT r{0, 0, MulDiv(layout.width - 2 * classic_border, dpi, 96),
+               MulDiv(layout.height - 2 * classic_border - classic_caption, dpi, 96)};
+        if (!AdjustWindowRectEx(&r, WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_APPWINDOW)) return layout;
+        return {r.right - r.left, r.bottom - r.top};
+    }
     DateTime now() override {
         SYSTEMTIME t;
         GetLocalTime(&t);

@@ -1,6 +1,7 @@
 """The installed program: `cmake --install` into an empty prefix gives the
 program and its skin engine in a folder of their own with a link to the
-program as the command, a valid desktop entry, the menu icons, the manual page
+program as the command, a valid desktop entry and AppStream entry, the menu
+icons, the manual page
 and the licence; the copy started from that prefix twice by a user who may not
 write it shows the welcome window once and then the skin chosen at the first
 start, kept in the user's own settings folder; `cpack -G DEB` makes a package
@@ -24,6 +25,7 @@ BINARY = os.path.join(BUILD, "bin", "yanzhou-search")
 ICON_SIZES = (16, 24, 32, 48, 96, 192)
 FILES = sorted(["bin/yanzhou-search", "lib/yanzhou-search/yanzhou-search", "lib/yanzhou-search/SkinH_EL.dll",
                 "share/applications/yanzhou-search.desktop", "share/man/man1/yanzhou-search.1.gz",
+                "share/metainfo/org.example.yanzhou_search.metainfo.xml",
                 "share/doc/yanzhou-search/copyright", "share/doc/yanzhou-search/changelog.gz"] +
                [f"share/icons/hicolor/{n}x{n}/apps/yanzhou-search.png" for n in ICON_SIZES])
 SETTINGS = "搜索器设置信息1.4.ini"
@@ -70,6 +72,9 @@ class Installed(unittest.TestCase):
         checked = subprocess.run(["desktop-file-validate", entry_path], capture_output=True, text=True)
         self.assertEqual((checked.returncode, checked.stdout + checked.stderr), (0, ""))
         entry = desktop_entry(entry_path)
+        metainfo = os.path.join(self.prefix, "share/metainfo/org.example.yanzhou_search.metainfo.xml")
+        checked = subprocess.run(["appstreamcli", "validate", "--no-net", metainfo], capture_output=True, text=True)
+        self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
         self.assertEqual(entry["Exec"], f'"{self.prefix}/bin/yanzhou-search"')
         self.assertEqual(entry["Icon"], "yanzhou-search")
         self.assertEqual(entry["Name"], "砚舟小说搜索器")

@@ -157,7 +157,7 @@ TEST_F(MainWindow, EveryEngineBuildsItsAddressFromTheNameExactlyAsTyped) {
 TEST_F(MainWindow, ThreeWaysSendASearchAndOtherKeysDoNothing) {
     type_name("abc");
     QTest::keyClick(edit_box(), Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter
-    press_enter(edit_box(), Qt::ControlModifier);                      // any modifier held
+    press_enter(edit_box(), Qt::ControlModifier);                    // any modifier held
     for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Left})
         QTest::keyClick(edit_box(), key);
     EXPECT_EQ(outside->opened.size(), 2u);
@@ -247,28 +247,36 @@ TEST_F(MainWindow, ClockShowsTheDateAndTheSmallestNonZeroUnit) {
     }
 }
 
-// The window is 317 x 521; placed at (width - 1430, height - 800) while any
-// of it is on the screen, else wholly on the area left to windows.
-TEST_F(MainWindow, PlacementFollowsTheScreenWhileAnyOfTheWindowIsOnIt) {
+// The window's layout is 317 x 521; it goes to (width - 1430, height - 800),
+// moved the least distance that puts all of it, frame included, on the area
+// left to windows. A program that Windows scales as a bitmap sees a 1920 x
+// 1080 screen at 150 % as 1280 x 720; one aware of the scale sees the pixels
+// themselves and a window half as large again (467 x 744 of client area and
+// a frame that adds 8 and 32 pixels).
+TEST_F(MainWindow, PlacementPutsTheWholeWindowOnTheWorkArea) {
     const struct {
         int width, height;
         std::optional<ScreenArea> work;
+        std::optional<ScreenSize> framed;
         int left, top;
     } screens[] = {
-        {1920, 1080, {}, 490, 280},
-        {1366, 768, {}, -64, -32},  // partly off, as specified
-        {1430, 800, {}, 0, 0},
-        {1114, 768, {}, -316, -32},  // one column on the screen
-        {1113, 768, {}, 0, 0},       // none: moved onto it
-        {1024, 768, {}, 0, 0},
-        {960, 540, {}, 0, 0},
-        {1024, 768, ScreenArea{70, 28, 954, 740}, 70, 28},  // beside a dock, below a panel
-        {800, 480, ScreenArea{0, 0, 800, 450}, 0, 0},       // taller than the area: the top stays reachable
+        {1920, 1080, {}, {}, 490, 280},
+        {1920, 1080, ScreenArea{0, 0, 1920, 1040}, ScreenSize{325, 533}, 490, 280},  // a Windows 10 frame
+        {1366, 768, ScreenArea{0, 0, 1366, 728}, {}, 0, 0},
+        {1280, 720, ScreenArea{0, 0, 1280, 680}, {}, 0, 0},
+        {1024, 768, {}, {}, 0, 0},
+        {1280, 720, ScreenArea{0, 0, 1280, 693}, {}, 0, 0},                          // 150 %, scaled as a bitmap
+        {1920, 1080, ScreenArea{0, 0, 1920, 1020}, ScreenSize{475, 776}, 490, 244},  // 150 %, aware of it
+        {1920, 1080, ScreenArea{0, 0, 1920, 780}, {}, 490, 259},                     // moved up, no further
+        {1920, 1080, ScreenArea{0, 0, 700, 1080}, {}, 383, 280},                     // a dock on the right
+        {1024, 768, ScreenArea{70, 28, 954, 740}, {}, 70, 28},                       // beside a dock, below a panel
+        {800, 480, ScreenArea{0, 0, 800, 450}, {}, 0, 0},                            // taller than the area: the title bar stays on it
     };
     for (const auto& screen : screens) {
         outside->width = screen.width;
         outside->height = screen.height;
         outside->work = screen.work;
+        outside->framed = screen.framed;
         main_window::place_main_window();
         EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Left), screen.left) << screen.width << "x" << screen.height;
         EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Top), screen.top) << screen.width << "x" << screen.height;

@@ -9,7 +9,8 @@
 // - Addresses handed to the browser are recorded, not opened: `opened` holds
 //   them as GBK Text (compare with narrow literals).
 // - The screen is `width` x `height` (1920 x 1080 unless changed); windows
-//   may use `work` of it (all of it unless set).
+//   may use `work` of it (all of it unless set); a framed window covers
+//   `framed` (its layout's size unless set).
 // - The clock reads `clock` (30 March 2013, 16:32:10 unless changed).
 // - Error boxes are recorded in `error_boxes` and return at once. Each is also
 //   written to stderr as one line "error box <caption hex> <text hex>\n" (the
@@ -39,6 +40,7 @@ public:
     int width = 1920;
     int height = 1080;
     std::optional<ScreenArea> work;
+    std::optional<ScreenSize> framed;
     DateTime clock{2013, 3, 30, 16, 32, 10};
     std::vector<ErrorBox> error_boxes;
     std::vector<std::pair<std::string, void*>> loaded;
@@ -52,6 +54,7 @@ public:
     int screen_width() override { return width; }
     int screen_height() override { return height; }
     ScreenArea work_area() override { return work.value_or(ScreenArea{0, 0, width, height}); }
+    ScreenSize framed_extent(ScreenSize layout) override { return framed.value_or(layout); }
     DateTime now() override { return clock; }
     void show_error_box(const Text& caption, const Text& message) override {
         error_boxes.push_back({caption, message});
