@@ -8,8 +8,9 @@
 #include <map>
 
 #include "forms/dispatch.h"
-#include "forms/win32/fonts.h"
 #include "forms/presentation.h"
+#include "forms/win32/dpi.h"
+#include "forms/win32/fonts.h"
 #include "forms/win32/form_view.h"
 #include "forms/win32/vertical_titles.h"
 #include "forms/win32/wide_text.h"
@@ -62,6 +63,7 @@ LRESULT CALLBACK container_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT
 
 void register_classes() {
     static const bool controls = [] {
+        become_scale_aware();  // before the first window
         INITCOMMONCONTROLSEX wanted{sizeof wanted, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
         return InitCommonControlsEx(&wanted) != FALSE;
     }();
@@ -100,11 +102,18 @@ int combo_selection(HWND combo) { return int(SendMessageW(combo, CB_GETCURSEL, 0
 
 }  // namespace
 
-HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const Geometry& outer, Win32WindowView* view) {
+RECT window_rect_of(const WindowDesc& desc, const Geometry& outer, int dpi) {
+    const Geometry client = scaled(client_of({0, 0, outer.width, outer.height}, desc.frame), dpi);
+    RECT r = outer_around({0, 0, client.width, client.height}, style_of(desc), ex_style_of(desc), dpi);
+    OffsetRect(&r, outer.left - r.left, outer.top - r.top);
+    return r;
+}
+
+HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const RECT& placed, Win32WindowView* view) {
     register_classes();
-    // Layouts give outer sizes: the frame Windows draws comes off the client area.
-    return CreateWindowExW(ex_style_of(desc), form_class, title.c_str(), style_of(desc), outer.left, outer.top,
-                           outer.width, outer.height, nullptr, nullptr, GetModuleHandleW(nullptr), view);
+    return CreateWindowExW(ex_style_of(desc), form_class, title.c_str(), style_of(desc), placed.left, placed.top,
+                           placed.right - placed.left, placed.bottom - placed.top, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), view);
 }
 
 void retire_form_window(HWND window) { SetWindowLongPtrW(window, GWLP_USERDATA, 0); }
@@ -180,6 +189,9 @@ LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) 
             break;
         case WM_ACTIVATE:
             activated(LOWORD(wp) != WA_INACTIVE);
+            return 0;
+        case WM_DPICHANGED:
+            rescale(int(HIWORD(wp)), *reinterpret_cast<const RECT*>(lp));
             return 0;
     }
     return DefWindowProcW(w, message, wp, lp);
@@ -261,10 +273,12 @@ void Win32WindowView::tab_notified(const NMHDR& header) {
     }
 }
 
+// The window's size stays the layout's: only its place is the reader's.
 void Win32WindowView::placed_by_reader() {
     RECT r;
     GetWindowRect(window_, &r);
-    window_placed(state_.id, {r.left, r.top, r.right - r.left, r.bottom - r.top});
+    const Geometry& g = state_.self().geometry;
+    window_placed(state_.id, {r.left, r.top, g.width, g.height});
 }
 
 // The focus leaves with the window and comes back with it; a window shown

@@ -253,7 +253,7 @@ class ProgramCopy:
             "XDG_RUNTIME_DIR": self.dir,
             "LANG": "C.UTF-8",
         }
-        for keep in ("ASAN_OPTIONS", "UBSAN_OPTIONS") + (WINE_ENVIRONMENT if self.wine else ()):
+        for keep in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "QT_SCALE_FACTOR") + (WINE_ENVIRONMENT if self.wine else ()):
             if keep in os.environ:
                 env[keep] = os.environ[keep]
         command = ["wine", self.exe] if self.wine else [self.exe]

@@ -2,8 +2,8 @@
 // Win32 controls, written through the model and read back from the controls,
 // driven with the messages and keys a reader's actions make, and looked at
 // pixel by pixel.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,8 @@ void fatal_error(const Text& message) {
 namespace {
 
 // Runs the program's own message loop for `ms`, or until `done`.
-void pump(int ms, const std::function<bool()>& done = [] { return false; }) {
+void pump(
+    int ms, const std::function<bool()>& done = [] { return false; }) {
     const DWORD end = GetTickCount() + DWORD(ms);
     const UINT_PTR wake = SetTimer(nullptr, 0, 5, nullptr);
     run_loop_until([&] { return done() || GetTickCount() >= end; });
@@ -82,13 +83,15 @@ std::wstring tip_of(HWND tool) {
     struct Search {
         HWND owner, found;
     } search{GetAncestor(tool, GA_ROOT), nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM data) {
-        auto* s = reinterpret_cast<Search*>(data);
-        wchar_t kind[32] = {};
-        GetClassNameW(w, kind, 32);
-        if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0) s->found = w;
-        return TRUE;
-    }, LPARAM(&search));
+    EnumThreadWindows(
+        GetCurrentThreadId(), [](HWND w, LPARAM data) {
+            auto* s = reinterpret_cast<Search*>(data);
+            wchar_t kind[32] = {};
+            GetClassNameW(w, kind, 32);
+            if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0) s->found = w;
+            return TRUE;
+        },
+        LPARAM(&search));
     if (search.found == nullptr) return L"(no tooltip control)";
     wchar_t text[80] = {};
     TTTOOLINFOW info{};
@@ -228,8 +231,10 @@ TEST_F(Win32View, EveryControlIsTheWin32ControlOfItsKindOnItsParent) {
     RECT outer;
     GetWindowRect(top, &outer);
     EXPECT_EQ(outer.left, (1920 - 317) / 2);
-    EXPECT_EQ(outer.right - outer.left, 317) << "the layout's sizes are outer sizes";
-    EXPECT_EQ(outer.bottom - outer.top, 400);
+    RECT client;
+    GetClientRect(top, &client);
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG(317 - 6), LONG(400 - 22 - 3)))
+        << "the layout's outer size less the classic frame";
     EXPECT_EQ(text_of(top), L"砚舟小说搜索器V1.4正式版 ");
     EXPECT_TRUE(GetWindowLongW(top, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(IsWindowVisible(top));
@@ -473,7 +478,8 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
     // A page's controls are made when it is first shown, showing what was written meanwhile.
     const auto made = [tabs] {
         int n = 0;
-        EnumChildWindows(tabs, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; }, LPARAM(&n));
+        EnumChildWindows(
+            tabs, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; }, LPARAM(&n));
         return n;
     };
     const int first_page_only = made();
