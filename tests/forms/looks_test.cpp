@@ -8,7 +8,9 @@
 #include <map>
 #include <tuple>
 
+#include "host/program_end.h"
 #include "forms/presentation.h"
+#include "forms/qt/picture_box.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/picture_box.h"
 #include "forms/qt/trans_label.h"
@@ -222,10 +224,10 @@ TEST_F(FormsTest, DisplayModesPlaceThePicture) {
         QRgb color;
     };
     const Case cases[] = {
-        {1, {2 + 9, 2 + 9}, 0xFF0000},  // stretched: each picture pixel 19 x 18
+        {1, {2 + 9, 2 + 9}, 0xFF0000},   // stretched: each picture pixel 19 x 18
         {1, {2 + 66, 2 + 27}, 0xFFFF00},
         {1, {2 + 47, 2 + 9}, 0x0000FF},
-        {0, {2, 2}, 0xFF0000},  // natural size from the top left
+        {0, {2, 2}, 0xFF0000},           // natural size from the top left
         {0, {5, 3}, 0xFFFF00},
         {2, {2 + 36, 2 + 17}, 0xFF0000},  // smaller than the box: centred, not enlarged
         {2, {2 + 39, 2 + 18}, 0xFFFF00},

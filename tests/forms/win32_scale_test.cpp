@@ -2,8 +2,8 @@
 // driver (scales.sh) sets before each run: the client area is the layout's
 // times the scale, controls lie at their scaled rectangles, and every tab
 // title, list item and transparent label fits its box in the font in force.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 

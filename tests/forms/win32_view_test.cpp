@@ -2,8 +2,8 @@
 // Win32 controls, written through the model and read back from the controls,
 // driven with the messages and keys a reader's actions make, and looked at
 // pixel by pixel.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -41,8 +41,7 @@ void fatal_error(const Text& message) {
 namespace {
 
 // Runs the program's own message loop for `ms`, or until `done`.
-void pump(
-    int ms, const std::function<bool()>& done = [] { return false; }) {
+void pump(int ms, const std::function<bool()>& done = [] { return false; }) {
     const DWORD end = GetTickCount() + DWORD(ms);
     const UINT_PTR wake = SetTimer(nullptr, 0, 5, nullptr);
     run_loop_until([&] { return done() || GetTickCount() >= end; });
@@ -83,15 +82,13 @@ std::wstring tip_of(HWND tool) {
     struct Search {
         HWND owner, found;
     } search{GetAncestor(tool, GA_ROOT), nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(), [](HWND w, LPARAM data) {
-            auto* s = reinterpret_cast<Search*>(data);
-            wchar_t kind[32] = {};
-            GetClassNameW(w, kind, 32);
-            if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0) s->found = w;
-            return TRUE;
-        },
-        LPARAM(&search));
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM data) {
+        auto* s = reinterpret_cast<Search*>(data);
+        wchar_t kind[32] = {};
+        GetClassNameW(w, kind, 32);
+        if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0) s->found = w;
+        return TRUE;
+    }, LPARAM(&search));
     if (search.found == nullptr) return L"(no tooltip control)";
     wchar_t text[80] = {};
     TTTOOLINFOW info{};
@@ -478,8 +475,7 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
     // A page's controls are made when it is first shown, showing what was written meanwhile.
     const auto made = [tabs] {
         int n = 0;
-        EnumChildWindows(
-            tabs, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; }, LPARAM(&n));
+        EnumChildWindows(tabs, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; }, LPARAM(&n));
         return n;
     };
     const int first_page_only = made();
