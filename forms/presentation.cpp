@@ -16,9 +16,10 @@ std::optional<Color> stated(Color color) {
 
 int scaled(int length, int dpi, int from_dpi) {
     if (dpi == from_dpi || from_dpi <= 0) return length;
-    // Halves round up, negative lengths as their mirror.
+    // Halves round down (towards zero), negative lengths as their mirror: a
+    // 14-pixel font at 125 % is 17 pixels high, no more than the boxes grow.
     const std::int64_t product = std::int64_t(length) * dpi;
-    const std::int64_t half = from_dpi / 2;
+    const std::int64_t half = (from_dpi - 1) / 2;
     return int(product >= 0 ? (product + half) / from_dpi : -((-product + half) / from_dpi));
 }
 
@@ -32,6 +33,10 @@ Font scaled(const Font& font, int dpi) {
     Font f = font;
     f.height = scaled(font.height, dpi);
     return f;
+}
+
+int default_font_height(int system_height, int system_dpi, int dpi) {
+    return scaled(scaled(system_height, unscaled_dpi, system_dpi), dpi);
 }
 
 FrameMargins classic_frame(Frame frame) {

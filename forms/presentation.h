@@ -23,14 +23,17 @@ struct OwnColours {
 inline constexpr int unscaled_dpi = 96;
 
 // The one rounding rule for every length of a layout shown at a scale: to
-// the nearest pixel. A rectangle's edges are scaled, not its size, so that
+// the nearest pixel, halves towards zero (so text never grows faster than
+// the boxes that hold it). A rectangle's edges are scaled, not its size, so that
 // controls that touch at 100 % still touch at any scale.
 int scaled(int length, int dpi, int from_dpi = unscaled_dpi);
 Geometry scaled(const Geometry& g, int dpi);
 // A font's character height at the scale. The system's default GUI font (no
-// face, no height) comes from the system at the system's scale; a view scales
-// its height from there with the same rule.
+// face, no height) comes from the system at the system's scale, where its
+// height is rounded by points: a view takes it at 100 % and scales it from
+// there, so that it grows no faster than the layout either.
 Font scaled(const Font& font, int dpi);
+int default_font_height(int system_height, int system_dpi, int dpi);
 
 // The frame the layouts were drawn around: a framed window's layout gives
 // its outer size with a 3-pixel border each side and a 19-pixel caption;

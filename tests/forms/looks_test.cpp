@@ -260,6 +260,7 @@ TEST(PicturePlacement, EachDisplayModePlacesAndSmoothsThePicture) {
         {DisplayMode::Natural, 100, 10, {2, 2, 150, 15}, true, 144},
         {DisplayMode::Stretched, 10, 10, box, true, 144},
         {DisplayMode::Fitted, 10, 10, {2 + 32, 2 + 12, 15, 15}, true, 144},
+        {DisplayMode::Fitted, 11, 11, {2 + 32, 2 + 12, 16, 16}, true, 144},  // 16.5
     };
     for (const auto& c : cases) {
         const PicturePlacement p = place_picture(box, c.width, c.height, c.mode, c.dpi);
@@ -285,8 +286,10 @@ TEST(Scaling, EdgesScaleSoThatNeighboursStillTouch) {
         }
         EXPECT_EQ(scaled(Font{"宋体", bold, 14}, dpi).height, scaled(14, dpi));
     }
-    EXPECT_EQ(scaled(7, 144), 11) << "halves round up";
-    EXPECT_EQ(scaled(-7, 144), -11) << "and down below zero";
+    EXPECT_EQ(scaled(7, 144), 10) << "halves round towards zero";
+    EXPECT_EQ(scaled(-7, 144), -10);
+    EXPECT_EQ(scaled(14, 120), 17) << "text grows no faster than its box";
+    EXPECT_EQ(scaled(13, 144), 20);
     EXPECT_EQ(scaled(-11, 96, 144), -7) << "from another scale";
     // The client area the layouts were drawn for, around which each view's frame lies.
     const Geometry client = client_of({490, 280, 317, 521}, Frame::FixedWithTitle);

@@ -30,7 +30,7 @@ run() {  # name dpi
   echo "== $1"
   YZ_DPI=$2 wine "$test_exe" || failed=1
 }
-for dpi in 120 144 192; do
+for dpi in ${YZ_SCALES:-120 144 192}; do
   set_scale "$dpi"
   run "LogPixels $dpi" "$dpi"
 done

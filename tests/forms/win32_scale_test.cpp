@@ -9,9 +9,13 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "forms/presentation.h"
 #include "forms/win32/dpi.h"
+#include "forms/win32/fonts.h"
+#include "forms/win32/line_breaks.h"
+#include "forms/win32/wide_text.h"
 #include "host/host.h"
 #include "main_window/controls.h"
 #include "main_window/wiring.h"
@@ -56,21 +60,41 @@ RECT placed(HWND w) {
     return r;
 }
 
-SIZE extent(HWND w, const std::wstring& text, HFONT font = nullptr) {
+// The text's extent on one line in the control's font; `inked` leaves out
+// the blank after the last character's ink (a closing 】 is inked on its left
+// half only).
+SIZE extent(HWND w, const std::wstring& text, bool inked = false) {
     HDC dc = GetDC(w);
-    const HGDIOBJ old = SelectObject(dc, font != nullptr ? font : HFONT(SendMessageW(w, WM_GETFONT, 0, 0)));
+    const HGDIOBJ old = SelectObject(dc, HFONT(SendMessageW(w, WM_GETFONT, 0, 0)));
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    ABC last{};
+    if (inked && !text.empty() && GetCharABCWidthsW(dc, text.back(), text.back(), &last) && last.abcC > 0)
+        size.cx -= LONG(last.abcC);
     SelectObject(dc, old);
     ReleaseDC(w, dc);
     return size;
+}
+
+// How many lines a wrapped label's text takes in `font` at `width`, as the
+// view breaks them.
+std::size_t lines_of(const std::wstring& text, HFONT font, int width) {
+    HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    std::vector<int> extents(text.size()), edges(text.size() + 1, 0);
+    SIZE whole{};
+    GetTextExtentExPointW(dc, text.c_str(), int(text.size()), 0, nullptr, extents.data(), &whole);
+    for (std::size_t i = 0; i < text.size(); ++i) edges[i + 1] = extents[i];
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return win32::break_lines(text, edges, width).size();
 }
 
 TEST_F(ScaledMainWindow, ClientAreaAndControlsAreTheLayoutsAtTheScale) {
     const int dpi = expected_dpi();
     HWND window = handle(layout.self);
     ASSERT_NE(window, nullptr);
-    ASSERT_EQ(win32::dpi_of(window), dpi) << "the display is not at the scale the driver set";
+    ASSERT_EQ(win32::dpi_of(window), dpi) << "the display is not at the scale the driver set (system: " << win32::system_dpi() << ")";
     RECT client;
     GetClientRect(window, &client);
     EXPECT_NEAR(client.right, 311 * dpi / 96.0, 1.0);
@@ -123,19 +147,29 @@ TEST_F(ScaledMainWindow, EveryTitleItemAndLabelFitsItsBox) {
             for (int i = 0; i < count; ++i) {
                 wchar_t item[64] = {};
                 SendMessageW(h, CB_GETLBTEXT, WPARAM(i), LPARAM(item));
-                const SIZE run = extent(h, item);
+                const SIZE run = extent(h, item, true);
                 EXPECT_LE(run.cx, info.rcItem.right - info.rcItem.left) << i;
                 EXPECT_LE(run.cy, info.rcItem.bottom - info.rcItem.top) << i;
             }
         } else if (d.kind == Kind::TransLabel) {
-            // The label's window is as large as its ink, effect copies and
-            // overhanging glyphs (3 pixels each side) included.
-            RECT ink = placed(h);
-            InflateRect(&ink, -3, -3);
-            const Geometry box = presentation_of(*find_loaded(main_window::id)->find(d.id), win32::dpi_of(h)).rect;
-            EXPECT_GE(ink.left, box.left - 1);
-            EXPECT_LE(ink.right, box.left + box.width + 1);
-            EXPECT_LE(ink.bottom, box.top + box.height + 1);
+            // A line fits the label's width, and wrapped text takes no more
+            // lines than at 100 %, so it ends where it ends there.
+            const ControlState& c = *find_loaded(main_window::id)->find(d.id);
+            const Presentation p = presentation_of(c, win32::dpi_of(h));
+            const std::wstring text = win32::wide(c.text);
+            if (!d.word_wrap) {
+                HDC dc = GetDC(nullptr);
+                const HGDIOBJ old = SelectObject(dc, win32::font_of(p.font, win32::dpi_of(h)));
+                SIZE run{};
+                GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &run);
+                SelectObject(dc, old);
+                ReleaseDC(nullptr, dc);
+                EXPECT_LE(run.cx, p.rect.width);
+                EXPECT_LE(run.cy, p.rect.height);
+            } else {
+                EXPECT_LE(lines_of(text, win32::font_of(p.font, win32::dpi_of(h)), p.rect.width),
+                          lines_of(text, win32::font_of(d.font, unscaled_dpi), d.geometry.width));
+            }
         }
     }
 }
