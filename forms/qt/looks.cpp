@@ -56,6 +56,8 @@ QFont font_of(const Font& font, qreal device_ratio) {
     if (const int device = qRound(height * device_ratio);
         f.families().front() == ming && device >= first_strike && device <= last_strike)
         f.setStyleStrategy(QFont::NoAntialias);  // without antialiasing the strikes are drawn, not the outlines
+    else
+        f.setStyleStrategy(QFont::PreferAntialias);  // stated: a new font starts as the application's, crisp or not
     return f;
 }
 
