@@ -155,22 +155,26 @@ def take_all(program, folder):
 
 def take_scaled(program, folder, scale):
     os.makedirs(folder, exist_ok=True)
-    desktop = Desktop(wine=under_wine(program))
+    # A screen that is 1920 x 1080 at the scale, where both windows lie whole.
+    desktop = Desktop(screen=(round(1920 * scale), round(1080 * scale)), wine=under_wine(program))
     copy = ProgramCopy(program)
     shooter = Shooter(desktop, folder)
     welcome_size = tuple(round(side * scale) for side in WELCOME)
     try:
         copy.start(desktop)
-        welcome = desktop.wait_window(lambda e: (e[4], e[5]) == welcome_size)
+        welcome = desktop.wait_window(
+            lambda e: not is_main(e) and all(abs(a - b) <= 1 for a, b in zip((e[4], e[5]), welcome_size)))
         if welcome is None:
             raise RuntimeError("no welcome window: " + copy.output())
-        # The bar's place and the enter button, at the scale.
-        bar = (round(20 * scale), round(47 * scale))
-        before = desktop.pixel(welcome[0], *bar)
-        deadline = time.time() + 15
-        while desktop.pixel(welcome[0], *bar) == before and time.time() < deadline:
+        # The bar's far end fills last, and the enter button then takes its place.
+        end = (round(560 * scale), round(47 * scale))
+        colours = [desktop.pixel(welcome[0], *end)]
+        deadline = time.time() + 20
+        while len(colours) < 3 and time.time() < deadline:
             time.sleep(0.05)
-        time.sleep(0.3)
+            if desktop.pixel(welcome[0], *end) != colours[-1]:
+                colours.append(desktop.pixel(welcome[0], *end))
+        time.sleep(0.5)
         shooter.shot(welcome, "welcome-2-ready")
         desktop.click(welcome[2] + round(WELCOME_ENTER[0] * scale), welcome[3] + round(WELCOME_ENTER[1] * scale))
         main = desktop.wait_window(is_main)
