@@ -5,6 +5,9 @@
 cmake_minimum_required(VERSION 3.25)
 set(system_dlls KERNEL32 USER32 GDI32 COMCTL32 SHELL32 OLE32 OLEAUT32 WINDOWSCODECS MSVCRT)
 set(engine_exports SkinH_AttachRes)
+# The scaling calls Windows 7 lacks: looked up at run time, never imported.
+set(looked_up_calls GetDpiForWindow GetDpiForSystem AdjustWindowRectExForDpi GetSystemMetricsForDpi
+  SetThreadDpiAwarenessContext SetProcessDpiAwarenessContext)
 
 file(GLOB files ${DIRECTORY}/*.exe ${DIRECTORY}/*.dll)
 if(NOT files)
@@ -29,6 +32,11 @@ foreach(file IN LISTS files)
     endif()
   endforeach()
   message(STATUS "${name}: ${listed}")
+  foreach(call IN LISTS looked_up_calls)
+    if(dump MATCHES "[ \t]${call}\n")
+      message(SEND_ERROR "${name} imports ${call}, which Windows 7 lacks")
+    endif()
+  endforeach()
   # A group icon (resource type 14) at the top of the program's resources.
   if(name STREQUAL "yanzhou-search.exe" AND NOT dump MATCHES "Resource Directory section:.* Entry: ID: 0x00000e,")
     message(SEND_ERROR "${name} carries no icon")
