@@ -103,7 +103,8 @@ int combo_selection(HWND combo) { return int(SendMessageW(combo, CB_GETCURSEL, 0
 }  // namespace
 
 RECT window_rect_of(const WindowDesc& desc, const Geometry& outer, int dpi) {
-    const Geometry client = scaled(client_of({0, 0, outer.width, outer.height}, desc.frame), dpi);
+    const Geometry layout = client_of(outer, desc.frame);
+    const Geometry client = scaled(Geometry{0, 0, layout.width, layout.height}, dpi);
     RECT r = outer_around({0, 0, client.width, client.height}, style_of(desc), ex_style_of(desc), dpi);
     OffsetRect(&r, outer.left - r.left, outer.top - r.top);
     return r;

@@ -175,3 +175,43 @@ TEST_F(ScaledMainWindow, EveryTitleItemAndLabelFitsItsBox) {
 }
 
 }  // namespace
+
+namespace {
+
+// Wine has one monitor and sends no WM_DPICHANGED: the message is sent as
+// Windows sends it when the window moves to a monitor of another scale (150 %,
+// or 100 % from a scaled display), and back.
+TEST_F(ScaledMainWindow, AMoveToAnotherScaleRescalesTheWindow) {
+    using namespace main_window;
+    HWND window = handle(layout.self);
+    const int dpi = expected_dpi();
+    const auto font_height = [](HWND h) {
+        LOGFONTW font{};
+        GetObjectW(HFONT(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof font, &font);
+        return std::abs(font.lfHeight);
+    };
+    const LONG before = font_height(handle(按钮1));
+    const int other = dpi == unscaled_dpi ? 144 : unscaled_dpi;
+    for (const int now : {other, dpi}) {
+        SCOPED_TRACE(now);
+        RECT suggested{100, 50, 100 + 317 * now / 96, 50 + 521 * now / 96};
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(now, now), LPARAM(&suggested));
+        // The frame the system draws at the new scale around the layout's client area
+        // (here the frame stays at the system's scale, so only the outer size is seen).
+        RECT outer;
+        GetWindowRect(window, &outer);
+        const RECT expected = win32::outer_around({0, 0, scaled(311, now), scaled(496, now)},
+                                                  DWORD(GetWindowLongW(window, GWL_STYLE)),
+                                                  DWORD(GetWindowLongW(window, GWL_EXSTYLE)), now);
+        EXPECT_EQ(std::pair(outer.left, outer.top), std::pair(100L, 50L)) << "where the system suggests";
+        EXPECT_EQ(outer.right - outer.left, expected.right - expected.left);
+        EXPECT_EQ(outer.bottom - outer.top, expected.bottom - expected.top);
+        const RECT tabs = placed(handle(选择夹1));
+        EXPECT_NEAR(tabs.top, 80 * now / 96.0, 1.0);
+        EXPECT_NEAR(tabs.right, 310 * now / 96.0, 1.0);
+        if (now == dpi) EXPECT_EQ(font_height(handle(按钮1)), before);
+        else EXPECT_NE(font_height(handle(按钮1)), before);
+    }
+}
+
+}  // namespace
