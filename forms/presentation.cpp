@@ -14,11 +14,47 @@ std::optional<Color> stated(Color color) {
 
 }  // namespace
 
-Presentation presentation_of(const ControlState& c) {
+int scaled(int length, int dpi, int from_dpi) {
+    if (dpi == from_dpi || from_dpi <= 0) return length;
+    // Halves round down (towards zero), negative lengths as their mirror: a
+    // 14-pixel font at 125 % is 17 pixels high, no more than the boxes grow.
+    const std::int64_t product = std::int64_t(length) * dpi;
+    const std::int64_t half = (from_dpi - 1) / 2;
+    return int(product >= 0 ? (product + half) / from_dpi : -((-product + half) / from_dpi));
+}
+
+Geometry scaled(const Geometry& g, int dpi) {
+    if (dpi == unscaled_dpi) return g;
+    const int left = scaled(g.left, dpi), top = scaled(g.top, dpi);
+    return {left, top, scaled(g.left + g.width, dpi) - left, scaled(g.top + g.height, dpi) - top};
+}
+
+Font scaled(const Font& font, int dpi) {
+    Font f = font;
+    f.height = scaled(font.height, dpi);
+    return f;
+}
+
+int default_font_height(int system_height, int system_dpi, int dpi) {
+    return scaled(scaled(system_height, unscaled_dpi, system_dpi), dpi);
+}
+
+FrameMargins classic_frame(Frame frame) {
+    if (frame == Frame::None) return {};
+    return {3, 22, 3, 3};
+}
+
+Geometry client_of(const Geometry& outer, Frame frame) {
+    const FrameMargins m = classic_frame(frame);
+    return {outer.left + m.left, outer.top + m.top, std::max(0, outer.width - m.left - m.right),
+            std::max(0, outer.height - m.top - m.bottom)};
+}
+
+Presentation presentation_of(const ControlState& c, int dpi) {
     Presentation p;
-    p.rect = c.geometry;
+    p.rect = scaled(c.geometry, dpi);
     if (c.desc != nullptr) {
-        p.font = c.desc->font;
+        p.font = scaled(c.desc->font, dpi);
         p.colours = {stated(c.desc->text_color), stated(c.desc->back_color)};
     }
     return p;
@@ -46,7 +82,10 @@ LabelInk label_ink(const ControlProperties& label) {
     return look;
 }
 
-PicturePlacement place_picture(const Geometry& box, int width, int height, DisplayMode mode) {
+PicturePlacement place_picture(const Geometry& box, int width, int height, DisplayMode mode, int dpi) {
+    const int natural_width = width, natural_height = height;
+    width = scaled(width, dpi);
+    height = scaled(height, dpi);
     Geometry to = box;
     if (mode == DisplayMode::Natural) {
         to.width = width;
@@ -65,7 +104,7 @@ PicturePlacement place_picture(const Geometry& box, int width, int height, Displ
         }
         to = {box.left + (box.width - w) / 2, box.top + (box.height - h) / 2, w, h};
     }
-    return {to, to.width < width || to.height < height};
+    return {to, dpi != unscaled_dpi || to.width < natural_width || to.height < natural_height};
 }
 
 bool takes_focus(Kind kind) { return kind == Kind::Button || kind == Kind::EditBox || kind == Kind::ComboBox; }

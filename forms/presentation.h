@@ -19,13 +19,42 @@ struct OwnColours {
     std::optional<Color> text, back;
 };
 
-// One control as a view shows it.
+// A display's scale as dots per inch: 96 is 100 %, 144 is 150 %.
+inline constexpr int unscaled_dpi = 96;
+
+// The one rounding rule for every length of a layout shown at a scale: to
+// the nearest pixel, halves towards zero (so text never grows faster than
+// the boxes that hold it). A rectangle's edges are scaled, not its size, so that
+// controls that touch at 100 % still touch at any scale.
+int scaled(int length, int dpi, int from_dpi = unscaled_dpi);
+Geometry scaled(const Geometry& g, int dpi);
+// A font's character height at the scale. The system's default GUI font (no
+// face, no height) comes from the system at the system's scale, where its
+// height is rounded by points: a view takes it at 100 % and scales it from
+// there, so that it grows no faster than the layout either.
+Font scaled(const Font& font, int dpi);
+int default_font_height(int system_height, int system_dpi, int dpi);
+
+// The frame the layouts were drawn around: a framed window's layout gives
+// its outer size with a 3-pixel border each side and a 19-pixel caption;
+// what is left is the client area its controls were placed in. A frameless
+// window is all client area.
+struct FrameMargins {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+FrameMargins classic_frame(Frame frame);
+// The client area (size, and place on the screen) of a window of that outer
+// geometry in the classic frame.
+Geometry client_of(const Geometry& outer, Frame frame);
+
+// One control as a view shows it, at the window's scale (views whose
+// toolkit scales by itself ask at 96).
 struct Presentation {
     Geometry rect;  // in its parent's client area
     Font font;
     OwnColours colours;
 };
-Presentation presentation_of(const ControlState& c);
+Presentation presentation_of(const ControlState& c, int dpi = unscaled_dpi);
 
 // A progress bar's range and position as a bar control takes them. An empty
 // range (which toolkits draw as busy) shows as an empty bar; the position
@@ -53,12 +82,14 @@ LabelInk label_ink(const ControlProperties& label);
 
 // Where a picture box draws a picture of the given size in `box`, the area
 // inside its border, by its display mode; smooth when the picture is shrunk
-// (shrunk logos and covers read better smoothed; enlarged ones stay crisp).
+// (shrunk logos and covers read better smoothed; enlarged ones stay crisp at
+// 100 %) and at every other scale, where pixels would be doubled unevenly.
+// A picture's own size counts at the scale, as a layout's lengths do.
 struct PicturePlacement {
     Geometry rect;
     bool smooth = false;
 };
-PicturePlacement place_picture(const Geometry& box, int width, int height, DisplayMode mode);
+PicturePlacement place_picture(const Geometry& box, int width, int height, DisplayMode mode, int dpi = unscaled_dpi);
 
 // Whether a control of this kind takes the keyboard focus, and so a place
 // in the window's tab order.

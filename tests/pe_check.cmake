@@ -76,6 +76,9 @@ function(check_shipped name file dump)
     endif()
   endforeach()
 endfunction()
+# The scaling calls Windows 7 lacks: looked up at run time, never imported.
+set(looked_up_calls GetDpiForWindow GetDpiForSystem AdjustWindowRectExForDpi GetSystemMetricsForDpi
+  SetThreadDpiAwarenessContext SetProcessDpiAwarenessContext)
 
 file(GLOB files ${DIRECTORY}/*.exe ${DIRECTORY}/*.dll)
 if(NOT files)
@@ -104,6 +107,11 @@ foreach(file IN LISTS files)
     execute_process(COMMAND ${OBJDUMP} -h ${file} OUTPUT_VARIABLE headers)
     check_shipped(${name} ${file} "${headers}${dump}")
   endif()
+  foreach(call IN LISTS looked_up_calls)
+    if(dump MATCHES "[ \t]${call}\n")
+      message(SEND_ERROR "${name} imports ${call}, which Windows 7 lacks")
+    endif()
+  endforeach()
   # A group icon (resource type 14) at the top of the program's resources.
   if(name STREQUAL "yanzhou-search.exe" AND NOT dump MATCHES "Resource Directory section:.* Entry: ID: 0x00000e,")
     message(SEND_ERROR "${name} carries no icon")

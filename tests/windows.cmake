@@ -47,6 +47,13 @@ add_test(NAME windows_imports COMMAND ${CMAKE_COMMAND}
 yz_windows_test(forms_win32_tests ${t}/forms/win32_view_test.cpp ${t}/forms/test_windows.cpp)
 target_link_libraries(forms_win32_tests PRIVATE oleaut32)
 
+# The main window at 120, 144 and 192 dpi and in a Windows 10 frame at 96
+# (the plain 96 run is ctest's own): each run on a wine server of its own,
+# so alone.
+yz_windows_test(windows_scale_tests ${t}/forms/win32_scale_test.cpp)
+add_test(NAME windows_scales COMMAND /bin/bash ${t}/forms/scales.sh $<TARGET_FILE:windows_scale_tests>)
+set_tests_properties(windows_scales PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+
 # The Windows platform on real files, its run directory and libraries, and
 # where the settings file goes.
 yz_windows_test(windows_platform_tests ${t}/platform/windows_platform_test.cpp ${t}/app/settings_place_test.cpp)

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "forms/dispatch.h"
+#include "forms/presentation.h"
 
 namespace forms::qt {
 
@@ -23,8 +24,6 @@ Qt::WindowFlags flags_of(const WindowDesc& desc) {
 
 }  // namespace
 
-QMargins frame_margins(Frame frame) { return frame == Frame::None ? QMargins() : QMargins(3, 22, 3, 3); }
-
 FormWindow::FormWindow(WindowId id, const WindowDesc& desc)
     : QWidget(nullptr, flags_of(desc)), id_(id), frame_(desc.frame) {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -32,17 +31,17 @@ FormWindow::FormWindow(WindowId id, const WindowDesc& desc)
 }
 
 void FormWindow::place(Geometry outer) {
-    const QMargins m = frame_margins(frame_);
-    const QSize client(std::max(0, outer.width - m.left() - m.right()), std::max(0, outer.height - m.top() - m.bottom()));
-    placed_at_ = QPoint(outer.left + m.left(), outer.top + m.top());
+    const Geometry g = client_of(outer, frame_);
+    const QSize client(g.width, g.height);
+    placed_at_ = QPoint(g.left, g.top);
     setFixedSize(client);
     setGeometry(QRect(placed_at_, client));
 }
 
 Geometry FormWindow::outer() const {
-    const QMargins m = frame_margins(frame_);
+    const FrameMargins m = classic_frame(frame_);
     const QRect r = geometry();
-    return {r.left() - m.left(), r.top() - m.top(), r.width() + m.left() + m.right(), r.height() + m.top() + m.bottom()};
+    return {r.left() - m.left, r.top() - m.top, r.width() + m.left + m.right, r.height() + m.top + m.bottom};
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

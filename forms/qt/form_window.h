@@ -1,17 +1,13 @@
 #pragma once
 // The top-level widget of a loaded window. Its client area is the layout's
-// outer size less a Windows-classic frame, so that every control sits where
+// outer size less the classic frame (forms/presentation.h), so that every control sits where
 // the layout puts it; the outer rectangle is what the window's left, top,
 // width and height mean.
-#include <QMargins>
 #include <QWidget>
 
 #include "forms/description.h"
 
 namespace forms::qt {
-
-// The classic fixed dialog frame: 3 pixels each side and a 19-pixel caption.
-QMargins frame_margins(Frame frame);
 
 class FormWindow final : public QWidget {
 public:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QGuiApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -22,6 +23,8 @@ const QString sans = QStringLiteral("Noto Sans CJK SC");
 
 // Pixel heights at which the Ming face carries bitmap strikes, which Windows
 // draws 宋体 from: crisp one-pixel strokes, where outlines come out grey.
+// Device pixels: on a scaled screen a 12-pixel font is drawn 18 pixels high,
+// where the face has no strike and unsmoothed outlines come out jagged.
 constexpr int first_strike = 11, last_strike = 16;
 
 std::string_view face_without_vertical_mark(std::string_view face) {
@@ -41,15 +44,20 @@ QString css(QColor c) { return c.name(QColor::HexRgb); }
 
 }  // namespace
 
-QFont font_of(const Font& font) {
+qreal screen_ratio() { return qGuiApp->devicePixelRatio(); }
+
+QFont font_of(const Font& font, qreal device_ratio) {
     QFont f;
     f.setFamilies(families_of(font.face));
     const int height = font.height > 0 ? font.height : default_pixel_height;
     f.setPixelSize(height);
     f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
     f.setUnderline(font.underline);
-    if (f.families().front() == ming && height >= first_strike && height <= last_strike)
+    if (const int device = qRound(height * device_ratio);
+        f.families().front() == ming && device >= first_strike && device <= last_strike)
         f.setStyleStrategy(QFont::NoAntialias);  // without antialiasing the strikes are drawn, not the outlines
+    else
+        f.setStyleStrategy(QFont::PreferAntialias);  // stated: a new font starts as the application's, crisp or not
     return f;
 }
 

@@ -17,7 +17,11 @@ namespace forms::qt {
 // the default GUI font of a Chinese Windows, 宋体 at 12 px. 宋体 at the sizes
 // Windows draws from bitmap strikes is drawn from the face's own strikes. A
 // face beginning with "@" is the vertical variant; vertical_font() tells.
-QFont font_of(const Font& font);
+// The device pixels per pixel of the screens (the largest, where they differ).
+qreal screen_ratio();
+// `device_ratio`: whether 宋体 is drawn from its strikes depends on the
+// height in device pixels.
+QFont font_of(const Font& font, qreal device_ratio = screen_ratio());
 bool vertical_font(const Font& font);
 
 // 0xRRGGBB; system_color gives `fallback`.

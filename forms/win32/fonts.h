@@ -9,7 +9,9 @@
 
 namespace forms::win32 {
 
-HFONT font_of(const Font& font);
+// `font` comes at the window's scale (forms::scaled); a default font takes
+// its height from the system's at the window's `dpi`.
+HFONT font_of(const Font& font, int dpi);
 
 // The height of the characters of the font selected in `dc`, without the
 // internal leading: the distance between lines of wrapped text.

@@ -6,6 +6,7 @@
 
 #include "forms/presentation.h"
 #include "forms/win32/accessible.h"
+#include "forms/win32/dpi.h"
 #include "forms/win32/fonts.h"
 #include "forms/win32/form_window.h"
 #include "forms/win32/picture_box.h"
@@ -26,33 +27,39 @@ std::map<HWND, Win32WindowView*>& views() {
 
 RECT rect_of(const Geometry& g) { return {g.left, g.top, g.left + g.width, g.top + g.height}; }
 
-DWORD edit_align(Align a) { return a == Align::Centre ? ES_CENTER : a == Align::Right ? ES_RIGHT : ES_LEFT; }
-DWORD static_align(Align a) { return a == Align::Centre ? SS_CENTER : a == Align::Right ? SS_RIGHT : SS_LEFT; }
-DWORD group_align(Align a) { return a == Align::Centre ? BS_CENTER : a == Align::Right ? BS_RIGHT : BS_LEFT; }
+DWORD edit_align(Align a) { return a == Align::Centre ? ES_CENTER : a == Align::Right ? ES_RIGHT
+                                                                                      : ES_LEFT; }
+DWORD static_align(Align a) { return a == Align::Centre ? SS_CENTER : a == Align::Right ? SS_RIGHT
+                                                                                        : SS_LEFT; }
+DWORD group_align(Align a) { return a == Align::Centre ? BS_CENTER : a == Align::Right ? BS_RIGHT
+                                                                                       : BS_LEFT; }
 
 // A strip on the right is as wide as a character of its titles and a margin
 // either side, so that the upright characters are not cut.
-int strip_thickness(TabSide side, const Font& font) {
-    if (side == TabSide::Top) return tab_strip_height;
+int strip_thickness(TabSide side, const Font& font, int dpi) {
+    const int least = scaled(tab_strip_height, dpi);
+    if (side == TabSide::Top) return least;
     HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, font_of(font));
+    const HGDIOBJ old = SelectObject(dc, font_of(font, dpi));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    return std::max(tab_strip_height, int(metrics.tmHeight) + 8);
+    return std::max(least, int(metrics.tmHeight) + scaled(8, dpi));
 }
 
 DWORD tab_style(const ControlDesc& d) {
     // The reader's clicks choose pages; the focus goes to the page's controls.
     DWORD style = TCS_FOCUSNEVER;
-    if (d.tab_side == TabSide::Right) style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE | TCS_OWNERDRAWFIXED;
-    else if (d.multi_row) style |= TCS_MULTILINE;
+    if (d.tab_side == TabSide::Right)
+        style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE | TCS_OWNERDRAWFIXED;
+    else if (d.multi_row)
+        style |= TCS_MULTILINE;
     return style;
 }
 
-HWND with_font(HWND h, const Presentation& p) {
-    if (h != nullptr) SendMessageW(h, WM_SETFONT, WPARAM(font_of(p.font)), FALSE);
+HWND with_font(HWND h, const Presentation& p, int dpi) {
+    if (h != nullptr) SendMessageW(h, WM_SETFONT, WPARAM(font_of(p.font, dpi)), FALSE);
     return h;
 }
 
@@ -99,9 +106,15 @@ void Win32WindowView::make_window() {
     const WindowDesc& desc = *state_.desc;
     const ControlState& self = state_.self();
     placing_ = true;
-    window_ = make_form_window(desc, wide(self.text), self.geometry, this);
+    dpi_ = system_dpi();
+    window_ = make_form_window(desc, wide(self.text), window_rect_of(desc, self.geometry, dpi_), this);
     placing_ = false;
     if (window_ == nullptr) return;
+    // Made on a monitor of another scale than the system's: sized for it.
+    if (const int dpi = dpi_of(window_); dpi != dpi_) {
+        dpi_ = dpi;
+        place_window();
+    }
     views()[window_] = this;
     register_handle(window_, desc.self);
     // The caption's small icon is made from this one by the system.
@@ -115,7 +128,7 @@ void Win32WindowView::make_controls(const std::vector<const ControlState*>& cont
         const ControlState& c = *made;
         HWND parent = c.parent == 0 ? window_ : handle_of(c.parent);
         if (parent == nullptr) continue;
-        const Presentation p = presentation_of(c);
+        const Presentation p = presentation_of(c, dpi_);
         HWND h = make_control(c, p, parent);
         if (h == nullptr) continue;
         register_handle(h, c.id);
@@ -137,9 +150,9 @@ HWND Win32WindowView::made_handle_of(ControlId control) {
 HWND Win32WindowView::make_control(const ControlState& c, const Presentation& p, HWND parent) {
     using V = Win32WindowView;
     // By kind, in the order of forms::Kind.
-    static constexpr Maker makers[] = {&V::make_nothing, &V::make_edit,  &V::make_picture, &V::make_group,
-                                       &V::make_label,   &V::make_button, &V::make_combo,  &V::make_bar,
-                                       &V::make_tab,     &V::make_nothing, &V::make_trans};
+    static constexpr Maker makers[] = {&V::make_nothing, &V::make_edit, &V::make_picture, &V::make_group,
+                                       &V::make_label, &V::make_button, &V::make_combo, &V::make_bar,
+                                       &V::make_tab, &V::make_nothing, &V::make_trans};
     static_assert(std::size(makers) == std::size_t(Kind::TransLabel) + 1);
     // Made as it starts: hidden or shown, disabled or not.
     const DWORD start = (c.disabled ? WS_DISABLED : 0) | (state_.shown_on_parent(c) ? WS_VISIBLE : 0);
@@ -155,24 +168,24 @@ HWND Win32WindowView::make_edit(const ControlState& c, const Presentation& p, co
     if (h == nullptr) return nullptr;
     // A first bound in characters; GBK bytes are counted as the text changes.
     if (d.max_length > 0) SendMessageW(h, EM_SETLIMITTEXT, WPARAM(d.max_length), 0);
-    return with_font(h, p);
+    return with_font(h, p, dpi_);
 }
 
 HWND Win32WindowView::make_button(const ControlState& c, const Presentation& p, const Making& m) {
     const DWORD style = m.start | WS_TABSTOP | (c.desc->default_button ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    return with_font(make(0, L"BUTTON", wide(c.text), style, m.rect, m.parent, c.id), p);
+    return with_font(make(0, L"BUTTON", wide(c.text), style, m.rect, m.parent, c.id), p, dpi_);
 }
 
 HWND Win32WindowView::make_label(const ControlState& c, const Presentation& p, const Making& m) {
     // SS_NOTIFY: a plain static lets the mouse through to its parent.
     const DWORD style = m.start | SS_NOTIFY | SS_NOPREFIX | static_align(c.desc->align);
-    return with_font(make(0, L"STATIC", wide(c.text), style, m.rect, m.parent, c.id), p);
+    return with_font(make(0, L"STATIC", wide(c.text), style, m.rect, m.parent, c.id), p, dpi_);
 }
 
 HWND Win32WindowView::make_group(const ControlState& c, const Presentation& p, const Making& m) {
     const ControlDesc& d = *c.desc;
     return with_font(make(0, L"BUTTON", wide(d.text), m.start | BS_GROUPBOX | group_align(d.align), m.rect, m.parent, c.id),
-                     p);
+                     p, dpi_);
 }
 
 HWND Win32WindowView::make_combo(const ControlState& c, const Presentation& p, const Making& m) {
@@ -184,7 +197,7 @@ HWND Win32WindowView::make_combo(const ControlState& c, const Presentation& p, c
     // The dropped list asks for the combo box's colours too.
     if (COMBOBOXINFO info{}; (info.cbSize = sizeof info) && GetComboBoxInfo(h, &info) && info.hwndList != nullptr)
         owners_[info.hwndList] = c.id;
-    with_font(h, p);
+    with_font(h, p, dpi_);
     place_combo(c, h);
     return h;
 }
@@ -194,15 +207,15 @@ HWND Win32WindowView::make_bar(const ControlState& c, const Presentation& p, con
     if (h == nullptr) return nullptr;
     if (p.colours.back) SendMessageW(h, PBM_SETBKCOLOR, 0, LPARAM(colorref(*p.colours.back, CLR_DEFAULT)));
     show_bar(c, h);
-    return with_font(h, p);
+    return with_font(h, p, dpi_);
 }
 
 HWND Win32WindowView::make_tab(const ControlState& c, const Presentation& p, const Making& m) {
     const ControlDesc& d = *c.desc;
     HWND h = make(0, WC_TABCONTROLW, L"", m.start | tab_style(d), m.rect, m.parent, c.id);
     if (h == nullptr) return nullptr;
-    SendMessageW(h, WM_SETFONT, WPARAM(font_of(p.font)), FALSE);
-    SendMessageW(h, TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip_thickness(d.tab_side, p.font)));
+    SendMessageW(h, WM_SETFONT, WPARAM(font_of(p.font, dpi_)), FALSE);
+    SendMessageW(h, TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip_thickness(d.tab_side, p.font, dpi_)));
     for (std::string_view title : d.items) {
         std::wstring text = wide(title);
         TCITEMW item{};
@@ -226,10 +239,10 @@ HWND Win32WindowView::make_trans(const ControlState&, const Presentation&, const
 // set through the height of its selection field, after any resize (wine
 // takes a resize for a reason to grow the field to its font).
 void Win32WindowView::place_combo(const ControlState& c, HWND combo) {
-    const Geometry g = presentation_of(c).rect;
+    const Geometry g = presentation_of(c, dpi_).rect;
     const int items = int(c.desc->items.size());
     const int item = std::max(1, int(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0)));
-    const int list = std::max(c.desc->drop_height, items * item + 2);
+    const int list = std::max(scaled(c.desc->drop_height, dpi_), items * item + 2);
     SetWindowPos(combo, nullptr, g.left, g.top, g.width, g.height + list, SWP_NOZORDER | SWP_NOACTIVATE);
     // The field's height as asked and as it comes out differ by a border
     // that depends on the system: ask again by the difference.
@@ -245,17 +258,42 @@ void Win32WindowView::place_combo(const ControlState& c, HWND combo) {
 }
 
 void Win32WindowView::place(const ControlState& c, HWND handle) {
-    const Geometry g = presentation_of(c).rect;
+    const Geometry g = presentation_of(c, dpi_).rect;
     if (c.kind == Kind::ComboBox) return place_combo(c, handle);
     if (c.kind == Kind::TransLabel) return show_trans(c, handle);
     SetWindowPos(handle, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32WindowView::place_window() {
-    const Geometry& g = state_.self().geometry;
+    const RECT r = window_rect_of(*state_.desc, state_.self().geometry, dpi_);
     placing_ = true;
-    SetWindowPos(window_, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     placing_ = false;
+}
+
+// Moved to a monitor of another scale: the window where the system suggests,
+// at the size its layout has there, and every control's font, rectangle and
+// picture at the new scale.
+void Win32WindowView::rescale(int dpi, const RECT& suggested) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    RECT r = window_rect_of(*state_.desc, state_.self().geometry, dpi_);
+    OffsetRect(&r, suggested.left - r.left, suggested.top - r.top);
+    placing_ = true;
+    SetWindowPos(window_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    placing_ = false;
+    for (const ControlState& c : state_.controls) {
+        HWND h = c.kind == Kind::Window ? nullptr : handle_of(c.id);
+        if (h == nullptr || c.desc == nullptr) continue;
+        const Presentation p = presentation_of(c, dpi_);
+        if (c.kind != Kind::PicBox && c.kind != Kind::TransLabel) with_font(h, p, dpi_);
+        if (c.kind == Kind::Tab)
+            SendMessageW(h, TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip_thickness(c.desc->tab_side, p.font, dpi_)));
+        place(c, h);
+        // A picture box's border is measured again at the new scale.
+        if (c.kind == Kind::PicBox) SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Win32WindowView::show_bar(const ControlState& c, HWND bar) {
@@ -265,10 +303,10 @@ void Win32WindowView::show_bar(const ControlState& c, HWND bar) {
 }
 
 void Win32WindowView::show_trans(const ControlState& c, HWND handle) {
-    const Presentation p = presentation_of(c);
+    const Presentation p = presentation_of(c, dpi_);
     TransLook look;
     look.text = wide(c.text);
-    look.font = font_of(p.font);
+    look.font = font_of(p.font, dpi_);
     look.ink = label_ink(c);
     show_trans_look(handle, look, rect_of(p.rect));
 }
@@ -343,8 +381,10 @@ void Win32WindowView::refresh_window(const ControlState& c, int property) {
         case prop::Width:
         case prop::Height: return place_window();
         case prop::Visible:
-            if (c.visible) show_and_activate();
-            else ShowWindow(window_, SW_HIDE);
+            if (c.visible)
+                show_and_activate();
+            else
+                ShowWindow(window_, SW_HIDE);
             return;
         case prop::Disabled: EnableWindow(window_, !c.disabled); return;
         case prop::WindowCaption: SetWindowTextW(window_, wide(c.text).c_str()); return;

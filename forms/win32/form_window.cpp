@@ -8,9 +8,10 @@
 #include <map>
 
 #include "forms/dispatch.h"
-#include "forms/single_line.h"
-#include "forms/win32/fonts.h"
 #include "forms/presentation.h"
+#include "forms/single_line.h"
+#include "forms/win32/dpi.h"
+#include "forms/win32/fonts.h"
 #include "forms/win32/form_view.h"
 #include "forms/win32/vertical_titles.h"
 #include "forms/win32/wide_text.h"
@@ -63,6 +64,7 @@ LRESULT CALLBACK container_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT
 
 void register_classes() {
     static const bool controls = [] {
+        become_scale_aware();  // before the first window
         INITCOMMONCONTROLSEX wanted{sizeof wanted, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
         return InitCommonControlsEx(&wanted) != FALSE;
     }();
@@ -114,11 +116,19 @@ int combo_selection(HWND combo) { return int(SendMessageW(combo, CB_GETCURSEL, 0
 
 }  // namespace
 
-HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const Geometry& outer, Win32WindowView* view) {
+RECT window_rect_of(const WindowDesc& desc, const Geometry& outer, int dpi) {
+    const Geometry layout = client_of(outer, desc.frame);
+    const Geometry client = scaled(Geometry{0, 0, layout.width, layout.height}, dpi);
+    RECT r = outer_around({0, 0, client.width, client.height}, style_of(desc), ex_style_of(desc), dpi);
+    OffsetRect(&r, outer.left - r.left, outer.top - r.top);
+    return r;
+}
+
+HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const RECT& placed, Win32WindowView* view) {
     register_classes();
-    // Layouts give outer sizes: the frame Windows draws comes off the client area.
-    return CreateWindowExW(ex_style_of(desc), form_class, title.c_str(), style_of(desc), outer.left, outer.top,
-                           outer.width, outer.height, nullptr, nullptr, GetModuleHandleW(nullptr), view);
+    return CreateWindowExW(ex_style_of(desc), form_class, title.c_str(), style_of(desc), placed.left, placed.top,
+                           placed.right - placed.left, placed.bottom - placed.top, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), view);
 }
 
 void retire_form_window(HWND window) { SetWindowLongPtrW(window, GWLP_USERDATA, 0); }
@@ -194,6 +204,9 @@ LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) 
             break;
         case WM_ACTIVATE:
             activated(LOWORD(wp) != WA_INACTIVE);
+            return 0;
+        case WM_DPICHANGED:
+            rescale(int(HIWORD(wp)), *reinterpret_cast<const RECT*>(lp));
             return 0;
     }
     return DefWindowProcW(w, message, wp, lp);
@@ -278,10 +291,12 @@ void Win32WindowView::tab_notified(const NMHDR& header) {
     }
 }
 
+// The window's size stays the layout's: only its place is the reader's.
 void Win32WindowView::placed_by_reader() {
     RECT r;
     GetWindowRect(window_, &r);
-    window_placed(state_.id, {r.left, r.top, r.right - r.left, r.bottom - r.top});
+    const Geometry& g = state_.self().geometry;
+    window_placed(state_.id, {r.left, r.top, g.width, g.height});
 }
 
 // The focus leaves with the window and comes back with it; a window shown

@@ -12,8 +12,13 @@ namespace forms::win32 {
 
 class Win32WindowView;
 
-// The window at its outer rectangle, hidden; its messages go to `view`.
-HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const Geometry& outer, Win32WindowView* view);
+// Where a window whose layout gives it `outer` lies on the screen at the
+// scale: its top left corner where the layout puts it, its client area the
+// layout's (forms/presentation.h) at the scale, and around that the frame
+// the system draws.
+RECT window_rect_of(const WindowDesc& desc, const Geometry& outer, int dpi);
+// The window at that rectangle, hidden; its messages go to `view`.
+HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const RECT& placed, Win32WindowView* view);
 // From now on the window's messages reach no view.
 void retire_form_window(HWND window);
 // Notifications of the container's children go to the top-level window, and

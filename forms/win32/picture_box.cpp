@@ -9,6 +9,7 @@
 
 #include "forms/presentation.h"
 #include "forms/win32/decoding_worker.h"
+#include "forms/win32/dpi.h"
 #include "forms/win32/window_class.h"
 #include "pictures/picture.h"
 
@@ -107,8 +108,8 @@ void paint(HWND w, Box& b, HDC dc) {
     if (b.frames.empty()) return;
     RECT client;
     GetClientRect(w, &client);
-    const PicturePlacement placed = place_picture(
-        {client.left, client.top, client.right - client.left, client.bottom - client.top}, b.width, b.height, b.mode);
+    const PicturePlacement placed = place_picture({client.left, client.top, client.right - client.left, client.bottom - client.top},
+                                                  b.width, b.height, b.mode, dpi_of(w));
     const Geometry& g = placed.rect;
     const RECT to{g.left, g.top, g.left + g.width, g.top + g.height};
     SetStretchBltMode(dc, placed.smooth ? HALFTONE : COLORONCOLOR);
@@ -122,12 +123,24 @@ void paint(HWND w, Box& b, HDC dc) {
     blit(dc, to, b, f.pixels, SRCPAINT);
 }
 
+// A border's width at the box's scale.
+int border_width(HWND w, int border) { return scaled(border_widths[border], dpi_of(w)); }
+
 void paint_border(HWND w, int border) {
     if (border <= 0) return;
     HDC dc = GetWindowDC(w);
     RECT r;
     GetWindowRect(w, &r);
     OffsetRect(&r, -r.left, -r.top);
+    // At a larger scale the edges keep their lines and the face colour
+    // widens the band inside them; a single line is drawn as thick.
+    const int wider = border_width(w, border) - border_widths[border];
+    if (wider > 0) {
+        RECT inner = r;
+        InflateRect(&inner, -border_widths[border], -border_widths[border]);
+        for (int i = 0; i < wider; ++i, InflateRect(&inner, -1, -1))
+            FrameRect(dc, &inner, GetSysColorBrush(border == 5 ? COLOR_WINDOWFRAME : COLOR_BTNFACE));
+    }
     switch (border) {
         case 1: DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT); break;
         case 2: DrawEdge(dc, &r, EDGE_RAISED, BF_RECT); break;
@@ -162,7 +175,7 @@ LRESULT CALLBACK box_proc(HWND w, UINT message, WPARAM wp, LPARAM lp) {
         case WM_NCCALCSIZE: {
             if (b == nullptr) break;
             RECT* r = wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0] : reinterpret_cast<RECT*>(lp);
-            const int width = border_widths[b->border];
+            const int width = border_width(w, b->border);
             InflateRect(r, -width, -width);
             if (r->right < r->left) r->right = r->left;
             if (r->bottom < r->top) r->bottom = r->top;

@@ -256,7 +256,8 @@ class ProgramCopy:
             "LANG": "C.UTF-8",
         }
         # The session bus and Qt's switch for screen readers, where a test set them.
-        kept = ("ASAN_OPTIONS", "UBSAN_OPTIONS", "DBUS_SESSION_BUS_ADDRESS", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON")
+        kept = ("ASAN_OPTIONS", "UBSAN_OPTIONS", "DBUS_SESSION_BUS_ADDRESS", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON",
+                "QT_SCALE_FACTOR")
         for keep in kept + (WINE_ENVIRONMENT if self.wine else ()):
             if keep in os.environ:
                 env[keep] = os.environ[keep]

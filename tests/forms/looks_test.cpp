@@ -247,6 +247,7 @@ TEST(PicturePlacement, EachDisplayModePlacesAndSmoothsThePicture) {
         int width, height;
         Geometry to;
         bool smooth;
+        int dpi = unscaled_dpi;
     } cases[] = {
         {DisplayMode::Natural, 100, 10, {2, 2, 100, 10}, false},  // clipped by the box, not shrunk
         {DisplayMode::Stretched, 10, 10, box, false},
@@ -255,14 +256,48 @@ TEST(PicturePlacement, EachDisplayModePlacesAndSmoothsThePicture) {
         {DisplayMode::Fitted, 160, 40, {2, 2 + 10, 80, 20}, true},  // the width runs out first
         {DisplayMode::Fitted, 40, 80, {2 + 30, 2, 20, 40}, true},   // the height does
         {DisplayMode::Fitted, 81, 40, {2, 2, 80, 39}, true},        // rounded down, never past the box
+        // At 150 % a picture's own size is scaled too, and every picture smoothed.
+        {DisplayMode::Natural, 100, 10, {2, 2, 150, 15}, true, 144},
+        {DisplayMode::Stretched, 10, 10, box, true, 144},
+        {DisplayMode::Fitted, 10, 10, {2 + 32, 2 + 12, 15, 15}, true, 144},
+        {DisplayMode::Fitted, 11, 11, {2 + 32, 2 + 12, 16, 16}, true, 144},  // 16.5
     };
     for (const auto& c : cases) {
-        const PicturePlacement p = place_picture(box, c.width, c.height, c.mode);
+        const PicturePlacement p = place_picture(box, c.width, c.height, c.mode, c.dpi);
         const Geometry& g = p.rect;
         EXPECT_EQ(std::tuple(g.left, g.top, g.width, g.height, p.smooth),
                   std::tuple(c.to.left, c.to.top, c.to.width, c.to.height, c.smooth))
             << int(c.mode) << " " << c.width << "x" << c.height;
     }
+}
+
+// Edges are scaled, not sizes: neighbours that touch at 100 % touch at every
+// scale, and each length is within a pixel of the exact product.
+TEST(Scaling, EdgesScaleSoThatNeighboursStillTouch) {
+    const Geometry row[] = {{0, 21, 307, 393}, {307, 21, 41, 13}, {348, 21, 7, 393}, {-3, -5, 3, 5}};
+    for (const int dpi : {96, 120, 144, 168, 192}) {
+        SCOPED_TRACE(dpi);
+        for (std::size_t i = 0; i + 1 < std::size(row); ++i) {
+            const Geometry a = scaled(row[i], dpi), b = scaled(row[i + 1], dpi);
+            if (row[i].left + row[i].width == row[i + 1].left) {
+                EXPECT_EQ(a.left + a.width, b.left);
+            }
+            EXPECT_EQ(a.top, scaled(row[i].top, dpi));
+            EXPECT_NEAR(a.width, row[i].width * dpi / 96.0, 1.0);
+            EXPECT_NEAR(a.height, row[i].height * dpi / 96.0, 1.0);
+        }
+        EXPECT_EQ(scaled(Font{"宋体", bold, 14}, dpi).height, scaled(14, dpi));
+    }
+    EXPECT_EQ(scaled(7, 144), 10) << "halves round towards zero";
+    EXPECT_EQ(scaled(-7, 144), -10);
+    EXPECT_EQ(scaled(14, 120), 17) << "text grows no faster than its box";
+    EXPECT_EQ(scaled(13, 144), 19);
+    EXPECT_EQ(scaled(-11, 96, 144), -7) << "from another scale";
+    // The client area the layouts were drawn for, around which each view's frame lies.
+    const Geometry client = client_of({490, 280, 317, 521}, Frame::FixedWithTitle);
+    EXPECT_EQ(std::tuple(client.left, client.top, client.width, client.height), std::tuple(493, 302, 311, 496));
+    const Geometry frameless = client_of({10, 20, 300, 200}, Frame::None);
+    EXPECT_EQ(std::tuple(frameless.left, frameless.top, frameless.width, frameless.height), std::tuple(10, 20, 300, 200));
 }
 
 TEST_F(FormsTest, AnAnimatedPicturePlaysItsFramesUnlessStill) {
@@ -315,8 +350,9 @@ TEST_F(FormsTest, AVerticalTabFontStacksTheTitlesOnTheRight) {
 }
 
 TEST_F(FormsTest, ExplicitColoursSurviveAnApplicationStyleSheet) {
-    qApp->setStyleSheet(QStringLiteral("QLineEdit { color: #123456; background-color: #654321; }"
-                                       "QLabel { color: #0000ff; background-color: #ffff00; }"));
+    qApp->setStyleSheet(QStringLiteral(
+        "QLineEdit { color: #123456; background-color: #654321; }"
+        "QLabel { color: #0000ff; background-color: #ffff00; }"));
     load();
     QWidget* pinned = widget(编辑框1);  // black on white
     QWidget* free = widget(编辑框3);    // system colours
@@ -336,6 +372,7 @@ TEST_F(FormsTest, FontsMapToTheDesktopFaces) {
         const char* family;
         int pixels;
         bool strikes;
+        qreal device_ratio = 1;
     };
     const Case cases[] = {
         {{}, "AR PL UMing CN", 12, true},
@@ -343,15 +380,22 @@ TEST_F(FormsTest, FontsMapToTheDesktopFaces) {
         {{"宋体", bold, 20}, "AR PL UMing CN", 20, false},
         {{"@宋体", normal, 12}, "AR PL UMing CN", 12, true},
         {{"楷体_GB2312", bold, 16}, "AR PL UKai CN", 16, false},
+        // On a scaled screen the strikes count in device pixels.
+        {{}, "AR PL UMing CN", 12, true, 1.25},                  // 15
+        {{"宋体", bold, 14}, "AR PL UMing CN", 14, false, 1.5},  // 21
+        {{"宋体", normal, 12}, "AR PL UMing CN", 12, false, 2},  // 24
+        {{"宋体", normal, 9}, "AR PL UMing CN", 9, true, 1.5},   // 13.5, drawn 14
     };
     for (const Case& c : cases) {
-        const QFont font = qt::font_of(c.font);
+        const QFont font = qt::font_of(c.font, c.device_ratio);
         SCOPED_TRACE(c.family + std::to_string(c.pixels));
         EXPECT_EQ(font.families(), (QStringList{QString::fromLatin1(c.family), QStringLiteral("Noto Sans CJK SC")}));
         EXPECT_EQ(font.pixelSize(), c.pixels);
         EXPECT_EQ(font.styleStrategy() == QFont::NoAntialias, c.strikes);
     }
+    // Also once the application's own font is the crisp default.
     load();
+    EXPECT_NE(qt::font_of({"楷体_GB2312", bold, 16}, 1).styleStrategy(), QFont::NoAntialias);
     EXPECT_EQ(widget(按钮1)->font(), qt::font_of({}));
     QGroupBox* group = qobject_cast<QGroupBox*>(widget(分组框1));
     EXPECT_EQ(group->palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));

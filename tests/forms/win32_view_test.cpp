@@ -229,8 +229,10 @@ TEST_F(Win32View, EveryControlIsTheWin32ControlOfItsKindOnItsParent) {
     RECT outer;
     GetWindowRect(top, &outer);
     EXPECT_EQ(outer.left, (1920 - 317) / 2);
-    EXPECT_EQ(outer.right - outer.left, 317) << "the layout's sizes are outer sizes";
-    EXPECT_EQ(outer.bottom - outer.top, 400);
+    RECT client;
+    GetClientRect(top, &client);
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(LONG(317 - 6), LONG(400 - 22 - 3)))
+        << "the layout's outer size less the classic frame";
     EXPECT_EQ(text_of(top), L"砚舟小说搜索器V1.4正式版 ");
     EXPECT_TRUE(GetWindowLongW(top, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(IsWindowVisible(top));

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Runs the scaled main window test (win32_scale_test.cpp) once per display
+# scale and once under a Windows-10-like frame at 100 %, each on a wine
+# server started anew (wine reads the scale when its server starts), and
+# leaves the prefix as it found it. Needs tools/wine-env.sh's environment.
+# Usage: scales.sh path/to/windows_scale_tests.exe
+set -u
+test_exe=$1
+desktop='HKCU\Control Panel\Desktop'
+metrics='HKCU\Control Panel\Desktop\WindowMetrics'
+quiet() { "$@" >/dev/null 2>&1 </dev/null; }
+restart() {
+  quiet wineserver -k
+  quiet wineserver -p
+}
+set_scale() {
+  quiet wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$1" /f
+  quiet wine reg add 'HKCU\Software\Wine\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f
+}
+put_back() {
+  set_scale 96
+  quiet wine reg delete "$metrics" /v CaptionHeight /f
+  quiet wine reg delete "$metrics" /v PaddedBorderWidth /f
+  restart
+}
+trap put_back EXIT
+failed=0
+run() {  # name dpi
+  restart
+  echo "== $1"
+  YZ_DPI=$2 wine "$test_exe" || failed=1
+}
+for dpi in ${YZ_SCALES:-120 144 192}; do
+  set_scale "$dpi"
+  run "LogPixels $dpi" "$dpi"
+done
+set_scale 96
+# Windows 10's 22-pixel caption and its 4-pixel padded border.
+quiet wine reg add "$metrics" /v CaptionHeight /t REG_SZ /d -330 /f
+quiet wine reg add "$metrics" /v PaddedBorderWidth /t REG_SZ /d -60 /f
+run "LogPixels 96, Windows 10 frame" 96
+exit $failed
