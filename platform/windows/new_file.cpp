@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+
 #include "platform/windows/files.h"
 
 namespace windows_files {
@@ -64,7 +65,7 @@ bool write_new_file(const std::string& path, ByteSet bytes) {
 bool may_create_in(const std::string& directory) {
     const std::wstring folder = wide_path(directory);
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const std::wstring name = folder + L"\\.yanzhou-search." + random_suffix() + L".probe";
+        const std::wstring name = folder + L"\\.yanzhou-search." + random_number() + L".probe";
         Handle probe(CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                  FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
         if (probe.valid()) return true;
