@@ -45,9 +45,34 @@ Owner owner_of(const QObject* widget) {
     return {widget->property("yzWindow").toInt(), widget->property("yzControl").toInt()};
 }
 
-class AccessibleControl final : public QAccessibleWidget {
+// Static text also offers its text as text, so that a reader can go through
+// a note a line at a time (Qt finds the lines in it); it has no caret and no
+// selection.
+class AccessibleControl final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     AccessibleControl(QWidget* widget, Owner owner) : QAccessibleWidget(widget), owner_(owner) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface && info().role == Role::StaticText)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(int start, int end) const override { return whole().mid(start, end - start); }
+    int characterCount() const override { return int(whole().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = *end = 0;
+        return {};
+    }
 
     QAccessible::Role role() const override { return qt_role(info().role); }
     QAccessible::State state() const override {
@@ -77,6 +102,7 @@ public:
     }
 
 private:
+    QString whole() const { return spoken(info().name); }
     AccessibleInfo info() const {
         const LoadedWindow* w = owner_.loaded();
         const ControlState* c = w != nullptr ? w->find(owner_.control) : nullptr;

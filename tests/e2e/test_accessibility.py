@@ -90,6 +90,12 @@ class ScreenReaderTest(unittest.TestCase):
                    and not (n.getRole() == pyatspi.ROLE_LIST and n.parent.getRole() == pyatspi.ROLE_COMBO_BOX)]
         self.assertEqual(unnamed, [])
         self.assertIn("书名", [n.name for n in nodes if n.getRole() == pyatspi.ROLE_TEXT])
+        # A note is read a line at a time.
+        note = next(n for n in nodes if n.getRole() == pyatspi.ROLE_LABEL and n.name.startswith("1.增加小说推荐版块"))
+        text = note.queryText()
+        self.assertEqual(text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)[0].rstrip("\n"), "1.增加小说推荐版块")
+        second = text.getTextAfterOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)[0]
+        self.assertEqual(second.rstrip("\n"), "2.界面大胆创新")
 
         press(next(n for n in links if n.name == "起点中文网"))
         deadline = time.time() + 10
