@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Runs the scaled main window test (win32_scale_test.cpp) once per display
 # scale and once under a Windows-10-like frame at 100 %, each on a wine
-# server started anew (wine reads the scale when its server starts), and
-# leaves the prefix as it found it. Needs tools/wine-env.sh's environment.
+# server started anew (wine reads the scale when its server starts), in a
+# wine prefix, server and display of its own (tools/wine-env.sh): the scales
+# and frames set here and the servers restarted never reach the tests that
+# share the run's prefix (a frame metric once put back still left wine's
+# caption a pixel lower for them).
 # Usage: scales.sh path/to/windows_scale_tests.exe
 set -u
-test_exe=$1
+test_exe=$(realpath "$1")
+source "$(dirname "$0")/../../tools/wine-env.sh" || exit 1
 desktop='HKCU\Control Panel\Desktop'
 metrics='HKCU\Control Panel\Desktop\WindowMetrics'
 quiet() { "$@" >/dev/null 2>&1 </dev/null; }
@@ -17,13 +21,6 @@ set_scale() {
   quiet wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$1" /f
   quiet wine reg add 'HKCU\Software\Wine\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f
 }
-put_back() {
-  set_scale 96
-  quiet wine reg delete "$metrics" /v CaptionHeight /f
-  quiet wine reg delete "$metrics" /v PaddedBorderWidth /f
-  restart
-}
-trap put_back EXIT
 failed=0
 run() {  # name dpi
   restart
