@@ -41,7 +41,7 @@ int default_font_height(int system_height, int system_dpi, int dpi) {
 
 FrameMargins classic_frame(Frame frame) {
     if (frame == Frame::None) return {};
-    return {3, 22, 3, 3};
+    return {classic_border, classic_border + classic_caption, classic_border, classic_border};
 }
 
 Geometry client_of(const Geometry& outer, Frame frame) {

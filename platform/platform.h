@@ -37,11 +37,6 @@ public:
     virtual ~Held() = default;
 };
 
-// The frame the layouts were drawn with: a 3-pixel border on each side and a
-// 19-pixel caption. A layout's outer size less these is its client area.
-inline constexpr int classic_border = 3;
-inline constexpr int classic_caption = 19;
-
 class Platform {
 public:
     virtual ~Platform() = default;

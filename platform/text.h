@@ -27,3 +27,8 @@ struct ScreenSize {
     std::int32_t width = 0, height = 0;
     friend bool operator==(const ScreenSize&, const ScreenSize&) = default;
 };
+
+// The frame the layouts were drawn with: a 3-pixel border on each side and a
+// 19-pixel caption. A layout's outer size less these is its client area.
+inline constexpr int classic_border = 3;
+inline constexpr int classic_caption = 19;
