@@ -143,7 +143,7 @@ struct WindowDesc {
     ControlId self = 0;        // the window's own control identifier
     std::string_view name;
     std::string_view title;
-    std::string_view spoken;   // the name a screen reader speaks, where the title is empty
+    std::string_view spoken = {};  // the name a screen reader speaks, where the title is empty
     Geometry geometry;         // left, top (never used: windows start centred), outer width, height
     Frame frame = Frame::FixedWithTitle;
     bool minimize_box = true;

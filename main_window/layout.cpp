@@ -196,7 +196,6 @@ const WindowDesc description{
     .self = 窗口,
     .name = "主窗口",
     .title = "砚舟小说搜索器V1.4正式版 ",
-    .spoken = "",
     .geometry = {50, 50, 317, 521},
     .frame = Frame::FixedWithTitle,
     .minimize_box = true,

@@ -105,7 +105,9 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
         const auto now = info();
-        if (!self(child) || !now || !our_kind_) return standard_->get_accValue(child, out);
+        // A list's current item from the table too: not every oleacc reads it.
+        const bool ours = our_kind_ || (now && now->role == Role::ComboBox && !frame_);
+        if (!self(child) || !now || !ours) return standard_->get_accValue(child, out);
         return text(now->value, out);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
