@@ -189,11 +189,15 @@ QWidget* QtWindowView::make_edit(const ControlState& c, const Presentation& p, Q
     // Whatever changed the text (typing, a paste, an input method, a reader's
     // tool through the edit box's accessible text) the model holds it; the
     // program's own writes show what the model holds already.
-    QObject::connect(edit, &QLineEdit::textChanged, context_, [window = state_.id, id = c.id](const QString& text) {
-        const LoadedWindow* w = find_loaded(window);
-        const ControlState* now = w != nullptr ? w->find(id) : nullptr;
-        if (now != nullptr && shown_text(now->text) != text) text_edited(window, id, to_gbk(text));
-    });
+    QObject::connect(edit, &QLineEdit::textChanged, context_,
+                     [edit, window = state_.id, id = c.id, bytes = d.max_length](const QString& text) {
+                         const LoadedWindow* w = find_loaded(window);
+                         const ControlState* now = w != nullptr ? w->find(id) : nullptr;
+                         if (now == nullptr || shown_text(now->text) == text) return;
+                         // A tool sets the text past the validator: kept as typing would keep it.
+                         if (const QString fitted = fitted_whole(text, bytes); fitted != text) return edit->setText(fitted);
+                         text_edited(window, id, to_gbk(text));
+                     });
     return edit;
 }
 

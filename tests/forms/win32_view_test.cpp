@@ -432,6 +432,11 @@ TEST_F(Win32View, EnterClicksTheDefaultButtonFromItselfOrAnotherControl) {
         press_keys({VK_RETURN});
     }
     EXPECT_EQ(record().count("Click 3"), 2);
+    // Coming into view, the default button takes the focus.
+    SetFocus(handle(对话编辑框, modal));
+    WriteProperty(modal, 对话按钮, prop::Visible, false);
+    WriteProperty(modal, 对话按钮, prop::Visible, true);
+    EXPECT_EQ(GetFocus(), handle(对话按钮, modal));
 }
 
 TEST_F(Win32View, TypedTextIsStoredAsGbkWithinTheByteLimit) {
