@@ -412,6 +412,17 @@ TEST_F(Win32View, KeysReachKeyDownAndTheWindowKeysAreTheModels) {
     EXPECT_EQ(GetFocus(), handle(按钮1));
     for (const std::string& call : calls())
         EXPECT_TRUE(call.starts_with("KeyDown 3 16") || call.starts_with("KeyDown 3 17")) << call << ": a page key is the window's";
+    // From a page to one where nothing takes the focus, the system gives it to the tab control,
+    // which the page keys turn.
+    chord({VK_CONTROL, VK_NEXT});
+    SetFocus(handle(编辑框2));
+    write(编辑框3, prop::Disabled, true);
+    chord({VK_CONTROL, VK_TAB});
+    EXPECT_EQ(send(tabs, TCM_GETCURSEL), 1);
+    EXPECT_EQ(GetFocus(), tabs);
+    chord({VK_CONTROL, VK_TAB});
+    EXPECT_EQ(send(tabs, TCM_GETCURSEL), 0);
+    write(编辑框3, prop::Disabled, false);
 
     record().close_result = false;
     press_keys({VK_ESCAPE});
