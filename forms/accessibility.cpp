@@ -35,16 +35,34 @@ Role role_of(Kind kind) {
 // What the control shows as its own text, which names it unless the layout
 // gives it a name to be spoken. A tab control's pages are named by their
 // titles, which each platform's tab strip gives its readers itself.
-Text shown_name(const ControlState& c) {
+Text shown_name(const LoadedWindow& window, const ControlState& c) {
+    if (c.kind == Kind::Window) return c.text.empty() ? Text(window.desc->spoken) : c.text;
     if (c.desc != nullptr && !c.desc->spoken.empty()) return Text(c.desc->spoken);
     switch (c.kind) {
-        case Kind::Window:
         case Kind::GroupBox:
         case Kind::Label:
         case Kind::TransLabel:
         case Kind::Button: return c.text;
         default: return {};
     }
+}
+
+// The layouts pad captions and end texts with spaces and line breaks for
+// the eye; a reader would say them. GBK's second bytes are never below 0x40,
+// so no character ends in one of these.
+Text trimmed(Text text) {
+    const auto blank = [](char ch) { return ch == ' ' || ch == '\r' || ch == '\n' || ch == '\t'; };
+    while (!text.empty() && blank(text.back())) text.pop_back();
+    std::size_t start = 0;
+    while (start < text.size() && blank(text[start])) ++start;
+    return text.substr(start);
+}
+
+Text description_of(const ControlState& c) {
+    if (c.desc == nullptr || c.desc->purpose.empty()) return c.tool_tip;
+    Text said(c.desc->purpose);
+    if (!c.tool_tip.empty()) said += "。" + c.tool_tip;
+    return said;
 }
 
 Text value_of(const ControlState& c) {
@@ -65,17 +83,29 @@ AccessibleInfo accessible_of(const LoadedWindow& window, const ControlState& c) 
     AccessibleInfo info;
     const bool link = pressable(window, c);
     info.role = link ? Role::Link : role_of(c.kind);
-    info.name = shown_name(c);
-    info.description = c.tool_tip;
+    info.name = trimmed(shown_name(window, c));
+    info.description = description_of(c);
     info.value = value_of(c);
-    if (link || c.kind == Kind::Button) info.action = Action::Press;
+    if ((link || c.kind == Kind::Button) && window.visible_now(c)) info.action = Action::Press;
     return info;
+}
+
+Served served(const ControlState& c) {
+    switch (c.kind) {
+        case Kind::Timer: return Served::Nothing;
+        case Kind::Window:
+        case Kind::GroupBox:
+        case Kind::PicBox:
+        case Kind::Label:
+        case Kind::TransLabel: return Served::Own;
+        default: return Served::Annotated;
+    }
 }
 
 bool do_default_action(WindowId window, ControlId control) {
     const LoadedWindow* w = find_loaded(window);
     const ControlState* c = w != nullptr ? w->find(control) : nullptr;
-    if (c == nullptr || c->disabled) return false;
+    if (c == nullptr || c->disabled || !w->visible_now(*c)) return false;
     if (c->kind == Kind::Button) {
         button_clicked(window, control);
         return true;

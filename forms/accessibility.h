@@ -28,15 +28,27 @@ enum class Action { None,
 
 struct AccessibleInfo {
     Role role = Role::Pane;
-    Text name;         // GBK, line breaks as in the text
-    Text description;  // the tool tip
-    Text value;        // an edit box's content, a list's item, a bar's position
-    Action action = Action::None;
+    Text name;                     // GBK, line breaks inside as in the text, none at the ends
+    Text description;              // what the control does, then its tool tip
+    Text value;                    // an edit box's content, a list's item, a bar's position
+    Action action = Action::None;  // none while the control cannot be seen
 };
 AccessibleInfo accessible_of(const LoadedWindow& window, const ControlState& c);
 
+// Who answers a reader for a control. The toolkit's own object knows a
+// standard control's state, children and keys, and is told the name and the
+// description from the table (Annotated). The program answers for the rest
+// itself (Own): pictures and labels, which the toolkit knows only as
+// drawings, and the windows and group boxes that hold them, whose names the
+// toolkit cannot know and whose children include drawing helpers no reader
+// should meet. A timer has no widget to answer for.
+enum class Served { Nothing,
+                    Annotated,
+                    Own };
+Served served(const ControlState& c);
+
 // Runs the control's action as the mouse would: a press in the middle of a
-// link, a click of a button. False when the control has no action.
+// link, a click of a button. False when the control has no action now.
 bool do_default_action(WindowId window, ControlId control);
 
 }  // namespace forms

@@ -89,7 +89,8 @@ struct ControlDesc : ControlProperties {
     TabSide tab_side = TabSide::Top;  // tab control
     bool multi_row = false;           // tab control
     bool default_button = false;      // button
-    std::string_view spoken;          // the name a screen reader speaks, where the control shows none
+    std::string_view spoken;          // the name a screen reader speaks instead of what the control shows
+    std::string_view purpose;         // what a screen reader says the control does
 
     // Setters for layout rows.
     constexpr ControlDesc at(ControlId p, int pg = -1) const { auto c = *this; c.parent = p; c.page = pg; return c; }
@@ -115,6 +116,7 @@ struct ControlDesc : ControlProperties {
     constexpr ControlDesc as_default() const { auto c = *this; c.default_button = true; return c; }
     constexpr ControlDesc with_tag(std::string_view t) const { auto c = *this; c.tag = t; return c; }
     constexpr ControlDesc spoken_as(std::string_view n) const { auto c = *this; c.spoken = n; return c; }
+    constexpr ControlDesc does(std::string_view p) const { auto c = *this; c.purpose = p; return c; }
 };
 
 // One constructor per kind: identifier, name, left, top, width, height.
@@ -141,6 +143,7 @@ struct WindowDesc {
     ControlId self = 0;        // the window's own control identifier
     std::string_view name;
     std::string_view title;
+    std::string_view spoken = {};  // the name a screen reader speaks, where the title is empty
     Geometry geometry;         // left, top (never used: windows start centred), outer width, height
     Frame frame = Frame::FixedWithTitle;
     bool minimize_box = true;

@@ -1,6 +1,7 @@
 #include "forms/dispatch.h"
 
 #include "forms/host_hooks.h"
+#include "forms/page_keys.h"
 #include "forms/view.h"
 
 namespace forms {
@@ -59,6 +60,7 @@ bool key_pressed(WindowId window, ControlId focused, int key, int function_keys,
             }
         }
     }
+    if (!takes_key && turn_page_by_key(*w, focused, key, function_keys)) return true;
     auto result = raise(window, focused, event::KeyDown, {.key = key, .function_keys = function_keys});
     return result.has_value() && !*result;
 }

@@ -204,6 +204,11 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
                 return;
     }
     if (w->view) w->view->refresh(control, number);
+    // A default button that comes into view takes the focus, as a dialog's
+    // does, so that Enter and Space answer it at once.
+    if (number == prop::Visible && c->kind == Kind::Button && c->desc->default_button && !c->disabled &&
+        w->visible_now(*c) && w->view)
+        w->view->focus(control);
     if (c->kind == Kind::ComboBox && c->selection != selection_before) raise(window, control, event::SelectionChanged);
     if (is_window && number == prop::Visible) schedule_timers();
     if (is_window) {

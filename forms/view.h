@@ -28,6 +28,8 @@ public:
     virtual void refresh_pages(ControlId tab, bool by_user) = 0;
     // Moves the keyboard focus to the next control in tab order.
     virtual void focus_next() = 0;
+    // Gives the keyboard focus to a control that can be seen.
+    virtual void focus(ControlId control) = 0;
     // Shows the window and makes it the active one.
     virtual void show_and_activate() = 0;
     // The window is going away: let go of the widgets. No event may come

@@ -66,7 +66,7 @@ const ControlDesc controls[] = {
     // search strip
     combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160).spoken_as("搜索引擎"),
     edit_box(编辑框1, "编辑框1", {117, 8, 192, 20}).colors(black, white).spoken_as("书名"),
-    button(按钮1, "按钮1", {117, 33, 192, 20}).caption("搜索"),
+    button(按钮1, "按钮1", {117, 33, 192, 20}).caption("搜索").does("用所选的搜索引擎搜索书名框中的书名"),
     combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white).spoken_as("书名记录方式"),
     trans_label(透明标签5, "透明标签5", {32, 62, 219, 16}).caption("时间").colors(0x0088FF).single_line().aligned(Align::Centre, VAlign::Middle),
     timer(时钟1, "时钟1", 1),
@@ -164,10 +164,10 @@ const ControlDesc controls[] = {
     // page 2 "软件设置"
     group_box(分组框1, "分组框1", {8, 33, 224, 64}).at(选择夹1, 2).caption("输入式皮肤设置").colors(black),
     label(标签1, "标签1", {16, 16, 152, 16}).at(分组框1).caption("输入皮肤编号1~58").colors(black),
-    edit_box(编辑框2, "编辑框2", {56, 40, 24, 16}).at(分组框1).colors(0x00FFFF, white).aligned(Align::Centre).limit(2),
+    edit_box(编辑框2, "编辑框2", {56, 40, 24, 16}).at(分组框1).colors(0x00FFFF, white).aligned(Align::Centre).limit(2).spoken_as("皮肤编号"),
     button(按钮2, "按钮2", {116, 31, 88, 26}).at(分组框1).caption("确定（Enter）"),
     group_box(分组框5, "分组框5", {8, 104, 224, 41}).at(选择夹1, 2).caption("选择式皮肤设置").colors(black),
-    combo(组合框2, "组合框2", {8, 18, 100, 20}).at(分组框5).list(named_skin_names, 0).colors(black, white),
+    combo(组合框2, "组合框2", {8, 18, 100, 20}).at(分组框5).list(named_skin_names, 0).colors(black, white).spoken_as("皮肤"),
     button(按钮5, "按钮5", {115, 14, 91, 20}).at(分组框5).caption("确定"),
 
     // page 3 "软件公告"
@@ -180,12 +180,12 @@ const ControlDesc controls[] = {
     // page 4 "下载链接"
     group_box(分组框2, "分组框2", {9, 24, 288, 160}).at(选择夹1, 4).caption("★软件更新下载地址☆").colors(0xFF0000).aligned(Align::Centre),
     group_box(分组框3, "分组框3", {12, 16, 240, 64}).at(分组框2).caption("◆百度网盘下载地址◇").colors(black),
-    button(按钮3, "按钮3", {32, 24, 160, 32}).at(分组框3).caption("点我下载"),
+    button(按钮3, "按钮3", {32, 24, 160, 32}).at(分组框3).caption("点我下载").spoken_as("从百度网盘下载本软件"),
     group_box(分组框4, "分组框4", {14, 88, 240, 64}).at(分组框2).caption("△千易网盘下载地址▼").colors(0xFF0000).aligned(Align::Right),
-    button(按钮4, "按钮4", {32, 20, 160, 32}).at(分组框4).caption("点我下载"),
+    button(按钮4, "按钮4", {32, 20, 160, 32}).at(分组框4).caption("点我下载").spoken_as("从千易网盘下载本软件"),
     group_box(分组框24, "分组框24", {8, 192, 288, 208}).at(选择夹1, 4).caption("★阅读推荐软件下载地址☆").colors(0xFF0000).aligned(Align::Centre),
     group_box(分组框26, "分组框26", {12, 16, 260, 104}).at(分组框24).caption("◆360极速版下载地址◇").colors(black),
-    button(按钮7, "按钮7", {16, 16, 219, 20}).at(分组框26).caption("点我下载"),
+    button(按钮7, "按钮7", {16, 16, 219, 20}).at(分组框26).caption("点我下载").spoken_as("下载360极速浏览器"),
     trans_label(透明标签24, "透明标签24", {7, 38, 248, 48}).at(分组框26).caption(texts::browser_recommendation).colors(0x0088FF),
 };
 

@@ -33,8 +33,8 @@ app              app                  platform host forms assets sites search sk
 # Single headers with a layer of their own: the contract between the views
 # and the skin engine, which both sides include; and the headers generated
 # into the build (the embedded pictures and skins belong to the assets, the
-# embedded engine library to the skins).
-generated='skins/engine/own_colours.h:skin_contract pictures.h:assets skin_files.h:assets skin_engine_image.h:skins'
+# embedded engine library to the skins, Qt's Chinese to the Linux platform).
+generated='skins/engine/own_colours.h:skin_contract pictures.h:assets skin_files.h:assets skin_engine_image.h:skins qt_translations.h:platform_os'
 
 # Where operating-system and toolkit headers may appear: the platforms, the
 # views, the skin engine, and the JPEG codec's Windows binding.

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libjpeg62-turbo-dev libxcb1-dev
+  qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev libxcb1-dev
   xdg-utils fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format

@@ -14,10 +14,10 @@ constexpr Font notice_font{"宋体", bold, 14};
 constexpr Font group_number_font{"宋体", bold, 14, true};
 
 constexpr ControlDesc controls[] = {
-    pic_box(图片框1, "图片框1", {111, 7, 345, 24}).shows(&pictures::banner_title),
-    progress_bar(进度条1, "进度条1", {16, 37, 552, 20}).range(0, 100, 0),
+    pic_box(图片框1, "图片框1", {111, 7, 345, 24}).shows(&pictures::banner_title).spoken_as("砚舟小说搜索器说明"),
+    progress_bar(进度条1, "进度条1", {16, 37, 552, 20}).range(0, 100, 0).spoken_as("启动进度"),
     // Lies over the progress bar and takes its place once the bar is full.
-    button(按钮1, "按钮1", {184, 40, 224, 24}).caption("★★★进入软件☆☆☆").hidden(),
+    button(按钮1, "按钮1", {184, 40, 224, 24}).caption("★★★进入软件☆☆☆").hidden().as_default(),
     timer(时钟1, "时钟1", 50),
     group_box(分组框1, "分组框1", {8, 72, 560, 392}).caption("↓1.4正式版↑").colors(black),
 
@@ -35,7 +35,7 @@ constexpr ControlDesc controls[] = {
     trans_label(透明标签4, "透明标签4", {32, 16, 166, 16}).at(分组框6).caption(texts::software_group_label).with_font(group_number_font).colors(0x0000FF),
     trans_label(透明标签10, "透明标签10", {33, 40, 166, 16}).at(分组框6).caption(texts::novel_group_label).with_font(group_number_font).colors(0x0000FF),
     trans_label(透明标签11, "透明标签11", {40, 64, 158, 24}).at(分组框6).caption(texts::click_to_join).with_font({"楷体_GB2312", bold, 16}).colors(0xFF0000),
-    pic_box(图片框2, "图片框2", {299, 347, 250, 32}).at(分组框1).shows(&pictures::banner_credit),
+    pic_box(图片框2, "图片框2", {299, 347, 250, 32}).at(分组框1).shows(&pictures::banner_credit).spoken_as("砚舟软件出品"),
 };
 
 }  // namespace
@@ -45,6 +45,7 @@ const WindowDesc description{
     .self = 窗口,
     .name = "启动窗口",
     .title = "",
+    .spoken = "砚舟小说搜索器",
     .geometry = {50, 50, 580, 475},
     .frame = Frame::None,
     .minimize_box = false,

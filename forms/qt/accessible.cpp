@@ -2,15 +2,19 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QComboBox>
+#include <QAbstractItemView>
 
 #include "forms/accessibility.h"
 #include "forms/qt/looks.h"
+#include "forms/qt/trans_label.h"
 
 namespace forms::qt {
 namespace {
 
-// The kinds whose widgets are ours, or whose press may make them a link.
-bool served_by_us(Kind kind) { return kind == Kind::PicBox || kind == Kind::Label || kind == Kind::TransLabel; }
+// Qt names a list by its current item here, so a list answers through us
+// too, though the table only annotates it.
+bool answered_by_us(const ControlState& c) { return served(c) == Served::Own || c.kind == Kind::ComboBox; }
 
 QAccessible::Role qt_role(Role role) {
     switch (role) {
@@ -44,13 +48,42 @@ struct Owner {
 Owner owner_of(const QObject* widget) {
     return {widget->property("yzWindow").toInt(), widget->property("yzControl").toInt()};
 }
+const ControlState* state_of(const Owner& owner) {
+    const LoadedWindow* w = owner.loaded();
+    return w != nullptr && owner.control != 0 ? w->find(owner.control) : nullptr;
+}
+
+// Our interfaces, told apart from Qt's own.
+class Ours {
+public:
+    explicit Ours(Owner owner) : owner_(owner) {}
+    virtual ~Ours() = default;
+
+protected:
+    AccessibleInfo info() const {
+        const ControlState* c = state_of(owner_);
+        return c != nullptr ? accessible_of(*owner_.loaded(), *c) : AccessibleInfo{};
+    }
+    Owner owner_;
+};
+
+// Children a reader meets: a transparent label's ink only draws the label's
+// text, which the label itself offers.
+QList<QWidget*> met_children(const QWidget* widget) {
+    QList<QWidget*> met;
+    for (QObject* o : widget->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w != nullptr && !w->isWindow() && dynamic_cast<TransInk*>(w) == nullptr) met.append(w);
+    }
+    return met;
+}
 
 // Static text also offers its text as text, so that a reader can go through
 // a note a line at a time (Qt finds the lines in it); it has no caret and no
 // selection.
-class AccessibleControl final : public QAccessibleWidget, public QAccessibleTextInterface {
+class AccessibleControl final : public QAccessibleWidget, public QAccessibleTextInterface, public Ours {
 public:
-    AccessibleControl(QWidget* widget, Owner owner) : QAccessibleWidget(widget), owner_(owner) {}
+    AccessibleControl(QWidget* widget, Owner owner) : QAccessibleWidget(widget), Ours(owner) {}
 
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TextInterface && info().role == Role::StaticText)
@@ -72,6 +105,15 @@ public:
     QString attributes(int, int* start, int* end) const override {
         *start = *end = 0;
         return {};
+    }
+
+    int childCount() const override { return int(met_children(widget()).size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> met = met_children(widget());
+        return index >= 0 && index < met.size() ? QAccessible::queryAccessibleInterface(met[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child == nullptr ? -1 : int(met_children(widget()).indexOf(qobject_cast<QWidget*>(child->object())));
     }
 
     QAccessible::Role role() const override { return qt_role(info().role); }
@@ -103,20 +145,57 @@ public:
 
 private:
     QString whole() const { return spoken(info().name); }
-    AccessibleInfo info() const {
-        const LoadedWindow* w = owner_.loaded();
-        const ControlState* c = w != nullptr ? w->find(owner_.control) : nullptr;
-        return c != nullptr ? accessible_of(*w, *c) : AccessibleInfo{};
+};
+
+// A list: named from the table, its current item its value, and the
+// dropped list its one child, as Qt's own list shows it otherwise.
+class AccessibleList final : public QAccessibleWidget, public Ours {
+public:
+    AccessibleList(QComboBox* combo, Owner owner) : QAccessibleWidget(combo, QAccessible::ComboBox), Ours(owner) {}
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
     }
-    Owner owner_;
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == combo()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = combo()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        const AccessibleInfo now = info();
+        switch (t) {
+            case QAccessible::Name: return spoken(now.name);
+            case QAccessible::Description: return spoken(now.description);
+            case QAccessible::Value: return combo()->currentText();
+            default: return QAccessibleWidget::text(t);
+        }
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name != showMenuAction() && name != pressAction()) return QAccessibleWidget::doAction(name);
+        if (combo()->view()->isVisible()) combo()->hidePopup();
+        else combo()->showPopup();
+    }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
 QAccessibleInterface* make_interface(const QString&, QObject* object) {
     if (!object->isWidgetType()) return nullptr;
     const Owner owner = owner_of(object);
-    const LoadedWindow* w = owner.loaded();
-    const ControlState* c = w != nullptr && owner.control != 0 ? w->find(owner.control) : nullptr;
-    if (c == nullptr || c->desc == nullptr || !served_by_us(c->kind)) return nullptr;
+    const ControlState* c = state_of(owner);
+    if (c == nullptr || !answered_by_us(*c)) return nullptr;
+    if (c->kind == Kind::ComboBox) {
+        auto* combo = qobject_cast<QComboBox*>(object);
+        return combo != nullptr ? new AccessibleList(combo, owner) : nullptr;
+    }
     return new AccessibleControl(static_cast<QWidget*>(object), owner);
 }
 
@@ -128,9 +207,19 @@ void serve_screen_readers() {
 }
 
 void name_for_readers(const LoadedWindow& window, const ControlState& c, QWidget* widget) {
-    if (c.desc == nullptr || served_by_us(c.kind)) return;
+    if (answered_by_us(c)) {
+        // Qt may have made its own interface while the widget was being made,
+        // before it carried its marks (and before a reader came): ours
+        // replaces it.
+        QAccessibleInterface* now = QAccessible::queryAccessibleInterface(widget);
+        if (now != nullptr && dynamic_cast<Ours*>(now) == nullptr)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(now));
+        return;
+    }
+    if (served(c) != Served::Annotated) return;
     const AccessibleInfo info = accessible_of(window, c);
     if (!info.name.empty()) widget->setAccessibleName(spoken(info.name));
+    widget->setAccessibleDescription(spoken(info.description));
 }
 
 }  // namespace forms::qt

@@ -1,9 +1,10 @@
 #pragma once
 // Screen readers in the Qt view (forms/accessibility.h decides what they are
-// told). Qt's own interfaces serve the standard widgets, named from the
-// table; pictures, labels and transparent labels get an interface of ours,
-// made only when a reader asks for one, that reads the table as it is then
-// and runs the control's action as the mouse would.
+// told and whose object answers). Controls the program answers for get an
+// interface of ours, made only when a reader asks for one, that reads the
+// table as it is then; so do lists, whose name Qt's own interface would take
+// from their current item on this platform. The other standard widgets keep
+// Qt's interfaces, named from the table.
 #include <QWidget>
 
 #include "forms/window_state.h"
@@ -12,7 +13,9 @@ namespace forms::qt {
 
 // Registers the interface maker with Qt, once.
 void serve_screen_readers();
-// Names a standard widget for readers as the table does now.
+// Introduces a control's widget, once it carries its marks, to readers as
+// the table says now: names a standard widget, and makes sure a reader
+// already looking gets our interface where one is due.
 void name_for_readers(const LoadedWindow& window, const ControlState& c, QWidget* widget);
 
 }  // namespace forms::qt

@@ -118,6 +118,7 @@ void QtWindowView::build_window() {
     widgets_[desc.self] = window_.data();
     install_input_filter();
     serve_screen_readers();
+    name_for_readers(state_, self, window_);
     build(window_part);
 }
 
@@ -185,9 +186,18 @@ QWidget* QtWindowView::make_edit(const ControlState& c, const Presentation& p, Q
     edit->setValidator(new GbkByteLimit(edit, d.max_length));
     edit->setFocusPolicy(Qt::StrongFocus);
     pin_colors(edit, "QLineEdit", unique_id(c.id), p.colours);
-    QObject::connect(edit, &QLineEdit::textEdited, context_, [window = state_.id, id = c.id](const QString& text) {
-        text_edited(window, id, to_gbk(text));
-    });
+    // Whatever changed the text (typing, a paste, an input method, a reader's
+    // tool through the edit box's accessible text) the model holds it; the
+    // program's own writes show what the model holds already.
+    QObject::connect(edit, &QLineEdit::textChanged, context_,
+                     [edit, window = state_.id, id = c.id, bytes = d.max_length](const QString& text) {
+                         const LoadedWindow* w = find_loaded(window);
+                         const ControlState* now = w != nullptr ? w->find(id) : nullptr;
+                         if (now == nullptr || shown_text(now->text) == text) return;
+                         // A tool sets the text past the validator: kept as typing would keep it.
+                         if (const QString fitted = fitted_whole(text, bytes); fitted != text) return edit->setText(fitted);
+                         text_edited(window, id, to_gbk(text));
+                     });
     return edit;
 }
 
@@ -311,7 +321,10 @@ void QtWindowView::refresh(ControlId control, int property) {
         case prop::Visible: w->setVisible(state_.shown_on_parent(*c)); return;
         case prop::Disabled: w->setEnabled(!c->disabled); return;
         case prop::MousePointer: w->setCursor(cursor_of(c->cursor)); return;
-        case prop::ToolTip: w->setToolTip(shown_text(c->tool_tip)); return;
+        case prop::ToolTip:
+            w->setToolTip(shown_text(c->tool_tip));
+            name_for_readers(state_, *c, w);
+            return;
         case prop::Tag: return;
     }
     refresh_own(*c, w, property);
@@ -386,6 +399,10 @@ void QtWindowView::focus_next() {
             return;
         }
     }
+}
+
+void QtWindowView::focus(ControlId control) {
+    if (QWidget* w = built_widget(control)) w->setFocus(Qt::OtherFocusReason);
 }
 
 void QtWindowView::show_and_activate() {

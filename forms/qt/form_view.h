@@ -22,6 +22,7 @@ public:
     void refresh(ControlId control, int property) override;
     void refresh_pages(ControlId tab, bool by_user) override;
     void focus_next() override;
+    void focus(ControlId control) override;
     void show_and_activate() override;
     void dismantle() override;
 

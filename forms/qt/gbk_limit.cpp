@@ -40,4 +40,13 @@ QValidator::State GbkByteLimit::validate(QString& input, int& position) const {
     return Acceptable;
 }
 
+QString fitted_whole(const QString& text, int bytes) {
+    QString fitted = QString::fromStdU16String(single_line_edit(u"", text.toStdU16String(), std::size_t(text.size())).text);
+    while (bytes > 0 && gbk_size(fitted) > bytes) {
+        const bool pair = fitted.size() >= 2 && fitted.back().isLowSurrogate() && fitted[fitted.size() - 2].isHighSurrogate();
+        fitted.chop(pair ? 2 : 1);
+    }
+    return fitted;
+}
+
 }  // namespace forms::qt

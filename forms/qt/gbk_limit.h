@@ -21,4 +21,9 @@ private:
     QString before_;  // the box's text before the change being validated
 };
 
+// Text set whole, past the validator (as a reader's tool sets it through the
+// box's accessible text): its first line, and of that the longest beginning
+// that fits the limit.
+QString fitted_whole(const QString& text, int bytes);
+
 }  // namespace forms::qt

@@ -53,15 +53,16 @@ long system_role(Role role) {
     return ROLE_SYSTEM_CLIENT;
 }
 
-bool ours(Kind kind) { return kind == Kind::PicBox || kind == Kind::Label || kind == Kind::TransLabel; }
-
 // The control's accessible object: the system's standard object for its
-// window (place, state, parent and children), with the name and the role
-// from the table, and for our own controls the value and the action too.
+// window (place, state, parent and children), with the name, description
+// and role from the table, and for the controls the program answers for
+// the value and the action too. A top-level window's frame (OBJID_WINDOW)
+// keeps the system's role and takes only the name.
 class ControlAccessible final : public IAccessible {
 public:
-    ControlAccessible(IAccessible* standard, HWND handle, WindowId window, ControlId control, bool ours)
-        : standard_(standard), handle_(handle), window_(window), control_(control), our_kind_(ours) {}
+    ControlAccessible(IAccessible* standard, HWND handle, WindowId window, ControlId control, bool ours, bool frame)
+        : standard_(standard), handle_(handle), window_(window), control_(control), our_kind_(ours && !frame),
+          frame_(frame) {}
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -97,14 +98,16 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
         const auto now = info();
-        if (!self(child) || !now) return standard_->get_accRole(child, out);
+        if (!self(child) || !now || frame_) return standard_->get_accRole(child, out);
         out->vt = VT_I4;
         out->lVal = system_role(now->role);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
         const auto now = info();
-        if (!self(child) || !now || !our_kind_) return standard_->get_accValue(child, out);
+        // A list's current item from the table too: not every oleacc reads it.
+        const bool ours = our_kind_ || (now && now->role == Role::ComboBox && !frame_);
+        if (!self(child) || !now || !ours) return standard_->get_accValue(child, out);
         return text(now->value, out);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
@@ -121,6 +124,8 @@ public:
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
         if (!self(child) || !our_kind_) return standard_->accDoDefaultAction(child);
+        const auto now = info();
+        if (!now || now->action != Action::Press) return DISP_E_MEMBERNOTFOUND;
         // Later, from the message loop, as a press of the mouse comes.
         return PostMessageW(handle_, action_message, 0, 0) ? S_OK : E_FAIL;
     }
@@ -129,7 +134,9 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* out) override { return standard_->get_accChildCount(out); }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** out) override { return standard_->get_accChild(c, out); }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT c, BSTR* out) override {
-        return standard_->get_accDescription(c, out);
+        const auto now = info();
+        if (!self(c) || !now || now->description.empty()) return standard_->get_accDescription(c, out);
+        return text(now->description, out);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* out) override { return standard_->get_accHelp(c, out); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* f, VARIANT c, long* t) override {
@@ -174,13 +181,15 @@ private:
     WindowId window_;
     ControlId control_;
     bool our_kind_;
+    bool frame_;
     LONG references_ = 1;
 };
 
 struct Owner {
     WindowId window;
     ControlId control;
-    bool ours;
+    bool ours;       // the program answers for it (forms::Served::Own)
+    bool top_level;  // a window, whose frame readers name too
 };
 
 LRESULT CALLBACK reader_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data) {
@@ -192,11 +201,13 @@ LRESULT CALLBACK reader_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT_PT
             break;
         case ControlAccessible::action_message: do_default_action(owner->window, owner->control); return 0;
         case WM_GETOBJECT: {
-            if (LONG(lp) != OBJID_CLIENT || !oleacc().ready()) break;
+            const LONG asked = LONG(lp);
+            const bool frame = asked == OBJID_WINDOW && owner->top_level;
+            if ((asked != OBJID_CLIENT && !frame) || !oleacc().ready()) break;
             IAccessible* standard = nullptr;
-            if (FAILED(oleacc().make_standard(w, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))))
+            if (FAILED(oleacc().make_standard(w, asked, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))))
                 break;
-            auto* object = new ControlAccessible(standard, w, owner->window, owner->control, owner->ours);
+            auto* object = new ControlAccessible(standard, w, owner->window, owner->control, owner->ours, frame);
             const LRESULT answer = oleacc().answer(__uuidof(IAccessible), wp, object);
             object->Release();
             return answer;
@@ -208,8 +219,10 @@ LRESULT CALLBACK reader_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT_PT
 }  // namespace
 
 void serve_screen_readers(HWND control, const ControlState& c, WindowId window) {
-    if (c.desc == nullptr || (!ours(c.kind) && c.desc->spoken.empty())) return;
-    SetWindowSubclass(control, reader_proc, 0, DWORD_PTR(new Owner{window, c.id, ours(c.kind)}));
+    const Served by = served(c);
+    if (by == Served::Nothing) return;
+    const Owner owner{window, c.id, by == Served::Own, c.kind == Kind::Window};
+    SetWindowSubclass(control, reader_proc, 0, DWORD_PTR(new Owner(owner)));
 }
 
 }  // namespace forms::win32

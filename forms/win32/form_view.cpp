@@ -117,6 +117,7 @@ void Win32WindowView::make_window() {
     }
     views()[window_] = this;
     register_handle(window_, desc.self);
+    serve_screen_readers(window_, self, state_.id);
     // The caption's small icon is made from this one by the system.
     if ((icon_ = icon_of(desc.icon)) != nullptr) SendMessageW(window_, WM_SETICON, ICON_BIG, LPARAM(icon_));
     EnableWindow(window_, !self.disabled);
@@ -453,6 +454,14 @@ void Win32WindowView::move_focus(bool backwards) {
 }
 
 void Win32WindowView::focus_next() { move_focus(false); }
+
+void Win32WindowView::focus(ControlId control) {
+    HWND h = handle_of(control);
+    if (h == nullptr) return;
+    // An inactive window gets it back when it is activated.
+    if (GetActiveWindow() == window_) focus_control(h, false);
+    else focus_kept_ = h;
+}
 
 void Win32WindowView::show_and_activate() {
     make_window();

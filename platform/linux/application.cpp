@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTranslator>
 #include <cstdlib>
 
 #include "platform/linux/display_check.h"
+#include "qt_translations.h"
 
 void ensure_application() {
     if (QCoreApplication::instance() != nullptr) return;
@@ -20,6 +22,10 @@ void ensure_application() {
     // and destroying the application among other statics' destructors would
     // tear down windows whose owners are already gone.
     new QApplication(argc, argv);
+    // The program is Chinese, whatever the locale it is started in.
+    static QTranslator qt_chinese;
+    if (qt_chinese.load(qt_texts::qtbase_zh_CN.data(), int(qt_texts::qtbase_zh_CN.size())))
+        QCoreApplication::installTranslator(&qt_chinese);
 }
 
 namespace {

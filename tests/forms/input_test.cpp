@@ -1,5 +1,6 @@
 // The reader's keys and presses, as Qt delivers them, reaching handlers.
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -158,6 +159,11 @@ TEST_F(FormsTest, EnterClicksTheDefaultButtonFromItselfOrAnotherControl) {
         QTest::keyClick(control, Qt::Key_Return);
     }
     EXPECT_EQ(trial::record().count("Click 3"), 2);
+    // Coming into view, the default button takes the focus.
+    WidgetOf(modal, 对话编辑框)->setFocus();
+    WriteProperty(modal, 对话按钮, prop::Visible, false);
+    WriteProperty(modal, 对话按钮, prop::Visible, true);
+    EXPECT_EQ(WidgetOf(modal, 对话按钮)->window()->focusWidget(), WidgetOf(modal, 对话按钮));
 }
 
 TEST_F(FormsTest, ADisabledControlRaisesNothing) {
@@ -267,6 +273,17 @@ TEST_F(FormsTest, AnEditBoxLimitCountsGbkBytes) {
     edit->insert(QStringLiteral("皮"));
     edit->insert(QStringLiteral("肤"));
     EXPECT_EQ(edit->text(), QStringLiteral("皮")) << "one Chinese character fills two bytes";
+
+    // A reader's tool sets the text whole, past the validator: the model
+    // holds it, kept to one line and the limit as typing would keep it.
+    for (const auto& [box, put, kept] : {std::tuple{编辑框2, "369\n7", "36"}, {编辑框1, "凡人修仙传\n", "凡人修仙传"}}) {
+        auto* target = qobject_cast<QLineEdit*>(widget(box));
+        QAccessibleEditableTextInterface* tool = QAccessible::queryAccessibleInterface(target)->editableTextInterface();
+        ASSERT_NE(tool, nullptr);
+        tool->replaceText(0, int(target->text().size()), qt::from_gbk(put));
+        EXPECT_EQ(ReadText(window, box, prop::EditContent), kept) << box;
+        EXPECT_EQ(qt::to_gbk(target->text()), kept) << box;
+    }
 }
 
 // As Windows cuts a paste: the longest beginning of the pasted text that fits.

@@ -117,9 +117,9 @@ const std::span<const std::uint8_t> moving_span(moving_bytes);
 
 constexpr ControlDesc controls[] = {
     edit_box(编辑框1, "编辑框1", {10, 10, 120, 20}).colors(black, white),
-    button(按钮1, "按钮1", {140, 10, 80, 24}).caption("搜索"),
+    button(按钮1, "按钮1", {140, 10, 80, 24}).caption("搜索").does("用所选的搜索引擎搜索"),
     combo(组合框1, "组合框1", {10, 40, 120, 20}).list(engines, 0).colors(black, white).dropped_at_least(160).spoken_as("搜索引擎"),
-    combo(组合框2, "组合框2", {140, 40, 80, 20}).list(modes, -1),
+    combo(组合框2, "组合框2", {140, 40, 80, 20}).list(modes, -1).spoken_as("书名记录方式"),
     label(标签1, "标签1", {10, 70, 120, 16}).caption("输入皮肤编号1~58").colors(0xFF0000, 0x00FF00),
     pic_box(图片框1, "图片框1", {140, 70, 80, 40}).shows(&still_span).with_border(Border::Raised).hand().spoken_as("起点中文网"),
     trans_label(透明标签1, "透明标签1", {140, 80, 80, 16}).caption("时间").colors(0x0088FF).aligned(Align::Centre, VAlign::Middle).single_line(),
@@ -127,7 +127,7 @@ constexpr ControlDesc controls[] = {
     group_box(分组框1, "分组框1", {10, 140, 210, 50}).caption("★分组☆").colors(0xFF0000).aligned(Align::Centre),
     button(按钮2, "按钮2", {10, 18, 90, 24}).at(分组框1).caption("确定（Enter）"),
     tab(选择夹1, "选择夹1", {0, 200, 240, 150}).pages(pages, 0),
-    edit_box(编辑框2, "编辑框2", {10, 30, 40, 20}).at(选择夹1, 0).limit(2).aligned(Align::Centre).colors(0x00FFFF, white),
+    edit_box(编辑框2, "编辑框2", {10, 30, 40, 20}).at(选择夹1, 0).limit(2).aligned(Align::Centre).colors(0x00FFFF, white).spoken_as("皮肤编号"),
     button(按钮3, "按钮3", {10, 30, 90, 24}).at(选择夹1, 1).caption("第二页按钮").disable(),
     group_box(分组框2, "分组框2", {10, 60, 200, 60}).at(选择夹1, 1).caption("在第二页"),
     edit_box(编辑框3, "编辑框3", {10, 20, 100, 20}).at(分组框2),
@@ -168,7 +168,7 @@ const WindowDesc modal_desc{
 };
 
 const WindowDesc bare_desc{
-    .id = bare, .self = 窗口, .name = "无框窗口", .title = "",
+    .id = bare, .self = 窗口, .name = "无框窗口", .title = "", .spoken = "砚舟小说搜索器",
     .geometry = {0, 0, 580, 475}, .frame = Frame::None, .esc_closes = true,
     .controls = bare_controls,
 };

@@ -112,6 +112,18 @@ void press_keys(std::initializer_list<WORD> virtual_keys) {
     settle();
 }
 
+// Keys held down together, as the keyboard sends them.
+void chord(const std::vector<WORD>& virtual_keys) {
+    std::vector<INPUT> input(virtual_keys.size() * 2);
+    for (std::size_t i = 0; i < virtual_keys.size(); ++i) {
+        input[i].type = input[input.size() - 1 - i].type = INPUT_KEYBOARD;
+        input[i].ki.wVk = input[input.size() - 1 - i].ki.wVk = virtual_keys[i];
+        input[input.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+    settle();
+}
+
 // A click of the mouse itself at a point of `w`'s client area: the system
 // finds the window under the pointer.
 void click(HWND w, POINT at) {
@@ -388,6 +400,30 @@ TEST_F(Win32View, KeysReachKeyDownAndTheWindowKeysAreTheModels) {
     press_keys({VK_RETURN});
     EXPECT_EQ(record().count("Click 3"), 1) << "no default button: Enter is only a key";
 
+    // Outside every page, Ctrl+Tab and Ctrl+PageUp turn the window's tab control and leave the focus.
+    HWND tabs = handle(选择夹1);
+    record().calls.clear();
+    for (const auto& [keys, page] : {std::pair{std::vector<WORD>{VK_CONTROL, VK_TAB}, 1},
+                                     {{VK_CONTROL, VK_SHIFT, VK_TAB}, 0}, {{VK_CONTROL, VK_PRIOR}, 1}}) {
+        chord(keys);
+        EXPECT_EQ(send(tabs, TCM_GETCURSEL), page);
+        EXPECT_EQ(find_loaded(window)->find(选择夹1)->selection, page);
+    }
+    EXPECT_EQ(GetFocus(), handle(按钮1));
+    for (const std::string& call : calls())
+        EXPECT_TRUE(call.starts_with("KeyDown 3 16") || call.starts_with("KeyDown 3 17")) << call << ": a page key is the window's";
+    // From a page to one where nothing takes the focus, the system gives it to the tab control,
+    // which the page keys turn.
+    chord({VK_CONTROL, VK_NEXT});
+    SetFocus(handle(编辑框2));
+    write(编辑框3, prop::Disabled, true);
+    chord({VK_CONTROL, VK_TAB});
+    EXPECT_EQ(send(tabs, TCM_GETCURSEL), 1);
+    EXPECT_EQ(GetFocus(), tabs);
+    chord({VK_CONTROL, VK_TAB});
+    EXPECT_EQ(send(tabs, TCM_GETCURSEL), 0);
+    write(编辑框3, prop::Disabled, false);
+
     record().close_result = false;
     press_keys({VK_ESCAPE});
     EXPECT_TRUE(IsLoaded(window));
@@ -407,6 +443,11 @@ TEST_F(Win32View, EnterClicksTheDefaultButtonFromItselfOrAnotherControl) {
         press_keys({VK_RETURN});
     }
     EXPECT_EQ(record().count("Click 3"), 2);
+    // Coming into view, the default button takes the focus.
+    SetFocus(handle(对话编辑框, modal));
+    WriteProperty(modal, 对话按钮, prop::Visible, false);
+    WriteProperty(modal, 对话按钮, prop::Visible, true);
+    EXPECT_EQ(GetFocus(), handle(对话按钮, modal));
 }
 
 TEST_F(Win32View, TypedTextIsStoredAsGbkWithinTheByteLimit) {
@@ -414,6 +455,8 @@ TEST_F(Win32View, TypedTextIsStoredAsGbkWithinTheByteLimit) {
     for (wchar_t c : std::wstring(L"ab凡人")) PostMessageW(handle(编辑框1), WM_CHAR, c, 1);
     settle();
     EXPECT_EQ(ReadText(window, 编辑框1, prop::EditContent), "ab凡人");
+    send(handle(编辑框1), WM_SETTEXT, 0, LPARAM(L"凡人修仙"));
+    EXPECT_EQ(ReadText(window, 编辑框1, prop::EditContent), "凡人修仙") << "a reader's tool sets the text";
     // 编辑框2 holds two GBK bytes: one Chinese character fills them.
     for (wchar_t c : std::wstring(L"123")) PostMessageW(handle(编辑框2), WM_CHAR, c, 1);
     settle();
@@ -541,11 +584,18 @@ TEST_F(Win32View, ReadersGetNamesRolesAndThePressOfPicturesAndLabels) {
         std::wstring name;
         long role;
         std::wstring action;
+        std::wstring description = L"";
+        std::wstring value = L"";
     };
     const Row rows[] = {
         {图片框1, L"起点中文网", ROLE_SYSTEM_LINK, L"打开"},
         {透明标签1, L"时间", ROLE_SYSTEM_LINK, L"打开"},
-        {组合框1, L"搜索引擎", ROLE_SYSTEM_COMBOBOX, L""},
+        {组合框1, L"搜索引擎", ROLE_SYSTEM_COMBOBOX, L"", L"", L"宜搜"},
+        {组合框2, L"书名记录方式", ROLE_SYSTEM_COMBOBOX, L""},
+        {编辑框2, L"皮肤编号", ROLE_SYSTEM_TEXT, L""},
+        {按钮1, L"搜索", ROLE_SYSTEM_PUSHBUTTON, L"", L"用所选的搜索引擎搜索"},
+        {分组框1, L"★分组☆", ROLE_SYSTEM_GROUPING, L""},
+        {窗口, L"砚舟小说搜索器V1.4正式版", ROLE_SYSTEM_CLIENT, L""},  // without the title's trailing space
     };
     for (const Row& row : rows) {
         IAccessible* object = ask(row.control);
@@ -555,15 +605,35 @@ TEST_F(Win32View, ReadersGetNamesRolesAndThePressOfPicturesAndLabels) {
         if (!row.action.empty()) {
             EXPECT_EQ(spoken(object, &IAccessible::get_accDefaultAction), row.action);
         }
+        EXPECT_EQ(spoken(object, &IAccessible::get_accDescription), row.description) << row.control;
+        if (!row.value.empty()) {
+            EXPECT_EQ(spoken(object, &IAccessible::get_accValue), row.value) << row.control;
+        }
         object->Release();
     }
     record().calls.clear();
     IAccessible* picture = ask(图片框1);
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->accDoDefaultAction(self), S_OK);
-    picture->Release();
     pump(200, [] { return !record().calls.empty(); });
     EXPECT_EQ(calls(), (std::vector<std::string>{"LeftButtonDown 7 40 20 0"})) << "as a press in its middle";
+    // Hidden, it acts on nothing.
+    write(图片框1, prop::Visible, false);
+    record().calls.clear();
+    EXPECT_NE(picture->accDoDefaultAction(self), S_OK);
+    EXPECT_EQ(spoken(picture, &IAccessible::get_accDefaultAction), L"");
+    pump(100);
+    EXPECT_TRUE(calls().empty());
+    picture->Release();
+
+    // A window without a title is named for readers, its frame as well as its client area.
+    ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
+    for (const DWORD part : {DWORD(OBJID_CLIENT), DWORD(OBJID_WINDOW)}) {
+        IAccessible* object = nullptr;
+        ASSERT_EQ(from_window(handle(窗口, bare), part, __uuidof(IAccessible), reinterpret_cast<void**>(&object)), S_OK);
+        EXPECT_EQ(spoken(object, &IAccessible::get_accName), L"砚舟小说搜索器") << part;
+        object->Release();
+    }
 }
 
 TEST_F(Win32View, TimersTickAtTheirIntervalAndStop) {
