@@ -18,6 +18,7 @@
 
 #include "host/host.h"
 #include "platform/linux/browser_launcher.h"
+#include "platform/search_path.h"
 #include "temp_folder.h"
 #include "tests/support/recording_platform.h"
 
@@ -230,6 +231,19 @@ TEST(FindLauncher, OnlyAbsolutePathElementsAndTheFixedFolders) {
     for (const auto& c : cases) EXPECT_EQ(find_launcher(c.path.c_str()), c.found) << c.path;
     EXPECT_EQ(find_launcher(nullptr), "/usr/bin/xdg-open");
     std::filesystem::current_path(cwd);
+}
+
+// The program's own search path: absolute directories only, in their order.
+TEST(SearchPath, OnlyAbsoluteEntriesAreKept) {
+    const struct {
+        const char* path;
+        char separator;
+        const char* kept;
+    } cases[] = {
+        {":/usr/bin:.:bin::/bin:", ':', "/usr/bin:/bin"},
+        {"C:/w;c:\\x;x;\\\\s\\h;;D:", ';', "C:/w;c:\\x;\\\\s\\h"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(absolute_path_entries(c.path, c.separator), c.kept) << c.path;
 }
 
 TEST(ShellAddress, SchemeGuessOnlyWhereThereIsNoScheme) {
