@@ -31,6 +31,9 @@ files=(
   main_window/wiring.h
   platform/browser_address.cpp
   platform/browser_address.h
+  platform/launch_worker.cpp
+  platform/launch_worker.h
+  platform/linux/browser_launcher.cpp
   platform/temporary_names.cpp
   platform/temporary_names.h
   platform/windows/browser_launcher.cpp
@@ -58,6 +61,7 @@ files=(
   skins/named_skins.h
   skins/skin_choice.cpp
   skins/skins.h
+  tests/app/launch_worker_test.cpp
   tests/e2e/windows_start_test.cpp
   tests/layouts/layout_lookup.h
   tests/platform/windows_platform_test.cpp

@@ -12,8 +12,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string_view>
-#include <thread>
+#include <vector>
+
+#include "platform/detached_thread.h"
 
 extern char** environ;
 
@@ -80,9 +83,44 @@ void report_not_opened(std::size_t length, const char* reason) {
     std::fflush(stderr);
 }
 
+// Launchers whose waiting thread could not be started (the system gave no
+// thread): each launch reaps those that have ended since. Never destroyed: a
+// launch may still run while static destruction does.
+std::mutex& unreaped_lock() {
+    static auto* lock = new std::mutex;
+    return *lock;
+}
+std::vector<pid_t>& unreaped() {
+    static auto* children = new std::vector<pid_t>;
+    return *children;
+}
+
+void reap_ended_launchers() {
+    std::lock_guard held(unreaped_lock());
+    std::erase_if(unreaped(), [](pid_t child) {
+        pid_t reaped;
+        while ((reaped = waitpid(child, nullptr, WNOHANG)) < 0 && errno == EINTR) {
+        }
+        return reaped != 0;  // reaped now, or no longer a child to reap
+    });
+}
+
+// Waiting for exactly this child leaves every other child of the process
+// (and any SIGCHLD handler) alone.
+void reap_when_ended(pid_t child) {
+    const bool waiting = start_detached_thread([child] {
+        while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    });
+    if (waiting) return;
+    std::lock_guard held(unreaped_lock());
+    unreaped().push_back(child);
+}
+
 }  // namespace
 
 void launch_browser(const std::string& gbk_address) {
+    reap_ended_launchers();
     std::string target = shell_address(browser_address(gbk_address));
     const std::string launcher = find_launcher(std::getenv("PATH"));
     if (launcher.empty()) return report_not_opened(target.size(), "no xdg-open found");
@@ -113,11 +151,5 @@ void launch_browser(const std::string& gbk_address) {
     posix_spawn_file_actions_destroy(&files);
     // An address longer than the system passes as one argument fails with E2BIG.
     if (failed != 0) return report_not_opened(target.size(), std::strerror(failed));
-
-    // Waiting for exactly this child leaves every other child of the process
-    // (and any SIGCHLD handler) alone.
-    std::thread([child] {
-        while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-        }
-    }).detach();
+    reap_when_ended(child);
 }

@@ -21,4 +21,4 @@ std::string shell_address(const std::string& address);
 // launch_browser (launch_worker.h) starts `xdg-open <shell_address(browser_address)>`
 // detached: argv only, no shell, stdio on /dev/null, its own session. It
 // returns at once; the child is reaped by a small waiting thread so that no
-// zombie stays behind.
+// zombie stays behind, or, when the system gives no thread, by the next launch.

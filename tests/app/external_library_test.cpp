@@ -1,13 +1,17 @@
 // CallExternalLibrary: where a library is found, the cache of entries, the
 // fatal report when something is missing, and the release at the end.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +19,7 @@
 #include "host/program_end.h"
 #include "host/run_directory.h"
 #include "platform/linux/library_image.h"
+#include "platform/linux/library_snapshot.h"
 #include "temp_folder.h"
 #include "tests/support/recording_platform.h"
 
@@ -162,6 +167,38 @@ TEST(IsWholeLibrary, OnlyACompleteLibraryForThisMachine) {
     EXPECT_FALSE(is_whole_library(folder.os("fifo.dll")));  // and no hang
     EXPECT_FALSE(is_whole_library(folder.utf8()));
     EXPECT_FALSE(is_whole_library(folder.os("missing.dll")));
+}
+
+// Another process rewrites the library in place at the same size while it is
+// copied for the loader: a mark every 64 KiB, set to one value after the
+// other from the first to the last, again and again. The file always holds
+// the new value in its first marks and the old one in the rest; so must the
+// copy, never marks read at different moments.
+TEST(LibrarySnapshot, ALibraryRewrittenInPlaceIsCopiedAsItStoodAtOneMoment) {
+    TempFolder folder;
+    constexpr off_t size = 1 << 20, step = 1 << 16;
+    folder.put("x.dll", std::string(size, '1'));
+    std::atomic<bool> stop = false;
+    std::thread writer([&] {
+        const int fd = open(folder.os("x.dll").c_str(), O_WRONLY);
+        for (char mark = '2'; !stop; mark = mark == '1' ? '2' : '1')
+            for (off_t at = 0; at < size; at += step)
+                if (pwrite(fd, &mark, 1, at) != 1) stop = true;
+        close(fd);
+    });
+    int mixed = 0;
+    for (int i = 0; i < 100; ++i) {
+        LibrarySnapshot snapshot(folder.os("x.dll"));
+        if (snapshot.path().empty()) continue;
+        std::ifstream in(snapshot.path(), std::ios::binary);
+        const std::string copied{std::istreambuf_iterator<char>(in), {}};
+        int changes = 0;
+        for (off_t at = step; at < off_t(copied.size()); at += step) changes += copied[at] != copied[at - step];
+        if (off_t(copied.size()) != size || changes > 1) ++mixed;
+    }
+    stop = true;
+    writer.join();
+    EXPECT_EQ(mixed, 0);
 }
 
 TEST_F(ExternalLibrary, EndProgramReleasesTheLibrariesAndEndsWithTheCode) {

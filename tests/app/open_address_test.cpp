@@ -1,6 +1,8 @@
 // OpenAddress: the address reaches the browser launcher exactly, as one
 // argument, never through a shell; a stand-in xdg-open records what it got.
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,11 +12,13 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "host/host.h"
 #include "platform/linux/browser_launcher.h"
+#include "platform/search_path.h"
 #include "temp_folder.h"
 #include "tests/support/recording_platform.h"
 
@@ -108,9 +112,10 @@ TEST(OpenAddress, AnAddressTheSystemCannotPassIsReportedWithTheReason) {
         << said;
 }
 
-// Children of this process that have ended but were not reaped.
-int zombie_children() {
-    int zombies = 0;
+// Children of this process, or those of them that have ended but were not
+// reaped.
+std::vector<long> children(bool zombies_only = false) {
+    std::vector<long> found;
     for (auto& entry : std::filesystem::directory_iterator("/proc")) {
         std::ifstream status(entry.path() / "status");
         std::string line, state;
@@ -119,10 +124,12 @@ int zombie_children() {
             if (line.rfind("State:", 0) == 0) state = line;
             if (line.rfind("PPid:", 0) == 0) parent = std::stol(line.substr(5));
         }
-        if (parent == getpid() && state.find('Z') != std::string::npos) ++zombies;
+        if (parent == getpid() && (!zombies_only || state.find('Z') != std::string::npos))
+            found.push_back(std::stol(entry.path().filename()));
     }
-    return zombies;
+    return found;
 }
+int zombie_children() { return int(children(true).size()); }
 
 TEST(OpenAddress, ReturnsAtOnceAndLeavesNoZombies) {
     install_platform(nullptr);
@@ -145,6 +152,49 @@ TEST(OpenAddress, ReturnsAtOnceAndLeavesNoZombies) {
         zombies = zombie_children();
     }
     EXPECT_EQ(zombies, 0);
+}
+
+// Where the system gives no thread to wait for a launcher, the program goes
+// on and the next launch reaps it. The test runs in a process of its own as
+// a user nobody else runs as, allowed two processes: itself and a launcher.
+TEST(OpenAddress, WithoutAThreadToWaitForItALauncherIsReapedByTheNextLaunch) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can run as a user of its own";
+    TempFolder folder;
+    folder.put("xdg-open", "#!/bin/sh\nexit 0\n");
+    chmod(folder.utf8().c_str(), 0755);
+    chmod(folder.os("xdg-open").c_str(), 0755);
+    const pid_t tester = fork();
+    ASSERT_GE(tester, 0);
+    if (tester == 0) {
+        const uid_t alone = 40000 + getpid() % 20000;
+        const rlimit two{2, 2};
+        if (setresgid(alone, alone, alone) != 0 || setresuid(alone, alone, alone) != 0 ||
+            setrlimit(RLIMIT_NPROC, &two) != 0)
+            _exit(10);
+        setenv("PATH", folder.utf8().c_str(), 1);
+        // Thrown on the launcher thread, an exception would end the program.
+        try {
+            // The one launcher that has ended and was not reaped; 0 if none.
+            const auto ended = [] {
+                for (int i = 0; i < 500 && zombie_children() == 0; ++i)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                const std::vector<long> zombies = children(true);
+                return zombies.size() == 1 ? zombies[0] : 0;
+            };
+            launch_browser("http://a.example/");
+            const long first = ended();
+            if (first == 0) _exit(11);
+            launch_browser("http://b.example/");  // only once the first is reaped is there room for it
+            const long second = ended();
+            _exit(second != 0 && second != first && children().size() == 1 ? 0 : 12);
+        } catch (...) {
+            _exit(13);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(tester, &status, 0), tester);
+    EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(OpenAddress, HandsThePlatformTheAddressUpToAZeroByte) {
@@ -181,6 +231,19 @@ TEST(FindLauncher, OnlyAbsolutePathElementsAndTheFixedFolders) {
     for (const auto& c : cases) EXPECT_EQ(find_launcher(c.path.c_str()), c.found) << c.path;
     EXPECT_EQ(find_launcher(nullptr), "/usr/bin/xdg-open");
     std::filesystem::current_path(cwd);
+}
+
+// The program's own search path: absolute directories only, in their order.
+TEST(SearchPath, OnlyAbsoluteEntriesAreKept) {
+    const struct {
+        const char* path;
+        char separator;
+        const char* kept;
+    } cases[] = {
+        {":/usr/bin:.:bin::/bin:", ':', "/usr/bin:/bin"},
+        {"C:/w;c:\\x;x;\\\\s\\h;;D:", ';', "C:/w;c:\\x;\\\\s\\h"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(absolute_path_entries(c.path, c.separator), c.kept) << c.path;
 }
 
 TEST(ShellAddress, SchemeGuessOnlyWhereThereIsNoScheme) {

@@ -51,6 +51,7 @@ TEST(ProfileRead, TableOfCases) {
         {"GBK trail 'A' is not 'a' (section)", std::string("[\x81\x41]\r\nk=v\r\n"), "\x81\x61", "k", ""},
         {"GBK trail 'A' is not 'a' (key)", std::string("[s]\r\n\x81\x41=v\r\n"), "s", "\x81\x61", ""},
         {"GBK names match byte for byte", std::string("[\x81\x41]\r\n\x81\x41=v\r\n"), "\x81\x41", "\x81\x41", "v"},
+        {"0x80 is a character of its own", std::string("[\x80" "A]\r\nk=v\r\n"), "\x80" "a", "k", "v"},
         {"ASCII colon is another section", std::string("[搜索器设置:]\r\n皮肤=6\r\n"), settings_section, skin_key, ""},
         {"double quotes removed", std::string("[s]\r\nk=\"a b\"\r\n"), "s", "k", "a b"},
         {"single quotes removed", std::string("[s]\r\nk='a'\r\n"), "s", "k", "a"},

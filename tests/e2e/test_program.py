@@ -115,6 +115,43 @@ class ProgramTest(unittest.TestCase):
             self.assertEqual(self.copy.opened()[count - 1:], [address])
             self.assertIn(remembered, self.copy.settings_bytes())
 
+    def test_a_launch_that_never_returns_holds_up_no_later_search(self):
+        # Wine's shell never comes back from an address of a few thousand
+        # characters. The name is remembered, so read mode brings it into
+        # the box: the first search sends the empty box and loads the name,
+        # the second sends the name. Then an ordinary name, typed.
+        with open(self.copy.settings_path(), "wb") as f:
+            f.write(FIRST_START_SETTINGS + "搜索记录=".encode("gbk") + "书".encode("gbk") * 3000 + b"\r\n")
+        self.copy.start(self.desktop)
+        main = self.desktop.wait_window(is_main)
+        self.assertIsNotNone(main, "the main window did not appear")
+        if WINE:
+            self.desktop.point_at(main)
+        d, x, y = self.desktop, main[2], main[3]
+        d.click(x + 3 + 50, y + 33 + 10)  # the history modes, 组合框3
+        d.key("Down", "Return")           # "读取记录书名"
+        for _ in range(2):
+            d.click(x + 117 + 96, y + 33 + 10)  # "搜索", 按钮1
+            time.sleep(0.5)
+        d.click(x + 3 + 50, y + 33 + 10)
+        d.key("Up", "Return")             # "写入记录书名"
+        d.click(x + 117 + 20, y + 8 + 10)
+        d.key("End", "shift+Home")
+        d.type("abc")
+        d.key("Return")
+        ordinary = b"http://book.easou.com/w/search/abc_1_0_0_1.html?wver=dsp"
+        deadline = time.time() + 10
+        while ordinary not in self.copy.opened() and time.time() < deadline:
+            time.sleep(0.1)
+        opened = self.copy.opened()
+        self.assertEqual(opened[:1], [b"http://book.easou.com/w/search/_1_0_0_1.html?wver=dsp"])
+        self.assertEqual(opened[-1:], [ordinary])
+        if not WINE:
+            self.assertEqual(len(opened), 3, "the long name was not sent")
+        self.assertIn("搜索记录=abc\r\n".encode("gbk"), self.copy.settings_bytes())
+        d.key("Escape")
+        self.assertEqual(self.copy.wait(), 0)
+
     def background(self, main):
         """The skin's colour of the window beside the clock line."""
         time.sleep(0.4)

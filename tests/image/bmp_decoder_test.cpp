@@ -122,12 +122,13 @@ std::string shown(const Picture& p) {
 }
 
 TEST(BmpDecoder, RunLengthCodingWithEscapes) {
-    // 4 wide and 3 high; the first stored row is the bottom one.
+    // 4 wide unless said and 3 high; the first stored row is the bottom one.
     const struct {
         const char* what;
         const BmpLayout& layout;
         Bytes data;
         const char* map;  // nullptr: refused
+        int width = 4;
     } cases[] = {
         {"runs and end of line", rle8_layout, {4, 1, 0, 0, 2, 2, 2, 3, 0, 0, 4, 4, 0, 1}, "WWWW/GGBB/RRRR/"},
         {"absolute run with padding", rle8_layout, {0, 3, 1, 2, 3, 0, 1, 4, 0, 1}, "..../..../RGBW/"},
@@ -137,6 +138,7 @@ TEST(BmpDecoder, RunLengthCodingWithEscapes) {
         {"no end of bitmap at all", rle8_layout, {4, 2, 0, 0, 4, 3}, "..../BBBB/GGGG/"},
         {"4-bit runs alternate", rle4_layout, {4, 0x12, 0, 0, 3, 0x34, 0, 1}, "..../BWB./RGRG/"},
         {"4-bit absolute run", rle4_layout, {0, 3, 0x12, 0x30, 0, 1}, "..../..../RGB./"},
+        {"4-bit absolute run of five", rle4_layout, {0, 5, 0x12, 0x34, 0x10, 0, 1, 0x20, 0, 1}, "....../....../RGBWRG/", 6},
         {"run past the row's end", rle8_layout, {5, 1, 0, 1}, nullptr},
         {"absolute run past the row's end", rle8_layout, {1, 1, 0, 4, 1, 1, 1, 1, 0, 1}, nullptr},
         {"delta past the bottom", rle8_layout, {0, 2, 0, 4, 1, 1, 0, 1}, nullptr},
@@ -144,7 +146,7 @@ TEST(BmpDecoder, RunLengthCodingWithEscapes) {
         {"colour outside the palette", rle8_layout, {1, 9, 0, 1}, nullptr},
     };
     for (const auto& c : cases) {
-        const Picture p = decode_bmp(make_bmp_raw(c.layout, 4, 3, c.data));
+        const Picture p = decode_bmp(make_bmp_raw(c.layout, c.width, 3, c.data));
         if (!c.map) {
             EXPECT_TRUE(p.empty()) << c.what;
             continue;

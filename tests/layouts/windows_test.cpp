@@ -13,6 +13,7 @@
 
 #include <chrono>
 
+#include "forms/accessibility.h"
 #include "forms/model.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/trans_label.h"
@@ -78,6 +79,13 @@ protected:
         return widget;
     }
 
+    // What a screen reader is told the control is.
+    static forms::Role role(forms::WindowId window, forms::ControlId control) {
+        const forms::LoadedWindow* loaded = forms::find_loaded(window);
+        const forms::ControlState* c = loaded != nullptr ? loaded->find(control) : nullptr;
+        return c != nullptr ? forms::accessible_of(*loaded, *c).role : forms::Role::Pane;
+    }
+
     static void press(QWidget* widget, QPoint at) {
         QTest::mousePress(widget, Qt::LeftButton, {}, at);
         QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
@@ -103,6 +111,7 @@ TEST_F(LoadedWindows, EveryLinkOpensExactlyItsAddress) {
         }
         ASSERT_EQ(outside->opened.size(), 1u);
         EXPECT_EQ(outside->opened[0], link.address);
+        EXPECT_EQ(role(link.window, link.control), link.event == click ? forms::Role::PushButton : forms::Role::Link);
     }
 }
 
@@ -140,6 +149,7 @@ TEST_F(LoadedWindows, BlurbsFramesAndSlogansOpenNothing) {
         QPoint at = c->kind == forms::Kind::GroupBox ? QPoint(3, widget->height() / 2) : widget->rect().center();
         press(widget, at);
         EXPECT_TRUE(outside->opened.empty());
+        EXPECT_NE(role(q.window, q.control), forms::Role::Link);
         outside->opened.clear();
     }
 }
