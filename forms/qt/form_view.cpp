@@ -414,14 +414,20 @@ void QtWindowView::follow_screen() {
     if (window_ == nullptr) return;
     const QScreen* screen = window_->screen();
     const QRect whole = screen->geometry(), work = screen->availableGeometry();
-    unit_dpi_ = screen_dpi(screen);
+    const int unit_dpi = screen_dpi(screen);
     const ScreenFacts facts{{whole.width(), whole.height()},
                             {work.x(), work.y(), work.width(), work.height()},
-                            unit_dpi_,
-                            unit_dpi_,
+                            unit_dpi,
+                            unit_dpi,
                             std::nullopt};
     const Geometry& outer = state_.self().geometry;
-    state_.dpi = fitting_dpi({outer.width, outer.height}, state_.desc->frame, facts);
+    const int dpi = fitting_dpi({outer.width, outer.height}, state_.desc->frame, facts);
+    if (unit_dpi == unit_dpi_ && dpi == shown_dpi_) {
+        window_->resize_for(shown_dpi_, unit_dpi_);
+        return;
+    }
+    unit_dpi_ = unit_dpi;
+    state_.dpi = dpi;
     rescale();
 }
 
@@ -459,11 +465,14 @@ void QtWindowView::show_and_activate() {
     build_window();
     if (window_ == nullptr) return;
     window_->show();
-    // Queued: the window system tells the window's new size after its new screen.
-    if (!following_screen_)
+    // Queued: the window system tells the window's new size after its new
+    // screen. The screen it shows on first may not be the one it was made for.
+    if (!following_screen_) {
         following_screen_ = QObject::connect(
-            window_->windowHandle(), &QWindow::screenChanged, context_,
-            [this] { follow_screen(); }, Qt::QueuedConnection);
+            window_->windowHandle(), &QWindow::screenChanged, context_, [this] { follow_screen(); },
+            Qt::QueuedConnection);
+        follow_screen();
+    }
     window_->raise();
     window_->activateWindow();
 }
