@@ -174,9 +174,9 @@ void QtWindowView::keep_tab_order() {
 QWidget* QtWindowView::make_control(const ControlState& c, const Presentation& p, QWidget* parent) {
     using V = QtWindowView;
     // By kind, in the order of forms::Kind.
-    static constexpr Maker makers[] = {&V::make_plain, &V::make_edit, &V::make_picture, &V::make_group,
-                                       &V::make_label, &V::make_button, &V::make_combo, &V::make_bar,
-                                       &V::make_tab, &V::make_plain, &V::make_trans};
+    static constexpr Maker makers[] = {&V::make_plain, &V::make_edit,  &V::make_picture, &V::make_group,
+                                       &V::make_label, &V::make_button, &V::make_combo,  &V::make_bar,
+                                       &V::make_tab,   &V::make_plain, &V::make_trans};
     static_assert(std::size(makers) == std::size_t(Kind::TransLabel) + 1);
     return (this->*makers[std::size_t(c.kind)])(c, p, parent);
 }
@@ -276,9 +276,8 @@ QWidget* QtWindowView::make_tab(const ControlState& c, const Presentation& p, QW
     const ControlId id = c.id;
     QObject::connect(tab, &QTabWidget::currentChanged, context_, [window, id](int page) { page_chosen(window, id, page); });
     // Queued, so that a page change the same press makes comes first.
-    QObject::connect(
-        tab, &QTabWidget::tabBarClicked, context_, [window, id](int) { tab_strip_clicked(window, id); },
-        Qt::QueuedConnection);
+    QObject::connect(tab, &QTabWidget::tabBarClicked, context_, [window, id](int) { tab_strip_clicked(window, id); },
+                     Qt::QueuedConnection);
     return tab;
 }
 
@@ -332,10 +331,8 @@ void QtWindowView::refresh(ControlId control, int property) {
 
 void QtWindowView::refresh_window(const ControlState& c, int property) {
     if (property == prop::Visible) {
-        if (c.visible)
-            show_and_activate();
-        else if (window_ != nullptr)
-            window_->hide();
+        if (c.visible) show_and_activate();
+        else if (window_ != nullptr) window_->hide();
         return;
     }
     if (window_ == nullptr) return;
@@ -344,7 +341,7 @@ void QtWindowView::refresh_window(const ControlState& c, int property) {
         case prop::Top:
         case prop::Width:
         case prop::Height:
-            if (state_.dpi != shown_dpi_) return rescale();  // placed anew at another scale
+            if (state_.dpi != shown_dpi_) rescale();  // placed anew at another scale
             window_->place(c.geometry, shown_dpi_, unit_dpi_);
             return;
         case prop::Disabled: window_->setEnabled(!c.disabled); return;

@@ -216,12 +216,9 @@ TEST_F(FormsTest, WritesToAPageNeverShownAppearWhenItIsFirstShown) {
         Value value;
     };
     const Write writes[] = {
-        {编辑框3, prop::EditContent, Text("写在未见之页")},
-        {编辑框3, prop::ToolTip, Text("提示")},
-        {按钮3, prop::ButtonCaption, Text("新标题")},
-        {按钮3, prop::Disabled, false},
-        {按钮4, prop::Visible, true},
-        {图片框3, prop::Left, 60},
+        {编辑框3, prop::EditContent, Text("写在未见之页")}, {编辑框3, prop::ToolTip, Text("提示")},
+        {按钮3, prop::ButtonCaption, Text("新标题")},        {按钮3, prop::Disabled, false},
+        {按钮4, prop::Visible, true},                         {图片框3, prop::Left, 60},
     };
     for (const Write& w : writes) write(w.control, w.property, w.value);
     for (ControlId c : {编辑框3, 按钮3, 按钮4, 图片框3}) EXPECT_EQ(BuiltWidgetOf(window, c), nullptr) << c;
@@ -250,7 +247,9 @@ TEST_F(FormsTest, EachPageIsMadeTheFirstTimeItIsShownAndOnlyThen) {
     };
     // The first page of each tab control is shown with its window; the
     // third of the vertical tabs is empty.
-    const Page pages[] = {{window, 选择夹1, 1, 编辑框3}, {window, 选择夹1, 0, 编辑框2}, {bare, 竖排选择夹, 1, 楷体标签}, {bare, 竖排选择夹, 2, 竖排选择夹}, {bare, 竖排选择夹, 0, 竖排图片框}};
+    const Page pages[] = {{window, 选择夹1, 1, 编辑框3}, {window, 选择夹1, 0, 编辑框2},
+                          {bare, 竖排选择夹, 1, 楷体标签}, {bare, 竖排选择夹, 2, 竖排选择夹},
+                          {bare, 竖排选择夹, 0, 竖排图片框}};
     auto choose = [](const Page& p) {
         auto* tabs = qobject_cast<QTabWidget*>(WidgetOf(p.window, p.tab));
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(p.page).center());
