@@ -90,6 +90,12 @@ bool LoadWindow(WindowId window, std::optional<WindowId> parent, bool modal) {
     if (!modal) state->parent = parent;
     LoadedWindow& w = *state;
     w.view = make_window_view(w);
+    // Asked once the view is made: the display tells the scale only then.
+    const Placement placed = placement_for(
+        w, desc->centred ? std::nullopt : std::optional(ScreenPoint{desc->geometry.left, desc->geometry.top}));
+    w.dpi = placed.dpi;
+    w.self().geometry.left = placed.window.left;
+    w.self().geometry.top = placed.window.top;
     add_loaded(std::move(state));
     w.view->create();
     start_timers(w);

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "forms/description.h"
+#include "forms/placement.h"
 #include "forms/wiring.h"
 #include "platform/text.h"
 
@@ -31,6 +32,12 @@ std::int32_t ReadInteger(WindowId window, ControlId control, int number);
 Text ReadText(WindowId window, ControlId control, int number);
 
 bool IsLoaded(WindowId window);
+
+// Puts a window with the corner of its frame at `corner` (centred on the
+// screen when there is none) at the scale at which all of it fits the work
+// area, then moved wholly onto that area (forms/placement.h). Loading a
+// window places it so.
+void PlaceWindow(WindowId window, std::optional<ScreenPoint> corner);
 
 }  // namespace forms
 

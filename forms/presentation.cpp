@@ -23,15 +23,15 @@ int scaled(int length, int dpi, int from_dpi) {
     return int(product >= 0 ? (product + half) / from_dpi : -((-product + half) / from_dpi));
 }
 
-Geometry scaled(const Geometry& g, int dpi) {
-    if (dpi == unscaled_dpi) return g;
-    const int left = scaled(g.left, dpi), top = scaled(g.top, dpi);
-    return {left, top, scaled(g.left + g.width, dpi) - left, scaled(g.top + g.height, dpi) - top};
+Geometry scaled(const Geometry& g, int dpi, int from_dpi) {
+    if (dpi == from_dpi) return g;
+    const int left = scaled(g.left, dpi, from_dpi), top = scaled(g.top, dpi, from_dpi);
+    return {left, top, scaled(g.left + g.width, dpi, from_dpi) - left, scaled(g.top + g.height, dpi, from_dpi) - top};
 }
 
-Font scaled(const Font& font, int dpi) {
+Font scaled(const Font& font, int dpi, int from_dpi) {
     Font f = font;
-    f.height = scaled(font.height, dpi);
+    f.height = scaled(font.height, dpi, from_dpi);
     return f;
 }
 
@@ -50,11 +50,11 @@ Geometry client_of(const Geometry& outer, Frame frame) {
             std::max(0, outer.height - m.top - m.bottom)};
 }
 
-Presentation presentation_of(const ControlState& c, int dpi) {
+Presentation presentation_of(const ControlState& c, int dpi, int from_dpi) {
     Presentation p;
-    p.rect = scaled(c.geometry, dpi);
+    p.rect = scaled(c.geometry, dpi, from_dpi);
     if (c.desc != nullptr) {
-        p.font = scaled(c.desc->font, dpi);
+        p.font = scaled(c.desc->font, dpi, from_dpi);
         p.colours = {stated(c.desc->text_color), stated(c.desc->back_color)};
     }
     return p;
@@ -82,10 +82,10 @@ LabelInk label_ink(const ControlProperties& label) {
     return look;
 }
 
-PicturePlacement place_picture(const Geometry& box, int width, int height, DisplayMode mode, int dpi) {
+PicturePlacement place_picture(const Geometry& box, int width, int height, DisplayMode mode, int dpi, int from_dpi) {
     const int natural_width = width, natural_height = height;
-    width = scaled(width, dpi);
-    height = scaled(height, dpi);
+    width = scaled(width, dpi, from_dpi);
+    height = scaled(height, dpi, from_dpi);
     Geometry to = box;
     if (mode == DisplayMode::Natural) {
         to.width = width;
@@ -104,7 +104,7 @@ PicturePlacement place_picture(const Geometry& box, int width, int height, Displ
         }
         to = {box.left + (box.width - w) / 2, box.top + (box.height - h) / 2, w, h};
     }
-    return {to, dpi != unscaled_dpi || to.width < natural_width || to.height < natural_height};
+    return {to, dpi != from_dpi || to.width < natural_width || to.height < natural_height};
 }
 
 bool takes_focus(Kind kind) { return kind == Kind::Button || kind == Kind::EditBox || kind == Kind::ComboBox; }

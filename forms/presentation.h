@@ -27,12 +27,12 @@ inline constexpr int unscaled_dpi = 96;
 // the boxes that hold it). A rectangle's edges are scaled, not its size, so that
 // controls that touch at 100 % still touch at any scale.
 int scaled(int length, int dpi, int from_dpi = unscaled_dpi);
-Geometry scaled(const Geometry& g, int dpi);
+Geometry scaled(const Geometry& g, int dpi, int from_dpi = unscaled_dpi);
 // A font's character height at the scale. The system's default GUI font (no
 // face, no height) comes from the system at the system's scale, where its
 // height is rounded by points: a view takes it at 100 % and scales it from
 // there, so that it grows no faster than the layout either.
-Font scaled(const Font& font, int dpi);
+Font scaled(const Font& font, int dpi, int from_dpi = unscaled_dpi);
 int default_font_height(int system_height, int system_dpi, int dpi);
 
 // The frame the layouts were drawn around: a framed window's layout gives
@@ -48,13 +48,14 @@ FrameMargins classic_frame(Frame frame);
 Geometry client_of(const Geometry& outer, Frame frame);
 
 // One control as a view shows it, at the window's scale (views whose
-// toolkit scales by itself ask at 96).
+// toolkit scales by itself ask from the screen's scale, at which their
+// pixels are the layout's).
 struct Presentation {
     Geometry rect;  // in its parent's client area
     Font font;
     OwnColours colours;
 };
-Presentation presentation_of(const ControlState& c, int dpi = unscaled_dpi);
+Presentation presentation_of(const ControlState& c, int dpi = unscaled_dpi, int from_dpi = unscaled_dpi);
 
 // A progress bar's range and position as a bar control takes them. An empty
 // range (which toolkits draw as busy) shows as an empty bar; the position
@@ -89,7 +90,8 @@ struct PicturePlacement {
     Geometry rect;
     bool smooth = false;
 };
-PicturePlacement place_picture(const Geometry& box, int width, int height, DisplayMode mode, int dpi = unscaled_dpi);
+PicturePlacement place_picture(const Geometry& box, int width, int height, DisplayMode mode, int dpi = unscaled_dpi,
+                               int from_dpi = unscaled_dpi);
 
 // Whether a control of this kind takes the keyboard focus, and so a place
 // in the window's tab order.

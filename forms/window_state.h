@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "forms/description.h"
+#include "forms/placement.h"
 #include "forms/wiring.h"
 #include "platform/text.h"
 
@@ -41,6 +42,7 @@ struct LoadedWindow {
     // Windows a modal load disabled, with the enabled state each had.
     std::vector<std::pair<WindowId, bool>> disabled_by_modal;
     std::unique_ptr<WindowView> view;
+    int dpi = 96;  // the scale it is shown at (forms/placement.h)
 
     ControlState& self() { return controls.front(); }
     ControlState* find(ControlId control);
@@ -63,6 +65,10 @@ struct LoadedWindow {
 
 // Builds the state of a window from its description, centred on the screen.
 std::unique_ptr<LoadedWindow> make_window_state(const WindowDesc& desc, int screen_width, int screen_height);
+
+// Where a window goes and at what scale: `corner`, or centred when there is
+// none (forms/placement.h).
+Placement placement_for(const LoadedWindow& w, std::optional<ScreenPoint> corner);
 
 // The table of loaded windows.
 LoadedWindow* find_loaded(WindowId window);

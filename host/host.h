@@ -23,8 +23,12 @@ std::int32_t ScreenWidth();
 std::int32_t ScreenHeight();
 // The part of the primary screen that panels and docks leave to windows.
 ScreenArea ScreenWorkArea();
-// What a framed window whose layout is `layout` covers on the screen, frame included.
-ScreenSize FramedWindowExtent(ScreenSize layout);
+// The primary screen's scale (96 dots per inch at 100 %), the scale at which
+// one unit of ScreenWidth() is one pixel of a layout, and what the system's
+// frame adds around a captioned window's client area at a scale, where known.
+std::int32_t ScreenDpi();
+std::int32_t ScreenUnitDpi();
+std::optional<ScreenSize> CaptionFrame(std::int32_t dpi);
 DateTime CurrentDateTime();
 
 Text ToText(const DateTime& when);

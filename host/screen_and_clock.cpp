@@ -5,5 +5,7 @@
 std::int32_t ScreenWidth() { return platform().screen_width(); }
 std::int32_t ScreenHeight() { return platform().screen_height(); }
 ScreenArea ScreenWorkArea() { return platform().work_area(); }
-ScreenSize FramedWindowExtent(ScreenSize layout) { return platform().framed_extent(layout); }
+std::int32_t ScreenDpi() { return platform().screen_dpi(); }
+std::int32_t ScreenUnitDpi() { return platform().screen_unit_dpi(); }
+std::optional<ScreenSize> CaptionFrame(std::int32_t dpi) { return platform().caption_frame(dpi); }
 DateTime CurrentDateTime() { return platform().now(); }

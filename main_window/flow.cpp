@@ -3,7 +3,6 @@
 #include <string>
 
 #include "forms/model.h"
-#include "forms/placement.h"
 #include "host/host.h"
 #include "host/settings.h"
 #include "main_window/controls.h"
@@ -36,14 +35,8 @@ void on_main_created() {
 // At (screen width - 1430, screen height - 800), moved wholly onto the work
 // area, frame included, where the screen is smaller than that asks for.
 void place_main_window() {
-    const ScreenSize outer =
-        FramedWindowExtent({forms::ReadInteger(id, 窗口, prop::Width), forms::ReadInteger(id, 窗口, prop::Height)});
-    const ScreenArea placed = forms::wholly_on({static_cast<std::int32_t>(ScreenWidth() - horizontal_offset),
-                                                static_cast<std::int32_t>(ScreenHeight() - vertical_offset),
-                                                outer.width, outer.height},
-                                               ScreenWorkArea());
-    forms::WriteProperty(id, 窗口, prop::Left, placed.left);
-    forms::WriteProperty(id, 窗口, prop::Top, placed.top);
+    forms::PlaceWindow(id, forms::ScreenPoint{static_cast<std::int32_t>(ScreenWidth() - horizontal_offset),
+                                              static_cast<std::int32_t>(ScreenHeight() - vertical_offset)});
 }
 
 void update_clock() { forms::WriteProperty(id, clock_label, prop::TransCaption, ToText(CurrentDateTime())); }

@@ -57,12 +57,16 @@ public:
     virtual int screen_height() = 0;
     // The primary screen's area left to windows; the whole screen unless known.
     virtual ScreenArea work_area() { return {0, 0, screen_width(), screen_height()}; }
-    // The outer extent, frame included, of a framed top-level window whose
-    // layout is `layout` (drawn as the outer size of a window with 3-pixel
-    // borders and a 19-pixel caption), in the pixels of screen_width(), with
-    // the frame and the scale in force. The layout itself where the frame is
-    // not known before the window shows.
-    virtual ScreenSize framed_extent(ScreenSize layout) { return layout; }
+    // The primary screen's scale in dots per inch (96 at 100 %), and the
+    // scale at which one unit of screen_width() and work_area() is one pixel
+    // of a layout: 96 where they count the device's pixels (a program that
+    // scales its windows itself), the screen's own where the toolkit scales.
+    virtual int screen_dpi() { return 96; }
+    virtual int screen_unit_dpi() { return 96; }
+    // What the system's frame of a captioned window adds to its client
+    // area's width and height at a scale, in the units of screen_width();
+    // none where the frame is not known before the window shows.
+    virtual std::optional<ScreenSize> caption_frame(int /*dpi*/) { return std::nullopt; }
     virtual DateTime now() = 0;
     // Shows a modal error box; returns when the reader has closed it.
     virtual void show_error_box(const Text& caption, const Text& message) = 0;

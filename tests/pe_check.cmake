@@ -3,7 +3,7 @@
 # exports exactly its entry point, undecorated; the program carries its icon.
 # The program and the engine import only calls Windows 7 SP1 has (the list
 # beside this file) and none of the thread and clock calls they never make;
-# each carries its version resource, in Chinese, and its manifest: no
+# each carries its version resource, in Chinese (its copyright too), and its manifest: no
 # common-controls-6 dependency, and for the program its awareness of scale.
 #   cmake -DOBJDUMP=<objdump> -DDIRECTORY=<bin> -P pe_check.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -14,6 +14,11 @@ set(shipped yanzhou-search.exe SkinH_EL.dll)
 # "砚舟小说搜索器" and "1.4.0.0" as the version resource holds them: UTF-16LE.
 set(product_utf16 1a781f820f5cf48b1c64227d6856)
 set(version_utf16 31002e0034002e0030002e003000)
+# "版权所有" in, an English "Copyright (c)" out.
+set(copyright_utf16 4872436740620967)
+set(english_copyright_utf16 43006f00700079007200690067006800740020002800)
+# The program's icon group: eight images, the first 16 x 16 in 32 bits.
+set(icon_group 0000010008001010000001002000)
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/windows_7_imports.txt listed REGEX "^[^#]")
 set(windows_7 "")
 foreach(line IN LISTS listed)
@@ -55,11 +60,11 @@ function(check_shipped name file dump)
   math(EXPR size "0x${CMAKE_MATCH_1}")
   math(EXPR offset "0x${CMAKE_MATCH_2}")
   file(READ ${file} resources OFFSET ${offset} LIMIT ${size} HEX)
-  set(wanted ${product_utf16} ${version_utf16} asInvoker 35138b9a-5d96-4fbd-8e2d-a2440225f93a
+  set(wanted ${product_utf16} ${version_utf16} ${copyright_utf16} asInvoker 35138b9a-5d96-4fbd-8e2d-a2440225f93a
              8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a)
-  set(unwanted Microsoft.Windows.Common-Controls)
+  set(unwanted Microsoft.Windows.Common-Controls ${english_copyright_utf16})
   if(name STREQUAL "yanzhou-search.exe")
-    list(APPEND wanted PerMonitorV2 true/pm)
+    list(APPEND wanted PerMonitorV2 true/pm ${icon_group})
   else()
     list(APPEND unwanted dpiAware)
   endif()

@@ -210,6 +210,13 @@ def pictures():
     yield "banner_credit.jpg", formats.jpeg(img, quality=92), [img]
     img = draw_icon(48)
     yield "app_icon.bmp", formats.bmp_32_alpha(img), [img]
+    # The Windows program file's icon: every size Explorer and the taskbar ask
+    # for at 100 to 200 %, each drawn at its own size rather than resampled.
+    icons = [draw_icon(size) for size in WINDOWS_ICON_SIZES]
+    yield "app_icon.ico", formats.ico(icons), icons
+
+
+WINDOWS_ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 
 
 def main():

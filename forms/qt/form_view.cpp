@@ -9,7 +9,9 @@
 #include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QWindow>
 
 #include "forms/dispatch.h"
 #include "forms/presentation.h"
@@ -62,6 +64,11 @@ QCursor cursor_of(Cursor cursor) { return cursor == Cursor::Hand ? Qt::PointingH
 
 QRect rect_of(const Geometry& g) { return {g.left, g.top, g.width, g.height}; }
 
+// The scale of a screen: 96 dots per inch at one device pixel per pixel.
+int screen_dpi(const QScreen* screen) {
+    return screen != nullptr ? qRound(unscaled_dpi * screen->devicePixelRatio()) : unscaled_dpi;
+}
+
 QIcon icon_of(Picture picture) {
     if (picture == nullptr) return {};
     const image::Picture decoded = image::decode_picture(*picture);
@@ -73,7 +80,8 @@ QIcon icon_of(Picture picture) {
 
 }  // namespace
 
-QtWindowView::QtWindowView(LoadedWindow& window) : state_(window), parts_(window), context_(new QObject) {}
+QtWindowView::QtWindowView(LoadedWindow& window)
+    : state_(window), parts_(window), context_(new QObject), unit_dpi_(screen_dpi(QGuiApplication::primaryScreen())) {}
 
 QtWindowView::~QtWindowView() { dismantle(); }
 
@@ -110,8 +118,9 @@ void QtWindowView::build_window() {
     window_->setProperty("yzControl", desc.self);
     window_->setWindowTitle(from_gbk(self.text));
     window_->setWindowIcon(icon_of(desc.icon));
-    window_->setFont(font_of({}));
-    window_->place(self.geometry);
+    window_->setFont(font_at_scale({}));
+    shown_dpi_ = state_.dpi;
+    window_->place(self.geometry, shown_dpi_, unit_dpi_);
     window_->setEnabled(!self.disabled);
     if (self.cursor != Cursor::Arrow) window_->setCursor(cursor_of(self.cursor));
     if (!self.tool_tip.empty()) window_->setToolTip(from_gbk(self.tool_tip));
@@ -134,7 +143,7 @@ void QtWindowView::build(Part part) {
 void QtWindowView::build_control(const ControlState& c) {
     QWidget* parent = c.parent == 0 ? nullptr : built_widget(c.parent);
     if (parent == nullptr) parent = window_;
-    const Presentation p = presentation_of(c);
+    const Presentation p = shown(c);
     QWidget* w = make_control(c, p, parent);
     w->setObjectName(from_gbk(c.desc->name));
     w->setProperty(skin_contract::kind_property, kind_name(c.kind));
@@ -180,7 +189,7 @@ QWidget* QtWindowView::make_plain(const ControlState&, const Presentation&, QWid
 QWidget* QtWindowView::make_edit(const ControlState& c, const Presentation& p, QWidget* parent) {
     const ControlDesc& d = *c.desc;
     auto* edit = new QLineEdit(shown_text(c.text), parent);
-    edit->setFont(font_of(p.font));
+    edit->setFont(font_at_scale(p.font));
     edit->setFrame(d.border != Border::None);
     edit->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
     edit->setValidator(new GbkByteLimit(edit, d.max_length));
@@ -203,7 +212,7 @@ QWidget* QtWindowView::make_edit(const ControlState& c, const Presentation& p, Q
 
 QWidget* QtWindowView::make_button(const ControlState& c, const Presentation& p, QWidget* parent) {
     auto* button = new QPushButton(shown_text(c.text), parent);
-    button->setFont(font_of(p.font));
+    button->setFont(font_at_scale(p.font));
     button->setAutoDefault(false);
     button->setDefault(c.desc->default_button);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -215,7 +224,7 @@ QWidget* QtWindowView::make_button(const ControlState& c, const Presentation& p,
 
 QWidget* QtWindowView::make_label(const ControlState& c, const Presentation& p, QWidget* parent) {
     auto* label = new QLabel(shown_text(c.text), parent);
-    label->setFont(font_of(p.font));
+    label->setFont(font_at_scale(p.font));
     label->setWordWrap(true);
     label->setAlignment(horizontal(c.desc->align) | Qt::AlignTop);
     label->setMargin(0);
@@ -232,7 +241,7 @@ QWidget* QtWindowView::make_trans(const ControlState&, const Presentation&, QWid
 QWidget* QtWindowView::make_group(const ControlState& c, const Presentation& p, QWidget* parent) {
     const ControlDesc& d = *c.desc;
     auto* group = new QGroupBox(from_gbk(d.text), parent);
-    group->setFont(font_of(p.font));
+    group->setFont(font_at_scale(p.font));
     group->setAlignment(horizontal(d.align));
     group->setFocusPolicy(Qt::NoFocus);
     pin_colors(group, "QGroupBox", unique_id(c.id), p.colours, caption_rules(p.colours.text, d.align));
@@ -242,12 +251,12 @@ QWidget* QtWindowView::make_group(const ControlState& c, const Presentation& p, 
 QWidget* QtWindowView::make_combo(const ControlState& c, const Presentation& p, QWidget* parent) {
     const ControlDesc& d = *c.desc;
     auto* combo = new QComboBox(parent);
-    combo->setFont(font_of(p.font));
+    combo->setFont(font_at_scale(p.font));
     combo->setEditable(false);
     for (std::string_view item : d.items) combo->addItem(from_gbk(item));
     combo->setCurrentIndex(c.selection);
     combo->setMaxVisibleItems(std::max<int>(combo->count(), 1));
-    if (d.drop_height > 0) combo->view()->setMinimumHeight(d.drop_height);
+    if (d.drop_height > 0) combo->view()->setMinimumHeight(scaled(d.drop_height, state_.dpi, unit_dpi_));
     combo->setFocusPolicy(Qt::StrongFocus);
     pin_colors(combo, "QComboBox", unique_id(c.id), p.colours);
     const WindowId window = state_.id;
@@ -269,8 +278,9 @@ QWidget* QtWindowView::make_bar(const ControlState& c, const Presentation& p, QW
     return bar;
 }
 
-QWidget* QtWindowView::make_tab(const ControlState& c, const Presentation&, QWidget* parent) {
+QWidget* QtWindowView::make_tab(const ControlState& c, const Presentation& p, QWidget* parent) {
     auto* tab = new TabControl(parent, *c.desc);
+    tab->set_scale(font_at_scale(p.font), state_.dpi, unit_dpi_);
     tab->setCurrentIndex(c.selection);
     const WindowId window = state_.id;
     const ControlId id = c.id;
@@ -286,6 +296,7 @@ QWidget* QtWindowView::make_picture(const ControlState& c, const Presentation&, 
     picture->set_border(c.border);
     picture->set_display_mode(c.display_mode);
     picture->set_animate(c.animate);
+    picture->set_scale(state_.dpi, unit_dpi_);
     return picture;
 }
 
@@ -299,7 +310,7 @@ void QtWindowView::show_bar(const ControlState& c, QWidget* widget) {
 void QtWindowView::show_trans(const ControlState& c, QWidget* widget) {
     TransLook look;
     look.text = shown_text(c.text);
-    look.font = font_of(presentation_of(c).font);
+    look.font = font_at_scale(shown(c).font);
     look.ink = label_ink(c);
     static_cast<TransLabel*>(widget)->show_look(look);
 }
@@ -317,7 +328,7 @@ void QtWindowView::refresh(ControlId control, int property) {
         case prop::Left:
         case prop::Top:
         case prop::Width:
-        case prop::Height: w->setGeometry(rect_of(presentation_of(*c).rect)); return;
+        case prop::Height: w->setGeometry(rect_of(shown(*c).rect)); return;
         case prop::Visible: w->setVisible(state_.shown_on_parent(*c)); return;
         case prop::Disabled: w->setEnabled(!c->disabled); return;
         case prop::MousePointer: w->setCursor(cursor_of(c->cursor)); return;
@@ -342,7 +353,10 @@ void QtWindowView::refresh_window(const ControlState& c, int property) {
         case prop::Left:
         case prop::Top:
         case prop::Width:
-        case prop::Height: window_->place(c.geometry); return;
+        case prop::Height:
+            if (state_.dpi != shown_dpi_) rescale();  // placed anew at another scale
+            window_->place(c.geometry, shown_dpi_, unit_dpi_);
+            return;
         case prop::Disabled: window_->setEnabled(!c.disabled); return;
         case prop::MousePointer: window_->setCursor(cursor_of(c.cursor)); return;
         case prop::WindowCaption: window_->setWindowTitle(from_gbk(c.text)); return;
@@ -405,10 +419,74 @@ void QtWindowView::focus(ControlId control) {
     if (QWidget* w = built_widget(control)) w->setFocus(Qt::OtherFocusReason);
 }
 
+QFont QtWindowView::font_at_scale(Font font) const {
+    if (font.height == 0) font.height = scaled(default_pixel_height, state_.dpi, unit_dpi_);
+    return font_of(font);
+}
+
+void QtWindowView::follow_screen() {
+    if (window_ == nullptr) return;
+    const QScreen* screen = window_->screen();
+    const QRect whole = screen->geometry(), work = screen->availableGeometry();
+    const int unit_dpi = screen_dpi(screen);
+    const ScreenFacts facts{{whole.width(), whole.height()},
+                            {work.x(), work.y(), work.width(), work.height()},
+                            unit_dpi,
+                            unit_dpi,
+                            std::nullopt};
+    const Geometry& outer = state_.self().geometry;
+    const int dpi = fitting_dpi({outer.width, outer.height}, state_.desc->frame, facts);
+    if (unit_dpi == unit_dpi_ && dpi == shown_dpi_) {
+        window_->resize_for(shown_dpi_, unit_dpi_);
+        return;
+    }
+    unit_dpi_ = unit_dpi;
+    state_.dpi = dpi;
+    rescale();
+}
+
+// Every widget made so far at the window's scale. The window keeps its place
+// and takes the size of its client area there: a window system that keeps a
+// window's device pixels when it moves to a screen of another scale would
+// cut the contents off.
+void QtWindowView::rescale() {
+    shown_dpi_ = state_.dpi;
+    window_->setFont(font_at_scale({}));
+    window_->resize_for(shown_dpi_, unit_dpi_);
+    for (const ControlState& c : state_.controls) {
+        QWidget* w = c.desc == nullptr ? nullptr : built_widget(c.id);
+        if (w == nullptr) continue;
+        const Presentation p = shown(c);
+        w->setGeometry(rect_of(p.rect));
+        switch (c.kind) {
+            case Kind::Tab:
+                static_cast<TabControl*>(w)->set_scale(font_at_scale(p.font), state_.dpi, unit_dpi_);
+                break;
+            case Kind::PicBox: static_cast<PictureBox*>(w)->set_scale(state_.dpi, unit_dpi_); break;
+            case Kind::TransLabel: show_trans(c, w); break;
+            case Kind::ComboBox:
+                w->setFont(font_at_scale(p.font));
+                if (c.desc->drop_height > 0)
+                    static_cast<QComboBox*>(w)->view()->setMinimumHeight(scaled(c.desc->drop_height, state_.dpi, unit_dpi_));
+                break;
+            default:
+                if (c.kind != Kind::ProgressBar) w->setFont(font_at_scale(p.font));
+        }
+    }
+}
+
 void QtWindowView::show_and_activate() {
     build_window();
     if (window_ == nullptr) return;
     window_->show();
+    // Queued: the window system tells the window's new size after its new
+    // screen. The screen it shows on first may not be the one it was made for.
+    if (!following_screen_) {
+        following_screen_ = QObject::connect(
+            window_->windowHandle(), &QWindow::screenChanged, context_, [this] { follow_screen(); },
+            Qt::QueuedConnection);
+        follow_screen();
+    }
     window_->raise();
     window_->activateWindow();
 }

@@ -56,12 +56,25 @@ private:
     void show_trans(const ControlState& c, QWidget* widget);
     void show_bar(const ControlState& c, QWidget* widget);
     QString unique_id(ControlId control) const;
+    // A control as shown at the window's scale, and a font at it (the
+    // default GUI font's height scaled too).
+    Presentation shown(const ControlState& c) const { return presentation_of(c, state_.dpi, unit_dpi_); }
+    QFont font_at_scale(Font font) const;
+    // The window follows its screen: on a screen of another scale it is
+    // shown at the scale at which it fits there.
+    void follow_screen();
+    void rescale();
 
     LoadedWindow& state_;
     QPointer<FormWindow> window_;
     std::map<ControlId, QPointer<QWidget>> widgets_;
     PartsMade parts_;
     QObject* context_;  // owns every connection
+    // The scale at which one of Qt's pixels on the window's screen is one
+    // of the layout's (the screen's scale), and the scale the widgets show.
+    int unit_dpi_ = unscaled_dpi;
+    int shown_dpi_ = unscaled_dpi;
+    QMetaObject::Connection following_screen_;
 };
 
 }  // namespace forms::qt

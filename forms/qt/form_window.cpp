@@ -30,18 +30,23 @@ FormWindow::FormWindow(WindowId id, const WindowDesc& desc)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void FormWindow::place(Geometry outer) {
+void FormWindow::place(Geometry outer, int dpi, int unit_dpi) {
     const Geometry g = client_of(outer, frame_);
-    const QSize client(g.width, g.height);
+    layout_ = QSize(outer.width, outer.height);
     placed_at_ = QPoint(g.left, g.top);
-    setFixedSize(client);
-    setGeometry(QRect(placed_at_, client));
+    resize_for(dpi, unit_dpi);
+    setGeometry(QRect(placed_at_, size()));
+}
+
+void FormWindow::resize_for(int dpi, int unit_dpi) {
+    const Geometry g = client_of({0, 0, layout_.width(), layout_.height()}, frame_);
+    setFixedSize(scaled(g.width, dpi, unit_dpi), scaled(g.height, dpi, unit_dpi));
 }
 
 Geometry FormWindow::outer() const {
     const FrameMargins m = classic_frame(frame_);
-    const QRect r = geometry();
-    return {r.left() - m.left, r.top() - m.top, r.width() + m.left + m.right, r.height() + m.top + m.bottom};
+    const QPoint at = geometry().topLeft();
+    return {at.x() - m.left, at.y() - m.top, layout_.width(), layout_.height()};
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -12,8 +12,6 @@ namespace forms::qt {
 
 namespace {
 
-// A Chinese Windows' default GUI font is 宋体 at 12 px.
-constexpr int default_pixel_height = 12;
 constexpr std::string_view default_face = "宋体";
 
 // The faces 宋体 and 楷体 map to; the sans face also draws what they lack.

@@ -19,6 +19,8 @@ namespace forms::qt {
 // face beginning with "@" is the vertical variant; vertical_font() tells.
 // The device pixels per pixel of the screens (the largest, where they differ).
 qreal screen_ratio();
+// A Chinese Windows' default GUI font is 宋体 at 12 px.
+inline constexpr int default_pixel_height = 12;
 // `device_ratio`: whether 宋体 is drawn from its strikes depends on the
 // height in device pixels.
 QFont font_of(const Font& font, qreal device_ratio = screen_ratio());

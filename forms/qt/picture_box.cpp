@@ -61,6 +61,12 @@ void PictureBox::set_animate(bool animate) {
     else if (decoded_ && isVisible()) schedule_next_frame();
 }
 
+void PictureBox::set_scale(int dpi, int from_dpi) {
+    dpi_ = dpi;
+    from_dpi_ = from_dpi;
+    update();
+}
+
 void PictureBox::decode() {
     decoded_ = true;
     if (source_ == nullptr) return;
@@ -111,7 +117,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         const QImage& image = frames_[std::size_t(animation_.current())];
         const QRect box = contentsRect();
         const PicturePlacement to =
-            place_picture({box.left(), box.top(), box.width(), box.height()}, image.width(), image.height(), mode_);
+            place_picture({box.left(), box.top(), box.width(), box.height()}, image.width(), image.height(), mode_, dpi_,
+                          from_dpi_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, to.smooth);
         painter.drawImage(rect_of(to.rect), image);
         painter.restore();

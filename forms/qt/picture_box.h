@@ -35,6 +35,8 @@ public:
     void set_border(Border border);
     void set_display_mode(DisplayMode mode);
     void set_animate(bool animate);
+    // A picture's own size counts at `dpi` from `from_dpi` (forms/presentation.h).
+    void set_scale(int dpi, int from_dpi);
     bool decoded() const { return decoded_; }
     int frame_count() const { return static_cast<int>(frames_.size()); }
     int current_frame() const { return animation_.current(); }
@@ -57,6 +59,7 @@ private:
     Animation animation_;
     Border border_ = Border::None;
     DisplayMode mode_ = DisplayMode::Stretched;
+    int dpi_ = 96, from_dpi_ = 96;
     QTimer frame_timer_;
 };
 

@@ -3,6 +3,7 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
+#include "forms/presentation.h"
 #include "forms/qt/looks.h"
 
 namespace forms::qt {
@@ -30,15 +31,25 @@ TabStrip::TabStrip(QWidget* parent, bool vertical_text) : QTabBar(parent), verti
 
 bool TabStrip::stacked_text() const { return vertical_text_ || is_vertical_shape(shape()); }
 
+void TabStrip::set_scale(int dpi, int from_dpi) {
+    dpi_ = dpi;
+    from_dpi_ = from_dpi;
+}
+
+// The style's padding around a title counts at the window's scale, as its text does.
 QSize TabStrip::tabSizeHint(int index) const {
     const QFontMetrics metrics(font());
     const QString title = tabText(index);
-    if (!stacked_text())
-        return {std::max(QTabBar::tabSizeHint(index).width(), metrics.horizontalAdvance(title) + tab_padding),
-                tab_strip_height};
+    const auto at_scale = [this](int length) { return scaled(length, dpi_, from_dpi_); };
+    if (!stacked_text()) {
+        const int text = metrics.horizontalAdvance(title);
+        const int padding = std::max(QTabBar::tabSizeHint(index).width() - text, tab_padding);
+        return {text + at_scale(padding), at_scale(tab_strip_height)};
+    }
     int widest = 0;
     for (QChar ch : title) widest = std::max(widest, metrics.horizontalAdvance(ch));
-    return {std::max(widest + 8, tab_strip_height), static_cast<int>(title.size()) * metrics.height() + tab_padding};
+    return {std::max(widest + at_scale(8), at_scale(tab_strip_height)),
+            static_cast<int>(title.size()) * metrics.height() + at_scale(tab_padding)};
 }
 
 void TabStrip::paintEvent(QPaintEvent* event) {
@@ -80,6 +91,12 @@ TabControl::TabControl(QWidget* parent, const ControlDesc& desc) : QTabWidget(pa
         page->setFocusPolicy(Qt::NoFocus);
         addTab(page, from_gbk(title));
     }
+}
+
+void TabControl::set_scale(const QFont& font, int dpi, int from_dpi) {
+    auto* strip = static_cast<TabStrip*>(tabBar());
+    strip->set_scale(dpi, from_dpi);
+    strip->setFont(font);
 }
 
 }  // namespace forms::qt

@@ -15,6 +15,8 @@ namespace forms::qt {
 class TabStrip final : public QTabBar {
 public:
     TabStrip(QWidget* parent, bool vertical_text);
+    // Lengths of its own count at `dpi` from `from_dpi` (forms/presentation.h).
+    void set_scale(int dpi, int from_dpi);
 
 protected:
     QSize tabSizeHint(int index) const override;
@@ -23,13 +25,16 @@ protected:
 private:
     bool stacked_text() const;
     bool vertical_text_;
+    int dpi_ = 96, from_dpi_ = 96;
 };
 
 class TabControl final : public QTabWidget {
 public:
     TabControl(QWidget* parent, const ControlDesc& desc);
+    // The titles' font, and the strip's lengths at the window's scale.
+    void set_scale(const QFont& font, int dpi, int from_dpi);
 };
 
-inline constexpr int tab_strip_height = 20;
+inline constexpr int tab_strip_height = 20;  // at 100 %
 
 }  // namespace forms::qt

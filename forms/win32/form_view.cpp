@@ -106,14 +106,16 @@ void Win32WindowView::make_window() {
     const WindowDesc& desc = *state_.desc;
     const ControlState& self = state_.self();
     placing_ = true;
-    dpi_ = system_dpi();
-    window_ = make_form_window(desc, wide(self.text), window_rect_of(desc, self.geometry, dpi_), this);
+    dpi_ = state_.dpi;
+    frame_dpi_ = system_dpi();
+    window_ = make_form_window(desc, wide(self.text), window_rect_of(desc, self.geometry, dpi_, frame_dpi_), this);
     placing_ = false;
     if (window_ == nullptr) return;
     // Made on a monitor of another scale than the system's: sized for it.
-    if (const int dpi = dpi_of(window_); dpi != dpi_) {
-        dpi_ = dpi;
-        place_window();
+    if (const int dpi = dpi_of(window_); dpi != frame_dpi_) {
+        frame_dpi_ = dpi;
+        rescale(fitting_dpi_on(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), desc, self.geometry, dpi),
+                std::nullopt);
     }
     views()[window_] = this;
     register_handle(window_, desc.self);
@@ -265,24 +267,27 @@ void Win32WindowView::place(const ControlState& c, HWND handle) {
     SetWindowPos(handle, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32WindowView::place_window() {
-    const RECT r = window_rect_of(*state_.desc, state_.self().geometry, dpi_);
-    placing_ = true;
-    SetWindowPos(window_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    placing_ = false;
+// Moved to a monitor of another scale: the window where the system suggests,
+// at the scale at which it fits that monitor.
+void Win32WindowView::moved_to_scale(int dpi, const RECT& suggested) {
+    frame_dpi_ = dpi;
+    const int fitting = fitting_dpi_on(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), *state_.desc,
+                                       state_.self().geometry, dpi);
+    rescale(fitting, POINT{suggested.left, suggested.top});
 }
 
-// Moved to a monitor of another scale: the window where the system suggests,
-// at the size its layout has there, and every control's font, rectangle and
-// picture at the new scale.
-void Win32WindowView::rescale(int dpi, const RECT& suggested) {
-    if (dpi <= 0 || dpi == dpi_) return;
-    dpi_ = dpi;
-    RECT r = window_rect_of(*state_.desc, state_.self().geometry, dpi_);
-    OffsetRect(&r, suggested.left - r.left, suggested.top - r.top);
+// The window at the size its layout has at the scale, its corner kept or
+// moved to `corner`, and every control's font, rectangle and picture at the
+// new scale.
+void Win32WindowView::rescale(int dpi, std::optional<POINT> corner) {
+    const bool new_scale = dpi > 0 && dpi != dpi_;
+    if (new_scale) dpi_ = state_.dpi = dpi;
+    RECT r = window_rect_of(*state_.desc, state_.self().geometry, dpi_, frame_dpi_);
+    if (corner) OffsetRect(&r, corner->x - r.left, corner->y - r.top);
     placing_ = true;
     SetWindowPos(window_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     placing_ = false;
+    if (!new_scale) return;
     for (const ControlState& c : state_.controls) {
         HWND h = c.kind == Kind::Window ? nullptr : handle_of(c.id);
         if (h == nullptr || c.desc == nullptr) continue;
@@ -380,7 +385,7 @@ void Win32WindowView::refresh_window(const ControlState& c, int property) {
         case prop::Left:
         case prop::Top:
         case prop::Width:
-        case prop::Height: return place_window();
+        case prop::Height: return rescale(state_.dpi, std::nullopt);  // placed anew, perhaps at another scale
         case prop::Visible:
             if (c.visible)
                 show_and_activate();
@@ -491,6 +496,7 @@ void Win32WindowView::dismantle() {
 namespace forms {
 
 std::unique_ptr<WindowView> make_window_view(LoadedWindow& window) {
+    win32::become_scale_aware();  // before the model asks the screen's scale
     return std::make_unique<win32::Win32WindowView>(window);
 }
 

@@ -78,8 +78,8 @@ private:
     void register_handle(HWND handle, ControlId control);
     void place(const ControlState& c, HWND handle);
     void place_combo(const ControlState& c, HWND combo);
-    void place_window();
-    void rescale(int dpi, const RECT& suggested);
+    void rescale(int dpi, std::optional<POINT> corner);
+    void moved_to_scale(int dpi, const RECT& suggested);
     void refresh_window(const ControlState& c, int property);
     void refresh_own(const ControlState& c, HWND handle, int property);
     void show_trans(const ControlState& c, HWND handle);
@@ -114,7 +114,8 @@ private:
     bool placing_ = false;       // our own moves of the window are no news
     bool setting_text_ = false;  // our own edit box texts are no typing
     bool dismantled_ = false;
-    int dpi_ = unscaled_dpi;  // the scale the window is shown at
+    int dpi_ = unscaled_dpi;        // the scale the window is shown at
+    int frame_dpi_ = unscaled_dpi;  // the scale of the monitor it is on, at which the system draws its frame
 };
 
 // The view whose top-level window `handle` lies in, or nullptr.

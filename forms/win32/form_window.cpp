@@ -8,6 +8,7 @@
 #include <map>
 
 #include "forms/dispatch.h"
+#include "forms/placement.h"
 #include "forms/presentation.h"
 #include "forms/single_line.h"
 #include "forms/win32/dpi.h"
@@ -116,12 +117,26 @@ int combo_selection(HWND combo) { return int(SendMessageW(combo, CB_GETCURSEL, 0
 
 }  // namespace
 
-RECT window_rect_of(const WindowDesc& desc, const Geometry& outer, int dpi) {
+RECT window_rect_of(const WindowDesc& desc, const Geometry& outer, int dpi, int frame_dpi) {
     const Geometry layout = client_of(outer, desc.frame);
     const Geometry client = scaled(Geometry{0, 0, layout.width, layout.height}, dpi);
-    RECT r = outer_around({0, 0, client.width, client.height}, style_of(desc), ex_style_of(desc), dpi);
+    RECT r = outer_around({0, 0, client.width, client.height}, style_of(desc), ex_style_of(desc), frame_dpi);
     OffsetRect(&r, outer.left - r.left, outer.top - r.top);
     return r;
+}
+
+int fitting_dpi_on(HMONITOR monitor, const WindowDesc& desc, const Geometry& outer, int dpi) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) return dpi;
+    const RECT &whole = info.rcMonitor, &work = info.rcWork;
+    const RECT frame = outer_around({0, 0, 0, 0}, style_of(desc), ex_style_of(desc), dpi);
+    const ScreenFacts screen{{whole.right - whole.left, whole.bottom - whole.top},
+                             {work.left, work.top, work.right - work.left, work.bottom - work.top},
+                             dpi,
+                             unscaled_dpi,
+                             ScreenSize{frame.right - frame.left, frame.bottom - frame.top}};
+    return fitting_dpi({outer.width, outer.height}, desc.frame, screen);
 }
 
 HWND make_form_window(const WindowDesc& desc, const std::wstring& title, const RECT& placed, Win32WindowView* view) {
@@ -206,7 +221,7 @@ LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) 
             activated(LOWORD(wp) != WA_INACTIVE);
             return 0;
         case WM_DPICHANGED:
-            rescale(int(HIWORD(wp)), *reinterpret_cast<const RECT*>(lp));
+            moved_to_scale(int(HIWORD(wp)), *reinterpret_cast<const RECT*>(lp));
             return 0;
     }
     return DefWindowProcW(w, message, wp, lp);

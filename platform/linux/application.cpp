@@ -53,3 +53,8 @@ ScreenArea primary_screen_work_area() {
     const QRect area = screen->availableGeometry();
     return {area.x(), area.y(), area.width(), area.height()};
 }
+
+int primary_screen_dpi() {
+    QScreen* screen = primary_screen();
+    return screen != nullptr ? qRound(96 * screen->devicePixelRatio()) : 96;
+}

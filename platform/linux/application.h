@@ -11,3 +11,5 @@ int primary_screen_width();
 int primary_screen_height();
 // The part of it left to windows (the whole screen when there is none).
 ScreenArea primary_screen_work_area();
+// Its scale in dots per inch, 96 at 100 % (Qt's device pixels per pixel).
+int primary_screen_dpi();

@@ -97,6 +97,9 @@ public:
     int screen_width() override { return primary_screen_width(); }
     int screen_height() override { return primary_screen_height(); }
     ScreenArea work_area() override { return primary_screen_work_area(); }
+    // Qt scales the windows: its pixels are pixels at the screen's scale.
+    int screen_dpi() override { return primary_screen_dpi(); }
+    int screen_unit_dpi() override { return primary_screen_dpi(); }
     DateTime now() override {
         std::time_t seconds = std::time(nullptr);
         std::tm local{};

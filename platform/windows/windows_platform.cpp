@@ -79,16 +79,24 @@ public:
         if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return Platform::work_area();
         return {area.left, area.top, area.right - area.left, area.bottom - area.top};
     }
-    // The client area the layout was drawn for, at the primary screen's scale,
-    // with the frame this system draws around a captioned window.
-    ScreenSize framed_extent(ScreenSize layout) override {
+    int screen_dpi() override {
         HDC screen = GetDC(nullptr);
-        const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+        const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
         if (screen != nullptr) ReleaseDC(nullptr, screen);
-        RECT r{0, 0, MulDiv(layout.width - 2 * classic_border, dpi, 96),
-               MulDiv(layout.height - 2 * classic_border - classic_caption, dpi, 96)};
-        if (!AdjustWindowRectEx(&r, WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_APPWINDOW)) return layout;
-        return {r.right - r.left, r.bottom - r.top};
+        return dpi > 0 ? dpi : 96;
+    }
+    // The frame of a captioned window as the system draws it at that scale
+    // (before Windows 10 1607, at the system's own).
+    std::optional<ScreenSize> caption_frame(int dpi) override {
+        using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+        static const auto adjust_for_dpi = reinterpret_cast<AdjustForDpi>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+        RECT r{0, 0, 0, 0};
+        const DWORD style = WS_CAPTION | WS_SYSMENU, ex_style = WS_EX_APPWINDOW;
+        if ((adjust_for_dpi == nullptr || !adjust_for_dpi(&r, style, FALSE, ex_style, UINT(dpi))) &&
+            !AdjustWindowRectEx(&r, style, FALSE, ex_style))
+            return std::nullopt;
+        return ScreenSize{r.right - r.left, r.bottom - r.top};
     }
     DateTime now() override {
         SYSTEMTIME t;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "forms_fixture.h"
@@ -55,6 +56,40 @@ TEST_F(FormsTest, WindowIsCentredByItsOuterSizeAndItsClientAreaLosesTheFrame) {
     EXPECT_TRUE(frameless->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(frameless->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(frameless->geometry().topLeft(), QPoint((1365 - 580) / 2, (767 - 475) / 2));
+}
+
+// Run by ctest on two screens as well, the second at 150 % and 360 of Qt's
+// pixels high (two_screens.json): moved there, the window takes that
+// screen's scale at the largest step at which it fits (125 %), its controls
+// and fonts with it, and the first screen's again when it comes back.
+TEST_F(FormsTest, AWindowFollowsTheScaleOfTheScreenItIsOn) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2) GTEST_SKIP() << "a single screen";
+    const auto at_ratio = [&](qreal ratio) {
+        return *std::find_if(screens.begin(), screens.end(), [&](QScreen* s) { return s->devicePixelRatio() == ratio; });
+    };
+    QWidget* top = load();
+    const int font_before = widget(按钮1)->font().pixelSize();
+    const struct {
+        QScreen* screen;
+        int dpi;
+        QSize client;
+        QRect button;
+    } rows[] = {
+        {at_ratio(1.5), 120, {259, 312}, {117, 8, 66, 20}},
+        {at_ratio(1.0), 96, {311, 375}, {140, 10, 80, 24}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dpi);
+        top->move(row.screen->geometry().topLeft() + QPoint(10, 10));
+        for (int waited = 0; waited < 2000 && top->size() != row.client; waited += 10) QTest::qWait(10);
+        EXPECT_EQ(top->screen(), row.screen);
+        EXPECT_EQ(find_loaded(window)->dpi, row.dpi);
+        EXPECT_EQ(top->size(), row.client);
+        EXPECT_EQ(widget(按钮1)->geometry(), row.button);
+        EXPECT_EQ(widget(按钮1)->font().pixelSize() == font_before, row.dpi == 96);
+        EXPECT_EQ(ReadInteger(window, 窗口, prop::Width), 317) << "the layout's size";
+    }
 }
 
 TEST_F(FormsTest, EveryControlIsAStandardWidgetNamedAndPlacedOnItsParent) {

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "host/program_end.h"
+#include "forms/placement.h"
 #include "forms/presentation.h"
 #include "forms/qt/picture_box.h"
 #include "forms/qt/looks.h"
@@ -298,6 +299,47 @@ TEST(Scaling, EdgesScaleSoThatNeighboursStillTouch) {
     EXPECT_EQ(std::tuple(client.left, client.top, client.width, client.height), std::tuple(493, 302, 311, 496));
     const Geometry frameless = client_of({10, 20, 300, 200}, Frame::None);
     EXPECT_EQ(std::tuple(frameless.left, frameless.top, frameless.width, frameless.height), std::tuple(10, 20, 300, 200));
+}
+
+// The welcome window (580 x 475, frameless, centred) on a screen of each
+// scale: centred in the size it has there, at 100 % exactly the layout's
+// centre; shown at the largest 25 % step at which it fits the work area when
+// it does not at the screen's own, and no smaller than 100 %, where it keeps
+// its left edge and top on the area. Qt's screens count pixels at their
+// scale (unit 144 at 150 %).
+TEST(Placement, AWindowIsCentredInItsScaledSizeAndShrinksToFit) {
+    const struct {
+        ScreenSize screen;
+        ScreenArea work;
+        int dpi, unit_dpi;
+        int shown_dpi;
+        ScreenArea window;
+    } rows[] = {
+        {{1920, 1080}, {0, 0, 1920, 1040}, 96, 96, 96, {670, 302, 580, 475}},
+        {{1920, 1080}, {0, 0, 1920, 1040}, 120, 96, 120, {597, 243, 725, 594}},
+        {{1920, 1080}, {0, 0, 1920, 1040}, 144, 96, 144, {525, 184, 870, 712}},
+        {{1920, 1080}, {0, 0, 1920, 1040}, 192, 96, 192, {380, 65, 1160, 950}},
+        {{1366, 768}, {0, 0, 1366, 728}, 144, 96, 144, {248, 16, 870, 712}},    // moved up onto the area
+        {{1366, 768}, {0, 0, 1366, 728}, 192, 96, 144, {248, 16, 870, 712}},    // not at 200 % nor 175 %
+        {{1366, 768}, {0, 0, 1366, 768}, 168, 96, 144, {248, 28, 870, 712}},
+        {{640, 480}, {0, 0, 640, 440}, 120, 96, 96, {30, 0, 580, 475}},        // not even at 100 %
+        {{853, 480}, {0, 0, 853, 452}, 144, 144, 120, {185, 42, 483, 396}},    // Qt on 1280 x 720 at 150 %
+        {{1280, 720}, {0, 0, 1280, 693}, 144, 144, 144, {350, 122, 580, 475}},  // Qt on 1920 x 1080 at 150 %
+    };
+    for (const auto& row : rows) {
+        const ScreenFacts screen{row.screen, row.work, row.dpi, row.unit_dpi, {}};
+        const Placement placed = place_window({580, 475}, Frame::None, std::nullopt, screen);
+        SCOPED_TRACE(std::to_string(row.screen.width) + "x" + std::to_string(row.screen.height) + " at " +
+                     std::to_string(row.dpi));
+        EXPECT_EQ(placed.dpi, row.shown_dpi);
+        EXPECT_EQ(placed.window, row.window);
+    }
+    // A captioned window's client area grows with its scale; the system's
+    // frame around it keeps the screen's (here Windows 10's at 150 %).
+    const ScreenFacts windows_10{{1366, 768}, {0, 0, 1366, 728}, 144, 96, ScreenSize{24, 58}};
+    const Placement main = place_window({317, 521}, Frame::FixedWithTitle, ScreenPoint{-64, -32}, windows_10);
+    EXPECT_EQ(main.dpi, 120);
+    EXPECT_EQ(main.window, (ScreenArea{0, 0, 389 + 24, 620 + 58}));
 }
 
 TEST_F(FormsTest, AnAnimatedPicturePlaysItsFramesUnlessStill) {

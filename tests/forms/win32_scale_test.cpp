@@ -1,7 +1,9 @@
 // The main window under the Win32 view at the display's scale, which the
-// driver (scales.sh) sets before each run: the client area is the layout's
-// times the scale, controls lie at their scaled rectangles, and every tab
-// title, list item and transparent label fits its box in the font in force.
+// driver (scales.sh) sets before each run, or at the scale at which it fits
+// the display (YZ_SHOWN_DPI): the client area is the layout's times the
+// scale, controls lie at their scaled rectangles, and every tab title, list
+// item and transparent label fits its box in the font in force. The welcome
+// window opens centred in its scaled size.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,6 +11,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "forms/presentation.h"
@@ -19,6 +22,8 @@
 #include "host/host.h"
 #include "main_window/controls.h"
 #include "main_window/wiring.h"
+#include "welcome_window/controls.h"
+#include "welcome_window/wiring.h"
 #include "tests/layouts/layout_lookup.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/win32_access.h"
@@ -34,13 +39,30 @@ int expected_dpi() {
     return asked != nullptr ? std::atoi(asked) : unscaled_dpi;
 }
 
+int shown_dpi() {
+    const char* asked = std::getenv("YZ_SHOWN_DPI");
+    return asked != nullptr ? std::atoi(asked) : expected_dpi();
+}
+
+// The display as the system tells it; the rest of the outside world recorded.
+struct RealScreen : RecordingPlatform {
+    int screen_width() override { return PlatformStandIn::screen_width(); }
+    int screen_height() override { return PlatformStandIn::screen_height(); }
+    ScreenArea work_area() override { return PlatformStandIn::work_area(); }
+    int screen_dpi() override { return PlatformStandIn::screen_dpi(); }
+    int screen_unit_dpi() override { return PlatformStandIn::screen_unit_dpi(); }
+    std::optional<ScreenSize> caption_frame(int dpi) override { return PlatformStandIn::caption_frame(dpi); }
+};
+
 class ScaledMainWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        outside = new RecordingPlatform;
+        outside = new RealScreen;
         InitHost();
         static const auto wiring = layout_lookup::controls_only(main_window::wiring(), layout);
-        const DescribedWindow windows[] = {{&layout, wiring}};
+        static const auto welcome_wiring =
+            layout_lookup::controls_only(welcome_window::wiring(), welcome_window::description);
+        const DescribedWindow windows[] = {{&layout, wiring}, {&welcome_window::description, welcome_wiring}};
         DescribeWindows(windows);
         ASSERT_TRUE(LoadWindow(main_window::id, std::nullopt, false));
         // The clock's text as it ticks.
@@ -91,10 +113,19 @@ std::size_t lines_of(const std::wstring& text, HFONT font, int width) {
 }
 
 TEST_F(ScaledMainWindow, ClientAreaAndControlsAreTheLayoutsAtTheScale) {
-    const int dpi = expected_dpi();
     HWND window = handle(layout.self);
     ASSERT_NE(window, nullptr);
-    ASSERT_EQ(win32::dpi_of(window), dpi) << "the display is not at the scale the driver set (system: " << win32::system_dpi() << ")";
+    ASSERT_EQ(win32::dpi_of(window), expected_dpi())
+        << "the display is not at the scale the driver set (system: " << win32::system_dpi() << ")";
+    const int dpi = shown_dpi();
+    // All of it, frame included, on the area left to windows.
+    RECT outer, work;
+    GetWindowRect(window, &outer);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_GE(outer.left, work.left);
+    EXPECT_GE(outer.top, work.top);
+    EXPECT_LE(outer.right, work.right);
+    EXPECT_LE(outer.bottom, work.bottom);
     RECT client;
     GetClientRect(window, &client);
     EXPECT_NEAR(client.right, 311 * dpi / 96.0, 1.0);
@@ -155,11 +186,11 @@ TEST_F(ScaledMainWindow, EveryTitleItemAndLabelFitsItsBox) {
             // A line fits the label's width, and wrapped text takes no more
             // lines than at 100 %, so it ends where it ends there.
             const ControlState& c = *find_loaded(main_window::id)->find(d.id);
-            const Presentation p = presentation_of(c, win32::dpi_of(h));
+            const Presentation p = presentation_of(c, shown_dpi());
             const std::wstring text = win32::wide(c.text);
             if (!d.word_wrap) {
                 HDC dc = GetDC(nullptr);
-                const HGDIOBJ old = SelectObject(dc, win32::font_of(p.font, win32::dpi_of(h)));
+                const HGDIOBJ old = SelectObject(dc, win32::font_of(p.font, shown_dpi()));
                 SIZE run{};
                 GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &run);
                 SelectObject(dc, old);
@@ -167,7 +198,7 @@ TEST_F(ScaledMainWindow, EveryTitleItemAndLabelFitsItsBox) {
                 EXPECT_LE(run.cx, p.rect.width);
                 EXPECT_LE(run.cy, p.rect.height);
             } else {
-                EXPECT_LE(lines_of(text, win32::font_of(p.font, win32::dpi_of(h)), p.rect.width),
+                EXPECT_LE(lines_of(text, win32::font_of(p.font, shown_dpi()), p.rect.width),
                           lines_of(text, win32::font_of(d.font, unscaled_dpi), d.geometry.width));
             }
         }
@@ -184,7 +215,7 @@ namespace {
 TEST_F(ScaledMainWindow, AMoveToAnotherScaleRescalesTheWindow) {
     using namespace main_window;
     HWND window = handle(layout.self);
-    const int dpi = expected_dpi();
+    const int dpi = shown_dpi();
     const auto font_height = [](HWND h) {
         LOGFONTW font{};
         GetObjectW(HFONT(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -212,6 +243,33 @@ TEST_F(ScaledMainWindow, AMoveToAnotherScaleRescalesTheWindow) {
         if (now == dpi) EXPECT_EQ(font_height(handle(按钮1)), before);
         else EXPECT_NE(font_height(handle(按钮1)), before);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Centred on the screen in the size it has at the scale (580 x 475 at 100 %).
+TEST_F(ScaledMainWindow, TheWelcomeWindowIsCentredInItsScaledSize) {
+    const struct {
+        int screen_width, dpi;
+        RECT expected;
+    } rows[] = {
+        {1920, 96, {670, 302, 670 + 580, 302 + 475}},   {1920, 120, {597, 243, 597 + 725, 243 + 594}},
+        {1920, 144, {525, 184, 525 + 870, 184 + 712}},  {1920, 192, {380, 65, 380 + 1160, 65 + 950}},
+        {1366, 144, {248, 28, 248 + 870, 28 + 712}},
+    };
+    ASSERT_TRUE(LoadWindow(welcome_window::id, std::nullopt, false));
+    RECT outer;
+    GetWindowRect(HandleOf(welcome_window::id, welcome_window::description.self), &outer);
+    bool seen = false;
+    for (const auto& row : rows) {
+        if (row.screen_width != GetSystemMetrics(SM_CXSCREEN) || row.dpi != expected_dpi()) continue;
+        seen = true;
+        EXPECT_EQ(std::tuple(outer.left, outer.top, outer.right, outer.bottom),
+                  std::tuple(row.expected.left, row.expected.top, row.expected.right, row.expected.bottom));
+    }
+    EXPECT_TRUE(seen) << "no row for a screen " << GetSystemMetrics(SM_CXSCREEN) << " wide at " << expected_dpi();
 }
 
 }  // namespace

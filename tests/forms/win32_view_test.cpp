@@ -18,6 +18,7 @@
 #include "forms/model.h"
 #include "forms/timers.h"
 #include "forms/view.h"
+#include "forms/win32/dpi.h"
 #include "forms/win32/picture_box.h"
 #include "forms/win32/trans_label.h"
 #include "forms/win32/wide_text.h"
@@ -28,11 +29,13 @@
 using namespace forms;
 using namespace trial;
 
-// The host as the form model needs it here: a fixed 1920 x 1080 screen.
+// The host as the form model needs it here: a fixed 1920 x 1080 screen at
+// the system's scale.
 namespace forms::host {
 bool program_ending() { return false; }
 std::int32_t screen_width() { return 1920; }
 std::int32_t screen_height() { return 1080; }
+ScreenFacts screen_facts() { return {{1920, 1080}, {0, 0, 1920, 1080}, win32::system_dpi(), unscaled_dpi, {}}; }
 void fatal_error(const Text& message) {
     ADD_FAILURE() << "fatal error (GBK): " << message;
     std::exit(255);

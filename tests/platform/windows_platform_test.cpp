@@ -177,18 +177,16 @@ TEST(WindowsPlatform, RunDirectoryAndLibraries) {
     EXPECT_EQ(platform().load_library(folder.at("missing.dll")), nullptr);
 }
 
-// A framed window covers its layout's client area (317 x 521 less the 3-pixel
-// borders and the 19-pixel caption) and the frame this system draws, as
+// The frame this system draws around a captioned window at its scale, as
 // measured on a real captioned window.
-TEST(WindowsPlatform, FramedExtentIsTheClientAreaAndTheSystemsFrame) {
+TEST(WindowsPlatform, CaptionFrameIsTheSystemsFrame) {
     HWND window = CreateWindowExW(WS_EX_APPWINDOW, L"STATIC", L"", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 400,
                                   600, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     RECT client;
     GetClientRect(window, &client);
     DestroyWindow(window);
-    const ScreenSize extent = platform().framed_extent({317, 521});
-    EXPECT_EQ(extent, (ScreenSize{311 + 400 - client.right, 496 + 600 - client.bottom}));
+    EXPECT_EQ(platform().caption_frame(platform().screen_dpi()), (ScreenSize{400 - client.right, 600 - client.bottom}));
 }
 
 }  // namespace

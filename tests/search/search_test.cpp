@@ -251,36 +251,57 @@ TEST_F(MainWindow, ClockShowsTheDateAndTheSmallestNonZeroUnit) {
 // moved the least distance that puts all of it, frame included, on the area
 // left to windows. A program that Windows scales as a bitmap sees a 1920 x
 // 1080 screen at 150 % as 1280 x 720; one aware of the scale sees the pixels
-// themselves and a window half as large again (467 x 744 of client area and
-// a frame that adds 8 and 32 pixels).
+// themselves and a window half as large again (466 x 744 of client area and
+// a frame that adds 8 and 32 pixels). Where the window would not fit the area
+// at the screen's scale, it is shown at the largest 25 % step at which it
+// does, never below 100 %; Qt's pixels (units at the screen's scale) shrink
+// with it.
 TEST_F(MainWindow, PlacementPutsTheWholeWindowOnTheWorkArea) {
+    constexpr ScreenSize classic{6, 25}, windows_10{14, 37}, windows_10_scaled{8, 32};
     const struct {
         int width, height;
         std::optional<ScreenArea> work;
-        std::optional<ScreenSize> framed;
-        int left, top;
+        int dpi, unit_dpi;
+        ScreenSize frame;
+        int shown_dpi, left, top;
     } screens[] = {
-        {1920, 1080, {}, {}, 490, 280},
-        {1920, 1080, ScreenArea{0, 0, 1920, 1040}, ScreenSize{325, 533}, 490, 280},  // a Windows 10 frame
-        {1366, 768, ScreenArea{0, 0, 1366, 728}, {}, 0, 0},
-        {1280, 720, ScreenArea{0, 0, 1280, 680}, {}, 0, 0},
-        {1024, 768, {}, {}, 0, 0},
-        {1280, 720, ScreenArea{0, 0, 1280, 693}, {}, 0, 0},                          // 150 %, scaled as a bitmap
-        {1920, 1080, ScreenArea{0, 0, 1920, 1020}, ScreenSize{475, 776}, 490, 244},  // 150 %, aware of it
-        {1920, 1080, ScreenArea{0, 0, 1920, 780}, {}, 490, 259},                     // moved up, no further
-        {1920, 1080, ScreenArea{0, 0, 700, 1080}, {}, 383, 280},                     // a dock on the right
-        {1024, 768, ScreenArea{70, 28, 954, 740}, {}, 70, 28},                       // beside a dock, below a panel
-        {800, 480, ScreenArea{0, 0, 800, 450}, {}, 0, 0},                            // taller than the area: the title bar stays on it
+        {1920, 1080, {}, 96, 96, classic, 96, 490, 280},
+        {1920, 1080, ScreenArea{0, 0, 1920, 1040}, 96, 96, windows_10, 96, 490, 280},
+        {1366, 768, ScreenArea{0, 0, 1366, 728}, 96, 96, classic, 96, 0, 0},
+        {1280, 720, ScreenArea{0, 0, 1280, 680}, 96, 96, classic, 96, 0, 0},
+        {1024, 768, {}, 96, 96, classic, 96, 0, 0},
+        {1280, 720, ScreenArea{0, 0, 1280, 693}, 96, 96, classic, 96, 0, 0},                     // 150 %, scaled as a bitmap
+        {1920, 1080, ScreenArea{0, 0, 1920, 1020}, 144, 96, windows_10_scaled, 144, 490, 244},  // 150 %, aware of it
+        {1920, 1080, ScreenArea{0, 0, 1920, 780}, 96, 96, classic, 96, 490, 259},               // moved up, no further
+        {1920, 1080, ScreenArea{0, 0, 700, 1080}, 96, 96, classic, 96, 383, 280},               // a dock on the right
+        {1024, 768, ScreenArea{70, 28, 954, 740}, 96, 96, classic, 96, 70, 28},                 // beside a dock, below a panel
+        {800, 480, ScreenArea{0, 0, 800, 450}, 96, 96, classic, 96, 0, 0},  // taller than the area: the title bar stays on it
+        // Too tall at the screen's scale: the largest step that fits.
+        {1366, 768, ScreenArea{0, 0, 1366, 728}, 144, 96, windows_10_scaled, 120, 0, 0},   // 776 > 728 at 150 %
+        {1366, 768, ScreenArea{0, 0, 1366, 728}, 192, 96, windows_10_scaled, 120, 0, 0},   // 200 %: nor at 175 %
+        {1920, 1080, ScreenArea{0, 0, 1920, 1040}, 192, 96, windows_10_scaled, 192, 490, 16},  // 200 % fits
+        {1920, 1080, ScreenArea{0, 0, 1920, 1040}, 216, 96, windows_10_scaled, 192, 490, 16},  // 225 % does not
+        {800, 480, ScreenArea{0, 0, 800, 450}, 144, 96, windows_10_scaled, 96, 0, 0},        // 100 % at the least
+        {853, 480, ScreenArea{0, 0, 853, 452}, 144, 144, classic, 120, 0, 0},                // Qt on 1280 x 720 at 150 %
+        {1280, 720, ScreenArea{0, 0, 1280, 693}, 144, 144, classic, 144, 0, 0},              // Qt on 1920 x 1080 at 150 %
     };
     for (const auto& screen : screens) {
         outside->width = screen.width;
         outside->height = screen.height;
         outside->work = screen.work;
-        outside->framed = screen.framed;
+        outside->dpi = screen.dpi;
+        outside->unit_dpi = screen.unit_dpi;
+        outside->frame = screen.frame;
         main_window::place_main_window();
-        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Left), screen.left) << screen.width << "x" << screen.height;
-        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Top), screen.top) << screen.width << "x" << screen.height;
+        const std::string row = std::to_string(screen.width) + "x" + std::to_string(screen.height) + " at " +
+                                std::to_string(screen.dpi);
+        EXPECT_EQ(forms::find_loaded(id)->dpi, screen.shown_dpi) << row;
+        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Left), screen.left) << row;
+        EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Top), screen.top) << row;
     }
+    outside->dpi = outside->unit_dpi = 96;
+    outside->frame.reset();
+    main_window::place_main_window();
 }
 
 }  // namespace

@@ -32,7 +32,9 @@ public:
     int screen_width() override { return next_.screen_width(); }
     int screen_height() override { return next_.screen_height(); }
     ScreenArea work_area() override { return next_.work_area(); }
-    ScreenSize framed_extent(ScreenSize layout) override { return next_.framed_extent(layout); }
+    int screen_dpi() override { return next_.screen_dpi(); }
+    int screen_unit_dpi() override { return next_.screen_unit_dpi(); }
+    std::optional<ScreenSize> caption_frame(int dpi) override { return next_.caption_frame(dpi); }
     DateTime now() override { return next_.now(); }
     void show_error_box(const Text& caption, const Text& message) override { next_.show_error_box(caption, message); }
     std::string user_settings_directory() override { return next_.user_settings_directory(); }

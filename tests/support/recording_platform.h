@@ -9,8 +9,9 @@
 // - Addresses handed to the browser are recorded, not opened: `opened` holds
 //   them as GBK Text (compare with narrow literals).
 // - The screen is `width` x `height` (1920 x 1080 unless changed); windows
-//   may use `work` of it (all of it unless set); a framed window covers
-//   `framed` (its layout's size unless set).
+//   may use `work` of it (all of it unless set); its scale is `dpi` (96
+//   unless set), in units of `unit_dpi` (96: the device's pixels, as on
+//   Windows); a caption frame adds `frame` (the classic frame unless set).
 // - The clock reads `clock` (30 March 2013, 16:32:10 unless changed).
 // - Error boxes are recorded in `error_boxes` and return at once. Each is also
 //   written to stderr as one line "error box <caption hex> <text hex>\n" (the
@@ -40,7 +41,8 @@ public:
     int width = 1920;
     int height = 1080;
     std::optional<ScreenArea> work;
-    std::optional<ScreenSize> framed;
+    int dpi = 96, unit_dpi = 96;
+    std::optional<ScreenSize> frame;
     DateTime clock{2013, 3, 30, 16, 32, 10};
     std::vector<ErrorBox> error_boxes;
     std::vector<std::pair<std::string, void*>> loaded;
@@ -54,7 +56,9 @@ public:
     int screen_width() override { return width; }
     int screen_height() override { return height; }
     ScreenArea work_area() override { return work.value_or(ScreenArea{0, 0, width, height}); }
-    ScreenSize framed_extent(ScreenSize layout) override { return framed.value_or(layout); }
+    int screen_dpi() override { return dpi; }
+    int screen_unit_dpi() override { return unit_dpi; }
+    std::optional<ScreenSize> caption_frame(int) override { return frame; }
     DateTime now() override { return clock; }
     void show_error_box(const Text& caption, const Text& message) override {
         error_boxes.push_back({caption, message});
