@@ -10,13 +10,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "platform/linux/bounded_lock.h"
 #include "platform/linux/files.h"
 #include "platform/temporary_names.h"
 
@@ -54,18 +54,6 @@ std::string resolve_link(const std::string& os_path) {
     char buffer[PATH_MAX];
     if (realpath(os_path.c_str(), buffer) == nullptr) return os_path;
     return buffer;
-}
-
-// Tries a lock for up to `milliseconds`, never longer: a lock that some other
-// program keeps must never freeze the window. False when another holds it.
-bool lock_within(int fd, int operation, int milliseconds) {
-    const auto give_up = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        if (flock(fd, operation | LOCK_NB) == 0) return true;
-        if (errno != EWOULDBLOCK && errno != EINTR) return true;  // a file system without locks
-        if (std::chrono::steady_clock::now() >= give_up) return false;
-        usleep(1000);
-    }
 }
 
 // An in-place write holds an exclusive lock on the file and readers a shared
