@@ -76,6 +76,12 @@ bool lock_within(int fd, int operation, int milliseconds) {
         }
     }
     timer_delete(timer);
+    // A signal the timer sent just before it went is taken here, rather than
+    // by whatever call this thread makes next.
+    pthread_sigmask(SIG_BLOCK, &only, nullptr);
+    const timespec at_once{};
+    while (sigtimedwait(&only, nullptr, &at_once) > 0) {
+    }
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     return locked;
 }
