@@ -14,6 +14,11 @@ struct LoadedLibrary {
     void* handle;
 };
 
+struct CarriedLibrary {
+    Text name;
+    ByteSet bytes;
+};
+
 struct ResolvedEntry {
     Text library;
     Text entry;
@@ -22,16 +27,25 @@ struct ResolvedEntry {
 
 // Touched only from the GUI thread, like every host operation.
 std::vector<LoadedLibrary> libraries;
+std::vector<CarriedLibrary> carried;
 std::vector<ResolvedEntry> entries;
 
+void* load_carried(const Text& name) {
+    for (const CarriedLibrary& library : carried)
+        if (library.name == name) return platform().load_carried_library(os_path(name), library.bytes);
+    return nullptr;
+}
+
 // A name with a path is loaded from exactly there; a plain name comes from
-// the run directory first, then from the normal library search.
+// the run directory first, then from the program's own copy, then from the
+// normal library search.
 void* load(const Text& name) {
     auto open_library = [](const std::string& os_path_or_name) { return platform().load_library(os_path_or_name); };
     const bool drive = name.size() >= 2 && name[1] == ':' &&
                        ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z'));
     if (drive || name.find('/') != Text::npos) return open_library(os_path(name));
     if (void* handle = open_library(os_path(RunDirectory() + "\\" + name))) return handle;
+    if (void* handle = load_carried(name)) return handle;
     return open_library(os_path(name));
 }
 
@@ -49,6 +63,15 @@ void* library_handle(const Text& name) {
 }
 
 }  // namespace
+
+void CarryExternalLibrary(const Text& library, ByteSet bytes) {
+    for (CarriedLibrary& known : carried)
+        if (known.name == library) {
+            known.bytes = bytes;
+            return;
+        }
+    carried.push_back({library, bytes});
+}
 
 void* ResolveExternalEntry(const ExternalEntry& declaration) {
     const Text library = declaration.library != nullptr ? declaration.library : "";

@@ -46,6 +46,13 @@ struct ExternalEntry {
 // EndProgram. A library or entry that cannot be found ends in the fatal report.
 void* ResolveExternalEntry(const ExternalEntry& entry);
 
+// The bytes of a library the program carries in itself, for when no file of
+// it can be had beside the program (a folder closed to writing): the library
+// is then loaded from them (from memory, or from the reader's own folder)
+// before the system's library search is asked. The bytes must outlive the
+// program's use of the library.
+void CarryExternalLibrary(const Text& library, ByteSet bytes);
+
 template <class... Args>
 std::int32_t CallExternalLibrary(const ExternalEntry& entry, Args... args) {
     using Function = std::int32_t (*)(Args...);

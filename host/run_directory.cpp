@@ -1,5 +1,6 @@
 #include "host/run_directory.h"
 
+#include <cstdio>
 #include <optional>
 #include <utility>
 
@@ -60,17 +61,48 @@ bool fix_run_directory() {
 
 Text RunDirectory() { return run_directory().text; }
 
-Text user_settings_directory() { return user_directory().text; }
+// Another user's folder, or one open to others, could hand the reader's
+// settings to them or lead a write anywhere: it is refused, once said.
+Text user_settings_directory() {
+    const NamedDirectory& folder = user_directory();
+    if (folder.utf8.empty() || !platform().path_exists(folder.utf8) || platform().is_private_directory(folder.utf8))
+        return folder.text;
+    static std::string told;
+    if (told != folder.utf8) {
+        told = folder.utf8;
+        std::fprintf(stderr, "yanzhou-search: %s is not the reader's alone (another owner, or open to others); "
+                             "no settings are kept there\n", folder.utf8.c_str());
+    }
+    return {};
+}
+
+namespace {
+
+// Which of the two directories a path text lies in (the longer name first:
+// one of the two may lie inside the other); the rest of the text is left in
+// `rest` and the directory's name on disk in `utf8`.
+const NamedDirectory* directory_of(Text& rest, std::string& utf8) {
+    const NamedDirectory* run = &run_directory();
+    const NamedDirectory* user = &user_directory();
+    if (user->text.size() > run->text.size()) std::swap(run, user);
+    if (take_directory(*run, rest, utf8)) return run;
+    if (take_directory(*user, rest, utf8)) return user;
+    return nullptr;
+}
+
+}  // namespace
+
+Links links_for(const Text& path) {
+    Text rest = path.substr(0, path.find('\0'));
+    std::string utf8;
+    return directory_of(rest, utf8) == &user_directory() ? Links::refuse : Links::follow;
+}
 
 std::string os_path(const Text& path) {
     // Convert first: a GBK trail byte may be 0x5C, which is not a separator.
     std::string utf8;
     Text rest = path.substr(0, path.find('\0'));
-    // The longer name first: one of the two may lie inside the other.
-    const NamedDirectory* run = &run_directory();
-    const NamedDirectory* user = &user_directory();
-    if (user->text.size() > run->text.size()) std::swap(run, user);
-    if (!take_directory(*run, rest, utf8)) take_directory(*user, rest, utf8);
+    directory_of(rest, utf8);
     utf8 += to_utf8(rest);
     for (char& c : utf8)
         if (c == '\\') c = '/';

@@ -50,13 +50,15 @@ Text settings_file_path() {
 Text settings_file_for_writing() {
     if (beside_is_open()) return beside_program();
     const Text own = readers_own();
-    if (own.empty()) return {};  // nowhere to keep it: the write fails, as it would beside the program
+    // Nowhere to keep it: the write fails, as it would beside the program.
+    if (own.empty() || !platform().make_private_directory(os_path(user_settings_directory()))) return {};
     const std::string own_path = os_path(own);
-    if (!platform().path_exists(own_path) && platform().make_private_directory(os_path(user_settings_directory()))) {
+    if (!platform().path_exists(own_path)) {
         std::string defaults;
         // Never over a file another copy has just made; a file over the size
         // cap is not copied, as it would not be written back.
-        if (platform().read_file(os_path(beside_program()), defaults) == ReadResult::whole && !defaults.empty())
+        const std::string beside = os_path(beside_program());
+        if (platform().read_file(beside, defaults, Links::follow) == ReadResult::whole && !defaults.empty())
             platform().write_new_file(own_path, bytes_of(defaults));
     }
     return own;

@@ -51,7 +51,7 @@ Text ReadSetting(const Text& file, const Text& section, const Text& key) {
     std::string_view key_name = skip_control_and_blank(up_to_zero(key));
     if (path.empty() || section_name.empty() || key_name.empty()) return {};
     std::string bytes;
-    const ReadResult result = platform().read_file(os_path(Text(path)), bytes);
+    const ReadResult result = platform().read_file(os_path(Text(path)), bytes, links_for(Text(path)));
     if (result != ReadResult::whole && result != ReadResult::cut) return {};
     return whole_characters(profile::read_value(whole_lines(bytes, result), section_name, key_name));
 }
@@ -61,14 +61,16 @@ bool WriteSetting(const Text& file, const Text& section, const Text& key, const 
     if (path_text.empty()) return false;
     // Only a regular file is ever replaced: a link to a device or a FIFO is
     // left alone, and so is a dangling one.
-    const std::optional<std::string> path = platform().write_target(os_path(Text(path_text)));
+    const Links links = links_for(Text(path_text));
+    const std::optional<std::string> path = platform().write_target(os_path(Text(path_text)), links);
     if (!path) return false;
     // Read, change and replace under one lock, so that a second process
-    // writing another key at the same moment works on our result.
+    // writing another key at the same moment works on our result. A lock
+    // someone keeps fails the write, as a locked file does on Windows.
     const std::unique_ptr<Held> lock = platform().lock_directory_of(*path);
-    if (platform().is_read_only(*path)) return false;
+    if (!lock || platform().is_read_only(*path)) return false;
     std::string old;
-    const ReadResult result = platform().read_file(*path, old);
+    const ReadResult result = platform().read_file(*path, old, links);
     // A file over the cap is never written back cut, nor one made to pass it:
     // a value beyond the cap could not be read back.
     if (result != ReadResult::whole && result != ReadResult::missing) return false;

@@ -24,6 +24,11 @@
 // /dev/zero) from costing a long freeze and all memory on every access.
 inline constexpr std::size_t max_file_size = std::size_t{1} << 20;
 
+// Whether a file may be reached through a symbolic link (a reparse point on
+// Windows). Files in the reader's own settings folder never are: a link
+// there could lead a write into any file of the reader's.
+enum class Links { follow, refuse };
+
 enum class ReadResult {
     whole,       // every byte of the file
     cut,         // the first max_file_size bytes of a longer file
@@ -103,8 +108,12 @@ public:
     virtual bool may_create_in(const std::string& directory) = 0;
     // Makes the directory, and any missing folder above it, open to this
     // user alone (0700 on Linux; on Windows each inherits its parent's access
-    // list). True when a directory is there afterwards.
+    // list). True when a directory is there afterwards that is_private_directory.
     virtual bool make_private_directory(const std::string& path) = 0;
+    // Whether the directory is this user's alone: on Linux owned by this user
+    // with no permission for group or others, and no link but one of this
+    // user's own; on Windows a directory that is no reparse point.
+    virtual bool is_private_directory(const std::string& path) = 0;
     // Creates or empties the file and writes the parts one after another.
     virtual bool write_file(const std::string& path, std::span<const ByteSet> parts) = 0;
     // Writes a new file at path unless something already exists there, never
@@ -120,14 +129,16 @@ public:
     // and archive (0x20) of an existing file or directory.
     virtual bool set_attributes(const std::string& path, std::int32_t attributes) = 0;
 
-    // Reads a regular file up to max_file_size, following a symbolic link.
-    // Never waits for a writer (a FIFO); anything but a regular file is
-    // refused before a byte is read.
-    virtual ReadResult read_file(const std::string& path, std::string& bytes) = 0;
+    // Reads a regular file up to max_file_size, following a symbolic link
+    // unless refused (a link then reads as unreadable). Never waits for a
+    // writer (a FIFO); anything but a regular file is refused before a byte
+    // is read.
+    virtual ReadResult read_file(const std::string& path, std::string& bytes, Links links) = 0;
     // What a write to path may replace: the path itself when it is a regular
     // file or does not exist, the end of a symbolic link (the link then stays)
-    // when that is a regular file; nullopt for anything else.
-    virtual std::optional<std::string> write_target(const std::string& path) = 0;
+    // when that is a regular file and links are followed; nullopt for
+    // anything else.
+    virtual std::optional<std::string> write_target(const std::string& path, Links links) = 0;
     // Replaces a write_target's content so that a crash or a full disk leaves
     // either the old file or the new one, keeping its permissions and
     // attributes. Where the directory refuses a new file but the file may be
@@ -135,7 +146,11 @@ public:
     // when anything fails; the original is then untouched.
     virtual bool replace_file(const std::string& path, std::string_view bytes) = 0;
     // Serialises read-modify-write cycles on the files of the file's directory
-    // across processes while the result is held.
+    // across processes while the result is held. The wait is bounded (a
+    // quarter of a second): nullptr when another process keeps the lock
+    // longer, and the caller then skips its write, as a write to a locked
+    // file fails on Windows; a lock that cannot be taken at all (a directory
+    // that cannot be opened) is held as nothing.
     virtual std::unique_ptr<Held> lock_directory_of(const std::string& path) = 0;
 
     // Libraries.
@@ -147,6 +162,12 @@ public:
     // library's file from being written); a bare name through the system's
     // library search. nullptr when it cannot be loaded.
     virtual void* load_library(const std::string& path_or_name) = 0;
+    // Loads a library the program carries in itself, for when no file of it
+    // can be written beside the program: Linux from a sealed memory file of
+    // the bytes; Windows from the file `name` in the reader's own local folder
+    // (%LOCALAPPDATA%\砚舟小说搜索器, else the settings folder), written there
+    // when it is missing or holds other bytes. nullptr when it cannot be loaded.
+    virtual void* load_carried_library(const std::string& name, ByteSet bytes) = 0;
     // The address of an entry of a loaded library; nullptr when it has none.
     virtual void* find_entry(void* library, const std::string& name) = 0;
     virtual void release_library(void* library) = 0;

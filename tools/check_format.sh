@@ -34,9 +34,12 @@ files=(
   platform/launch_worker.cpp
   platform/launch_worker.h
   platform/linux/browser_launcher.cpp
+  platform/linux/bounded_lock.cpp
+  platform/linux/bounded_lock.h
   platform/temporary_names.cpp
   platform/temporary_names.h
   platform/windows/browser_launcher.cpp
+  platform/windows/carried_library.cpp
   platform/windows/code_page.cpp
   platform/windows/file_replace.cpp
   platform/windows/files.cpp
@@ -57,6 +60,7 @@ files=(
   sites/sites.cpp
   sites/sites.h
   skins/catalogue.cpp
+  skins/deploy_skin_engine.cpp
   skins/engine/own_colours.h
   skins/named_skins.h
   skins/skin_choice.cpp

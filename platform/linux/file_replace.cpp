@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/linux/bounded_lock.h"
 #include "platform/linux/files.h"
 #include "platform/temporary_names.h"
 
@@ -56,14 +57,10 @@ std::string resolve_link(const std::string& os_path) {
 }
 
 // An in-place write holds an exclusive lock on the file and readers a shared
-// one. The wait is bounded: a lock that some other program keeps must never
-// freeze the window, and the locks only shorten the moment of a torn read.
-void lock_briefly(int fd, int operation) {
-    for (int tries = 0; tries < 500; ++tries) {
-        if (flock(fd, operation | LOCK_NB) == 0 || errno != EWOULDBLOCK) return;
-        usleep(1000);
-    }
-}
+// one; the locks only shorten the moment of a torn read, so a reader goes on
+// without one.
+constexpr int file_lock_milliseconds = 50;
+constexpr int directory_lock_milliseconds = 250;
 
 // Opens an existing regular file without waiting for a FIFO's other end or
 // a device; -1 for anything else.
@@ -122,12 +119,12 @@ std::string directory_of(const std::string& os_path) {
     return slash == 0 ? "/" : os_path.substr(0, slash);
 }
 
-ReadResult read_file(const std::string& os_path, std::string& bytes) {
+ReadResult read_file(const std::string& os_path, std::string& bytes, Links links) {
     bytes.clear();
     struct stat st;
-    const int fd = open_regular(os_path, O_RDONLY, st);
+    const int fd = open_regular(os_path, O_RDONLY | (links == Links::refuse ? O_NOFOLLOW : 0), st);
     if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::missing : ReadResult::unreadable;
-    lock_briefly(fd, LOCK_SH);
+    lock_within(fd, LOCK_SH, file_lock_milliseconds);
     // One byte past the cap tells a longer file from one of exactly the cap.
     char buffer[65536];
     while (bytes.size() <= max_file_size) {
@@ -147,14 +144,14 @@ ReadResult read_file(const std::string& os_path, std::string& bytes) {
     return ReadResult::cut;
 }
 
-std::optional<std::string> write_target(const std::string& os_path) {
+std::optional<std::string> write_target(const std::string& os_path, Links links) {
     struct stat st;
     if (lstat(os_path.c_str(), &st) != 0) {
         if (errno == ENOENT) return os_path;
         return std::nullopt;
     }
     if (S_ISREG(st.st_mode)) return os_path;
-    if (!S_ISLNK(st.st_mode)) return std::nullopt;
+    if (!S_ISLNK(st.st_mode) || links == Links::refuse) return std::nullopt;
     char buffer[PATH_MAX];
     if (realpath(os_path.c_str(), buffer) == nullptr || stat(buffer, &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
@@ -174,7 +171,7 @@ namespace {
 // over the file itself. The room is reserved first, so that a full disk fails
 // the write before any byte of the file has changed.
 bool write_in_place(int fd, std::string_view bytes) {
-    lock_briefly(fd, LOCK_EX);
+    if (!lock_within(fd, LOCK_EX, file_lock_milliseconds)) return false;
     const off_t size = static_cast<off_t>(bytes.size());
     if (size > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP) return false;
     if (lseek(fd, 0, SEEK_SET) != 0 || !write_all(fd, bytes_of(bytes))) return false;
@@ -234,15 +231,30 @@ bool replace_file(const std::string& os_path, std::string_view bytes) {
     return true;
 }
 
-DirectoryLock::DirectoryLock(const std::string& os_path_of_file) {
-    fd_ = open(directory_of(os_path_of_file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ < 0) return;  // no lock to be had: the write still goes through atomically
-    while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-    }
-}
+namespace {
 
-DirectoryLock::~DirectoryLock() {
-    if (fd_ >= 0) close(fd_);
+class DirectoryLock final : public Held {
+public:
+    explicit DirectoryLock(int fd) : fd_(fd) {}
+    ~DirectoryLock() override {
+        if (fd_ >= 0) close(fd_);
+    }
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+std::unique_ptr<Held> lock_directory(const std::string& os_path_of_file) {
+    const int fd = open(directory_of(os_path_of_file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // No lock to be had: the write still goes through atomically.
+    if (fd < 0) return std::make_unique<DirectoryLock>(-1);
+    if (lock_within(fd, LOCK_EX, directory_lock_milliseconds)) return std::make_unique<DirectoryLock>(fd);
+    close(fd);
+    return nullptr;
 }
 
 }  // namespace linux_files

@@ -3,6 +3,7 @@
 // a crash or a full disk leaves either the old file or the new one, never half
 // of either.
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,14 +14,16 @@ namespace linux_files {
 
 // Reads a regular file into `bytes`, following a symbolic link. Opening never
 // waits for a writer (a FIFO) and anything but a regular file is refused
-// before a byte is read. Waits briefly for an in-place write to finish.
-ReadResult read_file(const std::string& os_path, std::string& bytes);
+// before a byte is read; with links refused, a symbolic link reads as
+// unreadable. Waits briefly for an in-place write to finish.
+ReadResult read_file(const std::string& os_path, std::string& bytes, Links links = Links::follow);
 
 // What a write to `os_path` may replace: the path itself when it is a
 // regular file or does not exist, the end of a symbolic link (the link then
 // stays) when that is a regular file; nullopt for anything else: a dangling
-// link, a link to a device, a FIFO or a directory, or one of those itself.
-std::optional<std::string> write_target(const std::string& os_path);
+// link, a link to a device, a FIFO or a directory, or one of those itself,
+// and any link at all when links are refused.
+std::optional<std::string> write_target(const std::string& os_path, Links links = Links::follow);
 
 // Writes `bytes` to a temporary file in the same directory, with the mode,
 // owner and user.* extended attributes of the file it replaces, flushes it to
@@ -43,7 +46,7 @@ bool replace_file(const std::string& os_path, std::string_view bytes);
 // `os_path` (NAME its own file name, PID and N decimal numbers) whose process
 // no longer exists or that were last written more than a minute ago; nothing
 // else, not even near misses of the pattern. Meant for a caller that holds the
-// DirectoryLock, or whose writers' files are never finished by another
+// directory lock, or whose writers' files are never finished by another
 // process, so that no cooperating writer is in the middle of a write. Returns
 // how many it removed.
 int remove_leftover_temporaries(const std::string& os_path, std::string_view tail = ".tmp");
@@ -53,19 +56,12 @@ int remove_leftover_temporaries(const std::string& os_path, std::string_view tai
 // attribute), or no write access for this process.
 bool is_read_only(const std::string& os_path);
 
-// Holds an exclusive lock that serialises read-modify-write cycles on files
-// of one directory across processes, without leaving a lock file behind: the
-// lock is taken on the directory itself.
-class DirectoryLock final : public Held {
-public:
-    explicit DirectoryLock(const std::string& os_path_of_file);
-    ~DirectoryLock() override;
-    DirectoryLock(const DirectoryLock&) = delete;
-    DirectoryLock& operator=(const DirectoryLock&) = delete;
-
-private:
-    int fd_ = -1;
-};
+// An exclusive lock that serialises read-modify-write cycles on files of one
+// directory across processes, without leaving a lock file behind: the lock is
+// taken on the directory itself. Waits a quarter of a second at most: nullptr
+// when another process keeps the lock longer; a directory that cannot be
+// opened gives a lock that holds nothing.
+std::unique_ptr<Held> lock_directory(const std::string& os_path_of_file);
 
 // The directory part of a path ("." when it has none).
 std::string directory_of(const std::string& os_path);

@@ -68,12 +68,29 @@ bool may_create_in(const std::string& directory) {
            faccessat(AT_FDCWD, directory.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
-bool make_private_directory(const std::string& path) {
+namespace {
+
+// Makes the folders that are missing; those above the last are only required
+// to be directories.
+bool make_directories(const std::string& path) {
     struct stat st;
     if (stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
     const size_t slash = path.rfind('/');
-    if (slash != std::string::npos && slash > 0 && !make_private_directory(path.substr(0, slash))) return false;
+    if (slash != std::string::npos && slash > 0 && !make_directories(path.substr(0, slash))) return false;
     return mkdir(path.c_str(), 0700) == 0 || (errno == EEXIST && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+}
+
+}  // namespace
+
+// Asked again after making it: another user may have made it first, in a
+// folder open to everyone.
+bool make_private_directory(const std::string& path) { return make_directories(path) && is_private_directory(path); }
+
+// A link is taken only from this user: another's could lead anywhere.
+bool is_private_directory(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || (S_ISLNK(st.st_mode) && st.st_uid != geteuid())) return false;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & 077) == 0;
 }
 
 bool write_file(const std::string& path, std::span<const ByteSet> parts) {

@@ -14,6 +14,7 @@ bool path_exists(const std::string& path);
 bool any_entry(const std::string& directory, const std::function<bool(std::string_view)>& matches);
 bool may_create_in(const std::string& directory);
 bool make_private_directory(const std::string& path);
+bool is_private_directory(const std::string& path);
 bool write_file(const std::string& path, std::span<const ByteSet> parts);
 bool write_new_file(const std::string& path, ByteSet bytes);
 bool set_attributes(const std::string& path, std::int32_t attributes);

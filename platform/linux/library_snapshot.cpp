@@ -42,7 +42,7 @@ std::optional<std::string> read_settled(int from) {
     return std::nullopt;
 }
 
-bool write_all(int to, const std::string& bytes) {
+bool write_all(int to, std::string_view bytes) {
     for (std::size_t done = 0; done < bytes.size();) {
         const ssize_t w = write(to, bytes.data() + done, bytes.size() - done);
         if (w < 0 && errno == EINTR) continue;
@@ -74,10 +74,17 @@ LibrarySnapshot::LibrarySnapshot(const std::string& os_path) {
     }
     const std::optional<std::string> bytes = read_settled(source);
     close(source);
-    if (!bytes) return;
+    if (bytes) seal(*bytes);
+}
+
+LibrarySnapshot::LibrarySnapshot(ByteSet bytes) {
+    seal(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+void LibrarySnapshot::seal(std::string_view bytes) {
     fd_ = new_memory_file();
     const int seals = F_SEAL_SEAL | F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE;
-    if (fd_ >= 0 && write_all(fd_, *bytes) && fcntl(fd_, F_ADD_SEALS, seals) == 0) {
+    if (fd_ >= 0 && write_all(fd_, bytes) && fcntl(fd_, F_ADD_SEALS, seals) == 0) {
         path_ = "/proc/self/fd/" + std::to_string(fd_);
         if (access(path_.c_str(), R_OK) != 0) path_.clear();
     }
@@ -92,7 +99,7 @@ LibrarySnapshot::LibrarySnapshot(const std::string& os_path) {
             const std::string file = directory + "/library.so";
             const int copy = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0500);
             if (copy >= 0) {
-                const bool copied = write_all(copy, *bytes);
+                const bool copied = write_all(copy, bytes);
                 if (close(copy) == 0 && copied) path_ = file;
             }
         }

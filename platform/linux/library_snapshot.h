@@ -3,12 +3,17 @@
 // file changed or cut short by another process while it loads can no longer
 // crash the program, and what was checked is what runs.
 #include <string>
+#include <string_view>
+
+#include "platform/text.h"
 
 class LibrarySnapshot {
 public:
     // Copies the regular file at os_path (never waiting for a FIFO) into a
     // sealed memory file; where /proc cannot name that, into a private copy.
     explicit LibrarySnapshot(const std::string& os_path);
+    // The same for bytes the program carries.
+    explicit LibrarySnapshot(ByteSet bytes);
     ~LibrarySnapshot();
     LibrarySnapshot(const LibrarySnapshot&) = delete;
     LibrarySnapshot& operator=(const LibrarySnapshot&) = delete;
@@ -21,6 +26,8 @@ public:
     int keep();
 
 private:
+    void seal(std::string_view bytes);
+
     int fd_ = -1;
     std::string path_;
     std::string private_directory_;  // the copy's, removed with it

@@ -136,6 +136,7 @@ public:
     bool make_private_directory(const std::string& path) override {
         return linux_files::make_private_directory(path);
     }
+    bool is_private_directory(const std::string& path) override { return linux_files::is_private_directory(path); }
     bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
         return linux_files::write_file(path, parts);
     }
@@ -145,17 +146,17 @@ public:
     bool set_attributes(const std::string& path, std::int32_t attributes) override {
         return linux_files::set_attributes(path, attributes);
     }
-    ReadResult read_file(const std::string& path, std::string& bytes) override {
-        return linux_files::read_file(path, bytes);
+    ReadResult read_file(const std::string& path, std::string& bytes, Links links) override {
+        return linux_files::read_file(path, bytes, links);
     }
-    std::optional<std::string> write_target(const std::string& path) override {
-        return linux_files::write_target(path);
+    std::optional<std::string> write_target(const std::string& path, Links links) override {
+        return linux_files::write_target(path, links);
     }
     bool replace_file(const std::string& path, std::string_view bytes) override {
         return linux_files::replace_file(path, bytes);
     }
     std::unique_ptr<Held> lock_directory_of(const std::string& path) override {
-        return std::make_unique<linux_files::DirectoryLock>(path);
+        return linux_files::lock_directory(path);
     }
 
     // A file named by path is read once and checked, and the loader is given
@@ -168,10 +169,12 @@ public:
         const std::string path = drive ? path_or_name.substr(2) : path_or_name;
         if (path.find('/') == std::string::npos) return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         LibrarySnapshot snapshot(path);
-        if (snapshot.path().empty() || !is_whole_library(snapshot.path())) return nullptr;
-        void* library = dlopen(snapshot.path().c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (library != nullptr) snapshots_.emplace(library, snapshot.keep());
-        return library;
+        return load_snapshot(snapshot);
+    }
+    // Nothing is written anywhere: the sealed copy is all the loader sees.
+    void* load_carried_library(const std::string&, ByteSet bytes) override {
+        LibrarySnapshot snapshot(bytes);
+        return load_snapshot(snapshot);
     }
     void* find_entry(void* library, const std::string& name) override { return dlsym(library, name.c_str()); }
     void release_library(void* library) override {
@@ -183,6 +186,13 @@ public:
     }
 
 private:
+    void* load_snapshot(LibrarySnapshot& snapshot) {
+        if (snapshot.path().empty() || !is_whole_library(snapshot.path())) return nullptr;
+        void* library = dlopen(snapshot.path().c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (library != nullptr) snapshots_.emplace(library, snapshot.keep());
+        return library;
+    }
+
     std::multimap<void*, int> snapshots_;  // the memory files of loaded libraries
 };
 

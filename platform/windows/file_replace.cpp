@@ -50,7 +50,7 @@ Handle create_temporary(const std::wstring& target, std::wstring& name) {
 bool write_in_place(const std::wstring& target, std::string_view bytes) {
     Handle file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK) return false;
-    lock_briefly(file.get(), true);
+    if (!lock_within(file.get(), true, file_lock_milliseconds)) return false;
     FILE_ALLOCATION_INFO room{};
     room.AllocationSize.QuadPart = LONGLONG(bytes.size());
     if (!SetFileInformationByHandle(file.get(), FileAllocationInfo, &room, sizeof room)) return false;
@@ -137,37 +137,52 @@ bool replace_file(const std::string& path, std::string_view bytes) {
 namespace {
 
 // Held on a lock file that goes when its last holder closes it. Another
-// process that finds it about to go waits for that, then makes its own.
+// process that finds it about to go waits for that, then makes its own. The
+// whole wait is bounded: a lock someone keeps never freezes the window.
 class DirectoryLock final : public Held {
 public:
     explicit DirectoryLock(const std::wstring& lock_file) {
-        const ULONGLONG give_up = GetTickCount64() + 2000;
+        const ULONGLONG give_up = GetTickCount64() + 250;
         for (;;) {
             file_ = Handle(CreateFileW(lock_file.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                                        FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
             // Refused while the file is there means it is about to go.
-            if (file_.valid() || GetLastError() != ERROR_ACCESS_DENIED || GetTickCount64() > give_up) break;
+            if (file_.valid() || GetLastError() != ERROR_ACCESS_DENIED) break;
             if (GetFileAttributesW(lock_file.c_str()) == INVALID_FILE_ATTRIBUTES &&
                 GetLastError() != ERROR_ACCESS_DENIED)
                 break;
+            if (GetTickCount64() > give_up) {
+                held_ = false;
+                return;
+            }
             Sleep(1);
         }
         // No lock to be had (a directory without write access): the write
         // still goes through whole.
         if (!file_.valid()) return;
-        OVERLAPPED at{};
-        LockFileEx(file_.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &at);
+        for (;;) {
+            OVERLAPPED at{};
+            if (LockFileEx(file_.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) return;
+            if (GetLastError() != ERROR_LOCK_VIOLATION) return;
+            if (GetTickCount64() > give_up) break;
+            Sleep(1);
+        }
+        held_ = false;
     }
+    bool held() const { return held_; }
 
 private:
     Handle file_;
+    bool held_ = true;
 };
 
 }  // namespace
 
 std::unique_ptr<Held> lock_directory_of(const std::string& path) {
-    return std::make_unique<DirectoryLock>(joined(directory_of(wide_path(path)), L"~yanzhou-search.lock"));
+    auto lock = std::make_unique<DirectoryLock>(joined(directory_of(wide_path(path)), L"~yanzhou-search.lock"));
+    if (!lock->held()) return nullptr;
+    return lock;
 }
 
 }  // namespace windows_files

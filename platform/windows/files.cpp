@@ -19,6 +19,11 @@ bool is_regular(HANDLE file) {
            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool is_link(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION info;
+    return !GetFileInformationByHandle(file, &info) || (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 }  // namespace
 
 bool write_all(HANDLE file, ByteSet bytes) {
@@ -31,12 +36,14 @@ bool write_all(HANDLE file, ByteSet bytes) {
     return true;
 }
 
-void lock_briefly(HANDLE file, bool exclusive) {
+bool lock_within(HANDLE file, bool exclusive, int milliseconds) {
     const DWORD flags = LOCKFILE_FAIL_IMMEDIATELY | (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0);
-    for (int tries = 0; tries < 500; ++tries) {
+    const ULONGLONG give_up = GetTickCount64() + ULONGLONG(milliseconds);
+    for (;;) {
         OVERLAPPED at{};
-        if (LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &at)) return;
-        if (GetLastError() != ERROR_LOCK_VIOLATION) return;
+        if (LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &at)) return true;
+        if (GetLastError() != ERROR_LOCK_VIOLATION) return true;  // a file system without locks
+        if (GetTickCount64() >= give_up) return false;
         Sleep(1);
     }
 }
@@ -74,7 +81,14 @@ bool make_private_directory(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
     // A drive's root ("C:") is never made.
     if (slash != std::string::npos && slash > 2 && !make_private_directory(path.substr(0, slash))) return false;
-    return CreateDirectoryW(name.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    if (!CreateDirectoryW(name.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+    return is_private_directory(path);
+}
+
+bool is_private_directory(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(wide_path(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
 }
 
 bool write_file(const std::string& path, std::span<const ByteSet> parts) {
@@ -91,13 +105,14 @@ bool set_attributes(const std::string& path, std::int32_t attributes) {
     return SetFileAttributesW(wide_path(path).c_str(), wanted) != FALSE;
 }
 
-ReadResult read_file(const std::string& path, std::string& bytes) {
+ReadResult read_file(const std::string& path, std::string& bytes, Links links) {
     bytes.clear();
+    const DWORD open_link = links == Links::refuse ? FILE_FLAG_OPEN_REPARSE_POINT : 0;
     Handle file(CreateFileW(wide_path(path).c_str(), GENERIC_READ, share_all, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+                            FILE_ATTRIBUTE_NORMAL | open_link, nullptr));
     if (!file.valid()) return is_missing(GetLastError()) ? ReadResult::missing : ReadResult::unreadable;
-    if (!is_regular(file.get())) return ReadResult::unreadable;
-    lock_briefly(file.get(), false);
+    if (!is_regular(file.get()) || (links == Links::refuse && is_link(file.get()))) return ReadResult::unreadable;
+    lock_within(file.get(), false, file_lock_milliseconds);
     // One byte past the cap tells a longer file from one of exactly the cap.
     char buffer[65536];
     while (bytes.size() <= max_file_size) {
@@ -115,7 +130,7 @@ ReadResult read_file(const std::string& path, std::string& bytes) {
     return ReadResult::cut;
 }
 
-std::optional<std::string> write_target(const std::string& path) {
+std::optional<std::string> write_target(const std::string& path, Links links) {
     const std::wstring name = wide_path(path);
     const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -126,6 +141,7 @@ std::optional<std::string> write_target(const std::string& path) {
     Handle file(CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, share_all, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file.valid() || !is_regular(file.get())) return std::nullopt;
     if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return path;
+    if (links == Links::refuse) return std::nullopt;
     // A link: the file it leads to is replaced, and the link stays.
     std::wstring final_path(32768, L'\0');
     const DWORD n = GetFinalPathNameByHandleW(file.get(), final_path.data(), DWORD(final_path.size()), 0);

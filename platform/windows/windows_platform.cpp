@@ -39,14 +39,14 @@ std::string directory_of_program_file() {
     return windows_files::utf8_path(path);
 }
 
-// %APPDATA% from the environment, as the reader's session sets it: asking
-// the shell instead would load COM at every start.
-std::string roaming_application_data() {
+// %APPDATA% or %LOCALAPPDATA% from the environment, as the reader's session
+// sets it: asking the shell instead would load COM at every start.
+std::string application_data(const wchar_t* variable) {
     std::wstring value(MAX_PATH, L'\0');
-    DWORD n = GetEnvironmentVariableW(L"APPDATA", value.data(), DWORD(value.size()));
+    DWORD n = GetEnvironmentVariableW(variable, value.data(), DWORD(value.size()));
     if (n >= value.size()) {
         value.resize(n);
-        n = GetEnvironmentVariableW(L"APPDATA", value.data(), DWORD(value.size()));
+        n = GetEnvironmentVariableW(variable, value.data(), DWORD(value.size()));
     }
     if (n == 0 || n >= value.size()) return {};
     value.resize(n);
@@ -54,6 +54,12 @@ std::string roaming_application_data() {
     // Only a full path ("C:\...", "\\server\..."): a relative one would follow the current directory.
     const bool full = (value.size() >= 3 && value[1] == L':') || (value.size() >= 2 && value[0] == L'\\' && value[1] == L'\\');
     return full ? windows_files::utf8_path(value) : std::string();
+}
+
+// The program's own folder in %APPDATA% or %LOCALAPPDATA%; empty without one.
+std::string program_folder_in(const wchar_t* variable) {
+    const std::string data = application_data(variable);
+    return data.empty() ? "" : data + "\\" + windows_files::utf8_path(L"砚舟小说搜索器");
 }
 
 bool names_a_path(const std::string& text) { return text.find_first_of("\\/:") != std::string::npos; }
@@ -112,10 +118,7 @@ public:
         static const std::string directory = directory_of_program_file();
         return directory;
     }
-    std::string user_settings_directory() override {
-        const std::string data = roaming_application_data();
-        return data.empty() ? "" : data + "\\" + windows_files::utf8_path(L"砚舟小说搜索器");
-    }
+    std::string user_settings_directory() override { return program_folder_in(L"APPDATA"); }
     void change_directory(const std::string& path) override { SetCurrentDirectoryW(wide_path(path).c_str()); }
     [[noreturn]] void end_process(int exit_code) override {
         std::fflush(nullptr);
@@ -131,6 +134,7 @@ public:
     bool make_private_directory(const std::string& path) override {
         return windows_files::make_private_directory(path);
     }
+    bool is_private_directory(const std::string& path) override { return windows_files::is_private_directory(path); }
     bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
         return windows_files::write_file(path, parts);
     }
@@ -140,11 +144,11 @@ public:
     bool set_attributes(const std::string& path, std::int32_t attributes) override {
         return windows_files::set_attributes(path, attributes);
     }
-    ReadResult read_file(const std::string& path, std::string& bytes) override {
-        return windows_files::read_file(path, bytes);
+    ReadResult read_file(const std::string& path, std::string& bytes, Links links) override {
+        return windows_files::read_file(path, bytes, links);
     }
-    std::optional<std::string> write_target(const std::string& path) override {
-        return windows_files::write_target(path);
+    std::optional<std::string> write_target(const std::string& path, Links links) override {
+        return windows_files::write_target(path, links);
     }
     bool replace_file(const std::string& path, std::string_view bytes) override {
         return windows_files::replace_file(path, bytes);
@@ -164,6 +168,15 @@ public:
                                : LoadLibraryW(wide_path(path_or_name).c_str());
         SetThreadErrorMode(previous, nullptr);
         return reinterpret_cast<void*>(library);
+    }
+    // The local folder first: a library has no business roaming with the
+    // reader's profile.
+    void* load_carried_library(const std::string& name, ByteSet bytes) override {
+        for (const std::string& folder : {program_folder_in(L"LOCALAPPDATA"), user_settings_directory()}) {
+            const std::string file = windows_files::carried_library_file(folder, name, bytes);
+            if (!file.empty()) return load_library(file);
+        }
+        return nullptr;
     }
     void* find_entry(void* library, const std::string& name) override {
         return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name.c_str()));

@@ -1,6 +1,7 @@
 // Where the settings file is read and written: beside the program, or in the
 // reader's own folder where the program's folder is closed to it. The same
 // cases run on both systems; the platform's own answers follow them.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -115,6 +116,70 @@ TEST(SettingsPlace, BesideTheProgramUnlessItsFolderIsClosed) {
         fs::remove_all(top, ignored);
     }
 }
+
+#ifndef _WIN32
+// The reader's own folder as someone may have left it in a shared
+// XDG_CONFIG_HOME: another user's, open to others, or with the settings file
+// a link to one of the reader's files. Only a folder of the reader's alone,
+// holding a file of its own, is read and written.
+TEST(SettingsPlace, TheReadersFolderIsTheirsAloneAndItsFileNoLink) {
+    struct Planted {
+        const char* what;
+        fs::perms mode;
+        bool someone_elses;
+        bool file_a_link;
+        bool kept;
+    } cases[] = {
+        {"another user's folder open to all, the file a link to the reader's notes", fs::perms::all, true, true, false},
+        {"the reader's folder open to all", fs::perms::all, false, false, false},
+        {"the reader's folder open to the group", fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec,
+         false, false, false},
+        {"the reader's private folder, the file a link to the notes", fs::perms::owner_all, false, true, false},
+        {"the reader's private folder: kept as ever", fs::perms::owner_all, false, false, true},
+    };
+    const std::string kept = "[搜索器设置：]\r\n皮肤=12\r\n";
+    const std::string notes = "the reader's own notes\n";
+    int n = 0;
+    for (const Planted& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path top = fs::temp_directory_path() / ("yz-planted-" + std::to_string(process_id()) + "-" + std::to_string(++n));
+        const fs::path program = top / "program", own = top / "shared" / "yanzhou-search";
+        const fs::path own_file = own / u8"搜索器设置信息1.4.ini", notes_file = top / "notes.txt";
+        fs::create_directories(program);
+        fs::create_directories(own);
+        std::ofstream(notes_file, std::ios::binary) << notes;
+        if (c.file_a_link)
+            fs::create_symlink(notes_file, own_file);
+        else
+            std::ofstream(own_file, std::ios::binary) << kept;
+        fs::permissions(own, c.mode, fs::perm_options::replace);
+        // Root stands in for the reader; "nobody" for the other user.
+        if (c.someone_elses && geteuid() == 0) {
+            ASSERT_EQ(chown(own.c_str(), 65534, 65534), 0);
+        }
+        {
+            Place place;
+            place.run_directory = utf8_of(program);
+            place.own = utf8_of(own);
+            testing::internal::CaptureStderr();
+            const bool written = WriteSetting(settings_file_for_writing(), settings_section, history_key, "斗破");
+            const Text read = ReadSetting(settings_file_path(), settings_section, skin_key);
+            const std::string said = testing::internal::GetCapturedStderr();
+            EXPECT_EQ(written, c.kept);
+            EXPECT_EQ(read, c.kept ? "12" : "");
+            EXPECT_EQ(contents(notes_file), notes);
+            const bool folder_refused = c.mode != fs::perms::owner_all || (c.someone_elses && geteuid() == 0);
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), folder_refused ? 1 : 0) << said;
+            if (c.kept) {
+                EXPECT_EQ(contents(own_file), kept + "搜索记录=斗破\r\n");
+            }
+            EXPECT_EQ(fs::is_symlink(own_file), c.file_a_link);
+        }
+        std::error_code ignored;
+        fs::remove_all(top, ignored);
+    }
+}
+#endif
 
 #ifdef _WIN32
 void set_variable(const char* name, const char* value) {

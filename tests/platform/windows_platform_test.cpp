@@ -73,11 +73,11 @@ TEST(WindowsPlatform, ReadsOnlyRegularFilesUpToTheCap) {
     };
     for (const Case& c : cases) {
         std::string bytes = "left over";
-        EXPECT_EQ(platform().read_file(c.path, bytes), c.result) << c.path;
+        EXPECT_EQ(platform().read_file(c.path, bytes, Links::follow), c.result) << c.path;
         EXPECT_EQ(bytes.size(), c.size) << c.path;
     }
-    EXPECT_EQ(platform().write_target(folder.at("directory")), std::nullopt);
-    EXPECT_EQ(platform().write_target(folder.at("none")), folder.at("none"));
+    EXPECT_EQ(platform().write_target(folder.at("directory"), Links::follow), std::nullopt);
+    EXPECT_EQ(platform().write_target(folder.at("none"), Links::follow), folder.at("none"));
 }
 
 TEST(WindowsPlatform, WritesAreWholeAndKeepWhatTheyMustNotChange) {
@@ -135,22 +135,66 @@ TEST(WindowsPlatform, GbkNamesReachTheDiskAsTheirCharacters) {
     EXPECT_TRUE(platform().path_exists(path));
 }
 
-TEST(WindowsPlatform, TheDirectoryLockHoldsOffASecondWriter) {
+// A second writer waits a quarter of a second at most, then goes without
+// (its write skipped): a lock someone keeps never freezes the window.
+TEST(WindowsPlatform, TheDirectoryLockHoldsOffASecondWriterBriefly) {
     Folder folder;
-    std::atomic<bool> second_has_it = false;
+    std::atomic<bool> second_done = false, second_had_it = false;
     std::thread second;
     {
         const std::unique_ptr<Held> first = platform().lock_directory_of(folder.at("a.ini"));
+        ASSERT_NE(first, nullptr);
         second = std::thread([&] {
-            const std::unique_ptr<Held> lock = platform().lock_directory_of(folder.at("b.ini"));
-            second_has_it = true;
+            second_had_it = platform().lock_directory_of(folder.at("b.ini")) != nullptr;
+            second_done = true;
         });
-        Sleep(200);
-        EXPECT_FALSE(second_has_it);
+        for (int waited = 0; waited < 1000 && !second_done; waited += 10) Sleep(10);
+        EXPECT_TRUE(second_done) << "the second writer waited for the first to let go";
     }
     second.join();
-    EXPECT_TRUE(second_has_it);
+    EXPECT_FALSE(second_had_it);
+    EXPECT_NE(platform().lock_directory_of(folder.at("c.ini")), nullptr) << "the lock stays when its holder has gone";
     EXPECT_EQ(folder.entries(), 0u) << "the lock file goes with its last holder";
+}
+
+// A folder closed to the program: its engine from the reader's local folder,
+// written there, or replaced when it holds other bytes; the settings folder
+// where there is no local one.
+TEST(WindowsPlatform, ACarriedLibraryLoadsFromTheReadersOwnFolder) {
+    Folder folder;
+    std::ifstream in(fs::u8path(platform().program_directory() + "\\SkinH_EL.dll"), std::ios::binary);
+    const std::string engine(std::istreambuf_iterator<char>(in), {});
+    ASSERT_FALSE(engine.empty());
+    const std::wstring saved_local = _wgetenv(L"LOCALAPPDATA") ? _wgetenv(L"LOCALAPPDATA") : L"";
+    const std::wstring saved_roaming = _wgetenv(L"APPDATA") ? _wgetenv(L"APPDATA") : L"";
+    const std::u8string own_utf8 = u8"\\砚舟小说搜索器\\SkinH_EL.dll";  // literals are GBK otherwise
+    const std::string own(own_utf8.begin(), own_utf8.end());
+    fs::create_directories(fs::u8path(folder.at("local")));
+    folder.put("not a folder", "x");
+    const struct {
+        const char* what;
+        const char* local;
+        const char* stale;  // what a file there held before, if any
+        const char* used;
+    } cases[] = {
+        {"written into the local folder", "local", nullptr, "local"},
+        {"found there at the next start", "local", "", "local"},
+        {"another version's replaced", "local", "an older engine", "local"},
+        {"no local folder to be had: the settings folder", "not a folder", nullptr, "roaming"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetEnvironmentVariableW(L"LOCALAPPDATA", fs::u8path(folder.at(c.local)).c_str());
+        SetEnvironmentVariableW(L"APPDATA", fs::u8path(folder.at("roaming")).c_str());
+        if (c.stale && *c.stale) folder.put(c.used + own, c.stale);
+        void* library = platform().load_carried_library("SkinH_EL.dll", bytes_of(engine));
+        ASSERT_NE(library, nullptr);
+        EXPECT_NE(platform().find_entry(library, "SkinH_AttachRes"), nullptr);
+        platform().release_library(library);
+        EXPECT_EQ(folder.get(c.used + own), engine);
+    }
+    SetEnvironmentVariableW(L"LOCALAPPDATA", saved_local.empty() ? nullptr : saved_local.c_str());
+    SetEnvironmentVariableW(L"APPDATA", saved_roaming.empty() ? nullptr : saved_roaming.c_str());
 }
 
 TEST(WindowsPlatform, RunDirectoryAndLibraries) {

@@ -47,6 +47,7 @@ public:
     bool is_read_only(const std::string& path) override { return next_.is_read_only(path); }
     bool may_create_in(const std::string& directory) override { return next_.may_create_in(directory); }
     bool make_private_directory(const std::string& path) override { return next_.make_private_directory(path); }
+    bool is_private_directory(const std::string& path) override { return next_.is_private_directory(path); }
     bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
         return next_.write_file(path, parts);
     }
@@ -54,8 +55,12 @@ public:
     bool set_attributes(const std::string& path, std::int32_t attributes) override {
         return next_.set_attributes(path, attributes);
     }
-    ReadResult read_file(const std::string& path, std::string& bytes) override { return next_.read_file(path, bytes); }
-    std::optional<std::string> write_target(const std::string& path) override { return next_.write_target(path); }
+    ReadResult read_file(const std::string& path, std::string& bytes, Links links) override {
+        return next_.read_file(path, bytes, links);
+    }
+    std::optional<std::string> write_target(const std::string& path, Links links) override {
+        return next_.write_target(path, links);
+    }
     bool replace_file(const std::string& path, std::string_view bytes) override {
         return next_.replace_file(path, bytes);
     }
@@ -63,6 +68,9 @@ public:
         return next_.lock_directory_of(path);
     }
     void* load_library(const std::string& path_or_name) override { return next_.load_library(path_or_name); }
+    void* load_carried_library(const std::string& name, ByteSet bytes) override {
+        return next_.load_carried_library(name, bytes);
+    }
     void* find_entry(void* library, const std::string& name) override { return next_.find_entry(library, name); }
     void release_library(void* library) override { next_.release_library(library); }
 
