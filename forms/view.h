@@ -28,6 +28,10 @@ public:
     virtual void refresh_pages(ControlId tab, bool by_user) = 0;
     // Moves the keyboard focus to the next control in tab order.
     virtual void focus_next() = 0;
+    // Shows the control's menu (ControlDesc::menu) at the pointer, or under
+    // the control when opened from the keyboard, and reports the entry the
+    // reader chooses through menu_chosen (forms/dispatch.h).
+    virtual void show_menu(ControlId control, bool at_pointer) = 0;
     // Shows the window and makes it the active one.
     virtual void show_and_activate() = 0;
     // The window is going away: let go of the widgets. No event may come

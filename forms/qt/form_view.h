@@ -3,6 +3,7 @@
 // window's own when it is first shown, a tab page's when the page is first
 // shown (or when a test asks for one of its widgets). Until then the model's
 // state is all there is, and a widget made later shows the state as it is.
+#include <QComboBox>
 #include <QPointer>
 #include <map>
 
@@ -22,6 +23,7 @@ public:
     void refresh(ControlId control, int property) override;
     void refresh_pages(ControlId tab, bool by_user) override;
     void focus_next() override;
+    void show_menu(ControlId control, bool at_pointer) override;
     void show_and_activate() override;
     void dismantle() override;
 
@@ -54,6 +56,7 @@ private:
     void refresh_own(const ControlState& c, QWidget* widget, int property);
     void show_trans(const ControlState& c, QWidget* widget);
     void show_bar(const ControlState& c, QWidget* widget);
+    void show_items(const ControlState& c, QComboBox* combo);
     QString unique_id(ControlId control) const;
 
     LoadedWindow& state_;

@@ -94,10 +94,11 @@ class ProgramTest(unittest.TestCase):
     def test_search_typed_and_sent_with_enter_reaches_the_browser(self):
         main = self.later_start()
         x, y = main[2], main[3]
-        # A Chinese name reaches the engine as the GBK bytes it expects;
-        # spaces and quotes encoded, as a browser would send them.
+        # A Chinese name reaches the engine as the GBK bytes it expects; the
+        # name goes as one value, every byte but letters, digits and "-._~"
+        # percent-encoded.
         searches = [
-            ("  Dou & Po?  ", b"http://book.easou.com/w/search/%20%20Dou%20&%20Po?%20%20_1_0_0_1.html?wver=dsp"),
+            ("  Dou & Po?  ", b"http://book.easou.com/w/search/%20%20Dou%20%26%20Po%3F%20%20_1_0_0_1.html?wver=dsp"),
             ("斗破苍穹", b"http://book.easou.com/w/search/%B6%B7%C6%C6%B2%D4%F1%B7_1_0_0_1.html?wver=dsp"),
             ('x "y"', b"http://book.easou.com/w/search/x%20%22y%22_1_0_0_1.html?wver=dsp"),
         ]
