@@ -26,6 +26,7 @@ public:
     void refresh(ControlId control, int property) override;
     void refresh_pages(ControlId tab, bool by_user) override;
     void focus_next() override;
+    void show_menu(ControlId control, bool at_pointer) override;
     void show_and_activate() override;
     void dismantle() override;
 
@@ -77,6 +78,7 @@ private:
     void register_handle(HWND handle, ControlId control);
     void place(const ControlState& c, HWND handle);
     void place_combo(const ControlState& c, HWND combo);
+    void add_items(const ControlState& c, HWND combo);
     void place_window();
     void rescale(int dpi, const RECT& suggested);
     void refresh_window(const ControlState& c, int property);
