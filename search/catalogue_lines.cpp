@@ -112,9 +112,10 @@ private:
         const std::optional<std::size_t> built_in = built_in_named(folded);
         // A built-in engine has two names; either one is the engine.
         const Text key = built_in ? folded_name(built_in_engines()[*built_in].caption) : folded;
-        if (!take(key)) return refuse(line, "名称" + quoted(name) + "在前面已经用过");
+        if (used(key)) return refuse(line, "名称" + quoted(name) + "在前面已经用过");
         if (value == hidden_word) {
             if (!built_in) return refuse(line, "只有程序自带的搜索引擎可以隐藏");
+            used_.push_back(key);
             out_.engines.push_back({line, Text(name), built_in, true, {}, CodePage::gbk});
             return;
         }
@@ -133,23 +134,26 @@ private:
         if (!is_web_address(address)) return refuse(line, "地址不是以 http:// 或 https:// 开头");
         if (has_control_character(address)) return refuse(line, "含有控制字符");
         if (address.find(name_mark) == std::string_view::npos) return refuse(line, "地址里没有 %s（书名放在那里）");
-        if (!built_in && ++added_ > max_added_engines) return refuse(line, Text(too_many_engines));
+        if (!built_in && added_ == max_added_engines) return refuse(line, Text(too_many_engines));
+        added_ += built_in ? 0 : 1;
+        used_.push_back(key);
         out_.engines.push_back({line, Text(name), built_in, false, Text(address), charset});
     }
 
     void site(int line, std::string_view name, const Text& folded, std::string_view value) {
         if (!is_site_name(folded)) return refuse(line, quoted(name) + "不是小说名站里的站点");
-        if (!take("site:" + folded)) return refuse(line, "名称" + quoted(name) + "在前面已经用过");
+        if (used("site:" + folded)) return refuse(line, "名称" + quoted(name) + "在前面已经用过");
         if (!is_web_address(value)) return refuse(line, "地址不是以 http:// 或 https:// 开头");
         if (has_control_character(value)) return refuse(line, "含有控制字符");
+        used_.push_back("site:" + folded);
         out_.sites.push_back({line, Text(name), Text(value)});
     }
 
-    bool take(const Text& key) {
-        for (const Text& used : used_)
-            if (used == key) return false;
-        used_.push_back(key);
-        return true;
+    // A name is used by an earlier good line; a refused line leaves it free.
+    bool used(const Text& key) const {
+        for (const Text& earlier : used_)
+            if (earlier == key) return true;
+        return false;
     }
 
     CatalogueLines& out_;

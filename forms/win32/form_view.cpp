@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "forms/dispatch.h"
 #include "forms/presentation.h"
 #include "forms/win32/accessible.h"
 #include "forms/win32/dpi.h"

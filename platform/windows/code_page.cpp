@@ -122,5 +122,11 @@ std::string gbk_to(CodePage page, std::string_view text) {
     std::wstring wide = wide_from_gbk(text);
     for (wchar_t& c : wide)
         if (c == replacement) c = L'?';
-    return multibyte_from_wide(UINT(page), wide);
+    if (page != CodePage::gb18030) return multibyte_from_wide(UINT(page), wide);
+    // Not every system converts code page 54936 (wine does not), and none
+    // needs to: GB18030 holds every GBK character as the same two bytes, but
+    // for the euro sign, which code page 936 keeps at 0x80.
+    std::string out;
+    for (const wchar_t c : wide) out += c == L'\u20AC' ? std::string("\xA2\xE3") : gbk_from_wide(std::wstring_view(&c, 1));
+    return out;
 }

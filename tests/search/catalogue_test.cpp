@@ -72,15 +72,18 @@ TEST(ReaderCatalogue, EachLineIsJudgedAlone) {
 }
 
 TEST(ReaderCatalogue, LaterLinesForTheSameNameAndLinesPastTheLimitAreRefused) {
-    std::string text = "[搜索引擎]\n晋江文学网=隐藏\n晋江文学网【B】=http://j.example/%s\nA=http://a.example/%s\na=http://b.example/%s\n";
-    for (int i = 1; i < 101; ++i) text += "e" + std::to_string(i) + "=http://e.example/%s\n";
+    // A refused line leaves its name free for a later one (line 6).
+    std::string text = "[搜索引擎]\n晋江文学网=隐藏\n晋江文学网【B】=http://j.example/%s\nA=http://a.example/%s\n"
+                       "a=http://b.example/%s\nB=ftp://x/%s\nb=http://b.example/%s\n";
+    for (int i = 2; i < 101; ++i) text += "e" + std::to_string(i) + "=http://e.example/%s\n";
     const CatalogueLines lines = parse_catalogue(text);
-    ASSERT_EQ(lines.refused.size(), 3u);
+    ASSERT_EQ(lines.refused.size(), 4u);
     EXPECT_EQ(lines.refused[0].line, 3);
     EXPECT_EQ(lines.refused[0].reason, "名称“晋江文学网【B】”在前面已经用过");
     EXPECT_EQ(lines.refused[1].line, 5);
-    EXPECT_EQ(lines.refused[2].line, 105);
-    EXPECT_EQ(lines.refused[2].reason, too_many_engines);
+    EXPECT_EQ(lines.refused[2].line, 6);
+    EXPECT_EQ(lines.refused[3].line, 106);
+    EXPECT_EQ(lines.refused[3].reason, too_many_engines);
     EXPECT_EQ(lines.engines.size(), 1u + 100u);
 }
 
@@ -120,6 +123,9 @@ TEST(ReaderCatalogue, EachCharacterSetGetsTheNameInItsOwnBytes) {
         const ListedEngine engine{"x", "x", "http://x.example/?q=%s&s=站", row.charset};
         EXPECT_EQ(search_address(engine, "斗破苍穹 A+"), row.address) << int(row.charset);
     }
+    // The euro sign, GBK's single byte 0x80, has two bytes of its own in GB18030.
+    const ListedEngine gb18030{"x", "x", "http://x.example/%s", CodePage::gb18030};
+    EXPECT_EQ(search_address(gb18030, "\x80"), "http://x.example/%A2%E3");
 }
 
 CatalogueFile file(const char* path, std::string bytes) { return {path, std::move(bytes), CatalogueFile::State::read}; }
