@@ -83,7 +83,8 @@ public:
 
     void section(int line, std::string_view name) {
         name = trimmed(name);
-        section_ = name == engines_section ? Section::engines : name == sites_section ? Section::sites : Section::unknown;
+        section_ = name == engines_section ? Section::engines : name == sites_section ? Section::sites
+                                                                                      : Section::unknown;
         if (section_ == Section::unknown) refuse(line, "不认识的小节[" + Text(name) + "]，只有[搜索引擎]和[站点]");
     }
 
@@ -106,7 +107,10 @@ public:
     void refuse(int line, Text reason) { out_.refused.push_back({line, std::move(reason)}); }
 
 private:
-    enum class Section { none, engines, sites, unknown };
+    enum class Section { none,
+                         engines,
+                         sites,
+                         unknown };
 
     void engine(int line, std::string_view name, const Text& folded, std::string_view value) {
         const std::optional<std::size_t> built_in = built_in_named(folded);
@@ -165,8 +169,10 @@ private:
 bool valid_utf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                                    : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                 : lead >= 0xE0 && lead < 0xF0   ? 3
+                                                 : lead >= 0xF0 && lead < 0xF5   ? 4
+                                                                                 : 0;
         if (length == 0 || i + length > bytes.size()) return false;
         for (std::size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;

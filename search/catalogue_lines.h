@@ -18,10 +18,10 @@ namespace search {
 
 struct EngineLine {
     int line = 0;
-    Text name;                           // as written: the new engine's list text
+    Text name;                            // as written: the new engine's list text
     std::optional<std::size_t> built_in;  // the built-in engine it replaces or hides
     bool hidden = false;
-    Text address;                        // with %s where the name goes
+    Text address;  // with %s where the name goes
     CodePage charset = CodePage::gbk;
 };
 
