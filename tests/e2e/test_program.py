@@ -134,10 +134,14 @@ class ProgramTest(unittest.TestCase):
             time.sleep(0.05)
         return self.copy.opened()[count] if len(self.copy.opened()) > count else None
 
-    def engine_menu(self, main, entry):
-        """The engine list's menu, opened with the right button, and its entry chosen with the keys."""
-        self.desktop.move(main[2] + 3 + 50, main[3] + 8 + 10)
-        self.desktop.xdotool("click", "3")
+    def engine_menu(self, main, entry, keys=None):
+        """The engine list's menu, opened with the right button (or with
+        `keys` while the list has the focus), its entry chosen with the keys."""
+        if keys:
+            self.desktop.key(keys)
+        else:
+            self.desktop.move(main[2] + 3 + 50, main[3] + 8 + 10)
+            self.desktop.xdotool("click", "3")
         time.sleep(0.5)
         self.desktop.key(*["Down"] * (entry + 1), "Return")
 
@@ -181,11 +185,13 @@ class ProgramTest(unittest.TestCase):
         if not WINE:
             self.assertIn("第 6 行：地址不是以 http:// 或 https:// 开头", self.copy.output())
 
-        # Read again while running: the chosen engine stays chosen by its name.
+        # Read again while running, the menu opened from the keyboard: the
+        # chosen engine stays chosen by its name.
         with open(catalogue, "ab") as f:
             f.write("\r\n[搜索引擎]\r\n丙站=big5 http://t.example/%s\r\n".encode("gbk"))
         written += "\r\n[搜索引擎]\r\n丙站=big5 http://t.example/%s\r\n".encode("gbk")
-        self.engine_menu(main, 1)
+        self.choose_engine(main, 11)
+        self.engine_menu(main, 1, keys="shift+F10")
         report = self.desktop.wait_window(lambda entry: entry[1] == "自定义站点", timeout=5)
         self.assertIsNotNone(report, "no report")
         self.desktop.key("Return")
