@@ -4,6 +4,7 @@ Windows build (YZ_BINARY=…/yanzhou-search.exe), the same cases run it under
 wine, on the display of tools/wine-env.sh."""
 
 import os
+import re
 import sys
 import time
 import unittest
@@ -144,6 +145,22 @@ class ProgramTest(unittest.TestCase):
             self.desktop.xdotool("click", "3")
         time.sleep(0.5)
         self.desktop.key(*["Down"] * (entry + 1), "Return")
+
+    def test_names_with_address_syntax_reach_the_engine_as_one_value(self):
+        """The search rows of tests/layouts/expected_addresses.h, typed into the real program."""
+        header = os.path.join(os.path.dirname(__file__), "../layouts/expected_addresses.h")
+        with open(header, encoding="utf-8") as f:
+            table = f.read().split("expected_searches[] = {", 1)[1]
+        rows = re.findall(r'\{(\d+), "((?:[^"\\]|\\.)*)", "([^"]*)"\}', table)
+        self.assertEqual(len(rows), 16)
+        main = self.later_start()
+        for engine, name, address in rows:
+            # The program holds a character GBK cannot hold as "?": the reader typed 😀.
+            typed = re.sub(r"(?<=[\u4e00-\u9fff])\?", "\U0001F600", name)
+            with self.subTest(engine=engine, typed=typed):
+                self.choose_engine(main, int(engine))
+                self.assertEqual(self.search(main, typed), address.encode())
+                self.assertIn(f"搜索记录={name}\r\n".encode("gbk"), self.copy.settings_bytes())
 
     def test_reader_catalogue_hides_replaces_adds_and_repoints(self):
         catalogue = os.path.join(self.copy.dir, "搜索器自定义站点.ini")
