@@ -69,9 +69,7 @@ Text value_of(const ControlState& c) {
     switch (c.kind) {
         case Kind::EditBox: return c.text;
         case Kind::ComboBox:
-            if (c.desc != nullptr && c.selection >= 0 && c.selection < int(c.desc->items.size()))
-                return Text(c.desc->items[c.selection]);
-            return {};
+            return c.item(c.selection);
         case Kind::ProgressBar: return Text(std::to_string(c.position));
         default: return {};
     }

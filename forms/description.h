@@ -91,6 +91,9 @@ struct ControlDesc : ControlProperties {
     bool default_button = false;      // button
     std::string_view spoken;          // the name a screen reader speaks instead of what the control shows
     std::string_view purpose;         // what a screen reader says the control does
+    // Entries of the control's context menu (right button, Shift+F10, the
+    // menu key); none when empty. The layout stays as it is.
+    std::span<const std::string_view> menu;
 
     // Setters for layout rows.
     constexpr ControlDesc at(ControlId p, int pg = -1) const { auto c = *this; c.parent = p; c.page = pg; return c; }
@@ -117,6 +120,7 @@ struct ControlDesc : ControlProperties {
     constexpr ControlDesc with_tag(std::string_view t) const { auto c = *this; c.tag = t; return c; }
     constexpr ControlDesc spoken_as(std::string_view n) const { auto c = *this; c.spoken = n; return c; }
     constexpr ControlDesc does(std::string_view p) const { auto c = *this; c.purpose = p; return c; }
+    constexpr ControlDesc with_menu(std::span<const std::string_view> entries) const { auto c = *this; c.menu = entries; return c; }
 };
 
 // One constructor per kind: identifier, name, left, top, width, height.

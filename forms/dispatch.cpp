@@ -8,7 +8,7 @@ namespace forms {
 
 namespace {
 
-inline constexpr int key_tab = 9, key_enter = 13, key_escape = 27;
+inline constexpr int key_tab = 9, key_enter = 13, key_escape = 27, key_menu = 0x5D, key_f10 = 0x79;
 
 std::optional<ControlId> default_button(const LoadedWindow& w) {
     for (const auto& c : w.controls)
@@ -35,9 +35,32 @@ std::optional<bool> raise(WindowId window, ControlId control, int event, EventAr
     return wire->handler(args);
 }
 
+bool opens_menu(int key, int function_keys) {
+    return (key == key_menu && function_keys == 0) || (key == key_f10 && function_keys == keys::Shift);
+}
+
+bool menu_requested(WindowId window, ControlId control, bool by_pointer) {
+    LoadedWindow* w = find_loaded(window);
+    const ControlState* c = w != nullptr ? w->find(control) : nullptr;
+    if (c == nullptr || c->desc == nullptr || c->desc->menu.empty()) return false;
+    if (by_pointer && !c->disabled && w->view) w->view->show_menu(control, true);
+    return true;
+}
+
+void menu_chosen(WindowId window, ControlId control, int entry) {
+    raise(window, control, event::MenuChosen, {.chosen = entry});
+}
+
 bool key_pressed(WindowId window, ControlId focused, int key, int function_keys, bool takes_key) {
     LoadedWindow* w = find_loaded(window);
     if (w == nullptr) return false;
+    if (opens_menu(key, function_keys)) {
+        const ControlState* f = w->find(focused);
+        if (f != nullptr && f->desc != nullptr && !f->desc->menu.empty()) {
+            if (w->view) w->view->show_menu(focused, false);
+            return true;
+        }
+    }
     if (function_keys == 0 && !takes_key) {
         if (key == key_tab) return false;  // the display moves the focus; no KeyDown
         if (key == key_escape && w->desc->esc_closes) {

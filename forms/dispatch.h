@@ -24,6 +24,15 @@ bool key_pressed(WindowId window, ControlId focused, int key, int function_keys,
 // Returns true when a handler swallowed the press.
 bool left_button_down(WindowId window, ControlId control, int x, int y, int function_keys);
 
+// The keys that open a control's menu, as on Windows: Shift+F10 and the menu key.
+bool opens_menu(int key, int function_keys);
+// The toolkit asks for a control's menu: a right press shows it; a request
+// from the keyboard was answered by key_pressed already. True when the
+// control has a menu, so that the toolkit shows nothing of its own.
+bool menu_requested(WindowId window, ControlId control, bool by_pointer);
+// The reader chose an entry of a control's menu (from 0).
+void menu_chosen(WindowId window, ControlId control, int entry);
+
 void button_clicked(WindowId window, ControlId button);
 void text_edited(WindowId window, ControlId edit, const Text& content);
 // The list's current item changed (by the reader or the list's own keys).

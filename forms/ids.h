@@ -23,6 +23,9 @@ inline constexpr int TimerInterval = 8;
 inline constexpr int PicBorder = 8, PicDisplayMode = 11, PicAnimate = 12;
 // Ours, for every kind with a window: the tip shown while the pointer rests on it.
 inline constexpr int ToolTip = 64;
+// Ours, for combo boxes: the list's entries, one text, entries separated by
+// CR LF. A write keeps the selection where it is still in the list.
+inline constexpr int ComboItems = 65;
 }  // namespace prop
 
 // Event numbers. Negative ones are common; 0 and up are the kind's own.
@@ -34,6 +37,8 @@ inline constexpr int SelectionMade = 0;  // combo box
 inline constexpr int Tick = 0;           // timer
 // Ours, for combo boxes: the selection changed, by the reader or by a write.
 inline constexpr int SelectionChanged = 64;
+// Ours, for a control with a menu: the reader chose its entry EventArgs::chosen.
+inline constexpr int MenuChosen = 65;
 }  // namespace event
 
 // Function-key bits of mouse and key events.

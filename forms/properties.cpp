@@ -28,6 +28,23 @@ Target locate(WindowId window, ControlId control) {
     return {w, c};
 }
 
+Text joined_items(const ControlState& c) {
+    Text joined;
+    for (int i = 0; i < c.item_count(); ++i) joined += (i == 0 ? "" : "\r\n") + c.item(i);
+    return joined;
+}
+
+std::vector<Text> split_items(const Text& joined) {
+    std::vector<Text> items;
+    if (joined.empty()) return items;
+    for (std::size_t from = 0;;) {
+        const std::size_t end = joined.find("\r\n", from);
+        items.push_back(joined.substr(from, end - from));
+        if (end == Text::npos) return items;
+        from = end + 2;
+    }
+}
+
 std::optional<Value> read_common(const LoadedWindow& w, const ControlState& c, int number) {
     switch (number) {
         case prop::Left: return c.geometry.left;
@@ -69,6 +86,7 @@ std::optional<Value> read_own(const ControlState& c, int number) {
             break;
         case Kind::ComboBox:
             if (number == prop::ComboSelection) return c.selection;
+            if (number == prop::ComboItems) return joined_items(c);
             break;
         case Kind::ProgressBar:
             switch (number) {
@@ -126,11 +144,15 @@ bool write_own(ControlState& c, int number, const Value& value) {
             }
             return false;
         case Kind::ComboBox: {
+            if (number == prop::ComboItems) {
+                c.written_items = split_items(as_text(value));
+                if (c.selection >= c.item_count()) c.selection = -1;
+                return true;
+            }
             if (number != prop::ComboSelection) return false;
             // An index outside the list leaves nothing selected, as the list control does.
-            const int count = c.desc != nullptr ? static_cast<int>(c.desc->items.size()) : 0;
             const int index = as_integer(value);
-            c.selection = index >= 0 && index < count ? index : -1;
+            c.selection = index >= 0 && index < c.item_count() ? index : -1;
             return true;
         }
         case Kind::ProgressBar:

@@ -30,6 +30,10 @@ public:
     virtual void focus_next() = 0;
     // Gives the keyboard focus to a control that can be seen.
     virtual void focus(ControlId control) = 0;
+    // Shows the control's menu (ControlDesc::menu) at the pointer, or under
+    // the control when opened from the keyboard, and reports the entry the
+    // reader chooses through menu_chosen (forms/dispatch.h).
+    virtual void show_menu(ControlId control, bool at_pointer) = 0;
     // Shows the window and makes it the active one.
     virtual void show_and_activate() = 0;
     // The window is going away: let go of the widgets. No event may come

@@ -37,6 +37,16 @@ ControlState state_of(const ControlDesc& d) {
 
 }  // namespace
 
+int ControlState::item_count() const {
+    if (written_items) return static_cast<int>(written_items->size());
+    return desc != nullptr ? static_cast<int>(desc->items.size()) : 0;
+}
+
+Text ControlState::item(int index) const {
+    if (index < 0 || index >= item_count()) return {};
+    return written_items ? (*written_items)[index] : Text(desc->items[index]);
+}
+
 LoadedWindow::~LoadedWindow() = default;
 
 ControlState* LoadedWindow::find(ControlId control) {

@@ -26,6 +26,10 @@ struct ControlState : ControlProperties {
     Text tag;
     Text tool_tip;
     Text text;  // caption or content
+    // A list's entries once a write replaced the layout's (prop::ComboItems).
+    std::optional<std::vector<Text>> written_items;
+    int item_count() const;
+    Text item(int index) const;  // empty outside the list
     std::optional<std::chrono::steady_clock::time_point> due;  // a running timer's next tick
 };
 

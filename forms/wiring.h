@@ -22,6 +22,7 @@ struct EventArgs {
     WindowId window = 0;
     ControlId control = 0;
     int item = 0;
+    int chosen = -1;  // MenuChosen: the entry of the control's menu, from 0
 };
 // A handler's result: false swallows the mouse or key message, nothing lets it through.
 using Handler = std::optional<bool> (*)(const EventArgs&);
@@ -50,6 +51,11 @@ std::optional<bool> call(const EventArgs&) {
 template <auto F, const auto&... Roles>
 std::optional<bool> on_enter(const EventArgs& args) {
     if (args.key == 13) F(Roles...);
+    return std::nullopt;
+}
+template <auto F, const auto&... Roles>
+std::optional<bool> on_menu(const EventArgs& args) {
+    F(Roles..., args.chosen);
     return std::nullopt;
 }
 inline std::optional<bool> do_nothing(const EventArgs&) { return std::nullopt; }

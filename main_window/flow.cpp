@@ -22,6 +22,7 @@ constexpr double vertical_offset = 800;
 }  // namespace
 
 void on_main_created() {
+    search::start_with_reader_catalogue(search_strip);
     search::refresh_search_caption(search_strip);
     if (settings_stored()) {
         apply_skin(stored_skin());

@@ -7,6 +7,7 @@
 #include "main_window/content.h"
 #include "pictures.h"
 #include "search/engines.h"
+#include "search/search.h"
 #include "sites/books.h"
 #include "sites/sites.h"
 #include "sites/texts.h"
@@ -64,7 +65,7 @@ ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
 
 const ControlDesc controls[] = {
     // search strip
-    combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160).spoken_as("搜索引擎"),
+    combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160).spoken_as("搜索引擎").with_menu(search::engine_list_menu),
     edit_box(编辑框1, "编辑框1", {117, 8, 192, 20}).colors(black, white).spoken_as("书名"),
     button(按钮1, "按钮1", {117, 33, 192, 20}).caption("搜索").does("用所选的搜索引擎搜索书名框中的书名"),
     combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white).spoken_as("书名记录方式"),

@@ -33,6 +33,7 @@ constexpr Wire wires[] = {
     // on every tick, has nothing left to do and never wakes the program.
     {组合框1, event::SelectionChanged, call<search::refresh_search_caption, search_strip>},
     {组合框3, event::SelectionChanged, call<search::refresh_search_caption, search_strip>},
+    {组合框1, event::MenuChosen, on_menu<search::on_engine_list_menu, search_strip>},
     {时钟2, event::Tick, call<update_clock>},
     // page "小说名站"; its logos, like the covers of "小说推荐", are wired
     // from the site and book tables below

@@ -16,3 +16,11 @@ std::string from_utf8(std::string_view utf8);
 // becomes "?"; bytes that are not valid GBK become U+FFFD.
 std::u16string utf16_from_gbk(std::string_view gbk);
 std::string gbk_from_utf16(std::u16string_view utf16);
+
+// The character sets a search engine may take its query in, by their Windows
+// code page numbers.
+enum class CodePage { gbk = 936, gb18030 = 54936, big5 = 950, utf8 = 65001 };
+// The program's text in another character set (GBK itself as it is). A
+// character the set cannot hold becomes "?", and so do bytes that are not
+// valid GBK.
+std::string gbk_to(CodePage page, std::string_view gbk);

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include <cstdio>
+
 namespace {
 Platform* installed = nullptr;
 }
@@ -10,4 +12,10 @@ Platform* install_platform(Platform* replacement) {
     Platform* previous = installed;
     installed = replacement;
     return previous;
+}
+
+void Platform::note_on_console(const Text& line) {
+    const std::string utf8 = to_utf8(line) + "\n";
+    std::fputs(utf8.c_str(), stderr);
+    std::fflush(stderr);
 }

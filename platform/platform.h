@@ -75,6 +75,14 @@ public:
     virtual DateTime now() = 0;
     // Shows a modal error box; returns when the reader has closed it.
     virtual void show_error_box(const Text& caption, const Text& message) = 0;
+    // Shows a modal box of information with an OK button over the active
+    // window; returns when the reader has closed it.
+    virtual void show_report_box(const Text& caption, const Text& message) = 0;
+    // Opens a file with the desktop's default application for its type (a
+    // text editor for an .ini file); returns at once.
+    virtual void open_document(const std::string& path) = 0;
+    // Writes one line (the program's text) on standard error, as UTF-8.
+    virtual void note_on_console(const Text& line);
 
     // The process.
 

@@ -1,5 +1,6 @@
 #include "search/engines.h"
 
+#include "search/name_encoding.h"
 #include "sites/hosts.h"
 
 namespace search {
@@ -35,21 +36,52 @@ constexpr auto list_texts = [] {
     return texts;
 }();
 
+// The list is made from the built-in table when first asked for: a start
+// without a catalogue pays for nothing else.
+std::vector<ListedEngine>& engine_list() {
+    static std::vector<ListedEngine> list = [] {
+        std::vector<ListedEngine> built_in;
+        for (const Engine& engine : catalogue) built_in.push_back(listed(engine));
+        return built_in;
+    }();
+    return list;
+}
+
 }  // namespace
+
+std::span<const Engine> built_in_engines() { return catalogue; }
 
 std::span<const std::string_view> engine_list_texts() { return list_texts; }
 
-const Engine* engine_at(int index) {
-    if (index < 0 || index >= static_cast<int>(std::size(catalogue))) return nullptr;
-    return &catalogue[index];
-}
-
-Text search_address(const Engine& engine, const Text& book_name) {
+ListedEngine listed(const Engine& engine) {
     Text address{engine.host};
     for (const auto part : engine.before) address += part;
-    address += book_name;
+    address += name_mark;
     address += engine.after;
-    return address;
+    return {Text(engine.list_text), Text(engine.caption), std::move(address), CodePage::gbk};
+}
+
+std::span<const ListedEngine> listed_engines() { return engine_list(); }
+
+void list_engines(std::vector<ListedEngine> engines) { engine_list() = std::move(engines); }
+
+const ListedEngine* engine_at(int index) {
+    const auto& list = engine_list();
+    if (index < 0 || index >= static_cast<int>(list.size())) return nullptr;
+    return &list[index];
+}
+
+Text search_address(const ListedEngine& engine, const Text& book_name) {
+    const Text value = percent_encoded_value(gbk_to(engine.charset, book_name));
+    const std::string_view address = engine.address;
+    Text built;
+    std::size_t from = 0;
+    for (std::size_t mark; (mark = address.find(name_mark, from)) != std::string_view::npos; from = mark + name_mark.size()) {
+        built += non_ascii_encoded(gbk_to(engine.charset, address.substr(from, mark - from)));
+        built += value;
+    }
+    built += non_ascii_encoded(gbk_to(engine.charset, address.substr(from)));
+    return built;
 }
 
 }  // namespace search

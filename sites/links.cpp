@@ -15,7 +15,7 @@ Text join_group_address(std::string_view group_number) {
 }  // namespace
 
 std::optional<bool> open_site(const forms::EventArgs& args) {
-    if (args.item >= 0 && std::size_t(args.item) < sites().size()) OpenAddress(site_address(sites()[args.item]));
+    if (args.item >= 0 && std::size_t(args.item) < sites().size()) OpenAddress(site_address_at(std::size_t(args.item)));
     return std::nullopt;
 }
 

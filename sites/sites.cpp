@@ -40,10 +40,23 @@ constexpr Site directory_table[] = {
     {&pictures::logo_wanshuxuan, hosts::wanshuxuan, "/", "万书轩"},
 };
 
+std::vector<Text>& reader_addresses() {
+    static std::vector<Text> addresses;
+    return addresses;
+}
+
 }  // namespace
 
 std::span<const Site> sites() { return directory_table; }
 
 Text site_address(const Site& site) { return Text(site.host) + Text(site.path); }
+
+Text site_address_at(std::size_t row) {
+    const auto& reader = reader_addresses();
+    if (row < reader.size() && !reader[row].empty()) return reader[row];
+    return row < std::size(directory_table) ? site_address(directory_table[row]) : Text();
+}
+
+void repoint_sites(std::vector<Text> addresses) { reader_addresses() = std::move(addresses); }
 
 }  // namespace sites

@@ -25,7 +25,8 @@ yz_windows_test(image_tests
 target_link_libraries(image_tests PRIVATE windowscodecs ole32)
 yz_windows_test(assets_tests
   ${t}/assets/picture_formats_test.cpp ${t}/assets/picture_headers.cpp ${t}/assets/picture_decoding_test.cpp)
-yz_windows_test(app_tests ${t}/app/conversions_test.cpp ${t}/app/text_conversion_test.cpp ${t}/app/launch_worker_test.cpp)
+yz_windows_test(app_tests ${t}/app/conversions_test.cpp ${t}/app/text_conversion_test.cpp ${t}/app/launch_worker_test.cpp
+  ${t}/search/catalogue_test.cpp)
 yz_windows_test(skin_format_tests
   ${t}/skins/she_reader_test.cpp ${t}/skins/catalogue_test.cpp ${CMAKE_SOURCE_DIR}/skins/engine/she_reader.cpp)
 

@@ -20,6 +20,8 @@ files=(
   forms/presentation.cpp
   forms/presentation.h
   forms/wiring.h
+  host/documents.cpp
+  host/documents.h
   host/new_file.cpp
   host/new_file.h
   host/settings.cpp
@@ -41,6 +43,8 @@ files=(
   platform/windows/browser_launcher.cpp
   platform/windows/carried_library.cpp
   platform/windows/code_page.cpp
+  platform/windows/document_opener.cpp
+  platform/windows/document_opener.h
   platform/windows/file_replace.cpp
   platform/windows/files.cpp
   platform/windows/files.h
@@ -50,7 +54,15 @@ files=(
   platform/windows/wide_path.cpp
   platform/windows/wide_path.h
   platform/windows/windows_platform.cpp
+  search/catalogue_lines.cpp
+  search/catalogue_lines.h
+  search/catalogue_menu.cpp
+  search/catalogue_template.cpp
   search/history.cpp
+  search/name_encoding.cpp
+  search/name_encoding.h
+  search/reader_catalogue.cpp
+  search/reader_catalogue.h
   search/run_search.cpp
   search/search.h
   search/search_caption.cpp

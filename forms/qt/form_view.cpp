@@ -1,12 +1,14 @@
 #include "forms/qt/form_view.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -253,9 +255,7 @@ QWidget* QtWindowView::make_combo(const ControlState& c, const Presentation& p, 
     auto* combo = new QComboBox(parent);
     combo->setFont(font_at_scale(p.font));
     combo->setEditable(false);
-    for (std::string_view item : d.items) combo->addItem(from_gbk(item));
-    combo->setCurrentIndex(c.selection);
-    combo->setMaxVisibleItems(std::max<int>(combo->count(), 1));
+    show_items(c, combo);
     if (d.drop_height > 0) combo->view()->setMinimumHeight(scaled(d.drop_height, state_.dpi, unit_dpi_));
     combo->setFocusPolicy(Qt::StrongFocus);
     pin_colors(combo, "QComboBox", unique_id(c.id), p.colours);
@@ -298,6 +298,27 @@ QWidget* QtWindowView::make_picture(const ControlState& c, const Presentation&, 
     picture->set_animate(c.animate);
     picture->set_scale(state_.dpi, unit_dpi_);
     return picture;
+}
+
+void QtWindowView::show_items(const ControlState& c, QComboBox* combo) {
+    combo->clear();
+    for (int i = 0; i < c.item_count(); ++i) combo->addItem(from_gbk(c.item(i)));
+    combo->setCurrentIndex(c.selection);
+    // Every entry at once, as the layout's lists show them, up to a list the
+    // screen can hold.
+    combo->setMaxVisibleItems(std::clamp(combo->count(), 1, 30));
+}
+
+void QtWindowView::show_menu(ControlId control, bool at_pointer) {
+    const ControlState* c = state_.find(control);
+    QWidget* w = built_widget(control);
+    if (c == nullptr || c->desc == nullptr || w == nullptr) return;
+    QMenu menu(w);
+    for (std::string_view entry : c->desc->menu) menu.addAction(from_gbk(entry));
+    const QPoint at = at_pointer ? QCursor::pos() : w->mapToGlobal(QPoint(0, w->height()));
+    const QAction* chosen = menu.exec(at);
+    const int entry = chosen == nullptr ? -1 : int(menu.actions().indexOf(const_cast<QAction*>(chosen)));
+    if (entry >= 0) menu_chosen(state_.id, control, entry);
 }
 
 void QtWindowView::show_bar(const ControlState& c, QWidget* widget) {
@@ -372,6 +393,7 @@ void QtWindowView::refresh_own(const ControlState& c, QWidget* w, int property) 
         case Kind::TransLabel: show_trans(c, w); return;
         case Kind::ComboBox: {
             QSignalBlocker quiet(w);
+            if (property == prop::ComboItems) show_items(c, static_cast<QComboBox*>(w));
             static_cast<QComboBox*>(w)->setCurrentIndex(c.selection);
             return;
         }

@@ -3,6 +3,7 @@
 // window's own when it is first shown, a tab page's when the page is first
 // shown (or when a test asks for one of its widgets). Until then the model's
 // state is all there is, and a widget made later shows the state as it is.
+#include <QComboBox>
 #include <QPointer>
 #include <map>
 
@@ -23,6 +24,7 @@ public:
     void refresh_pages(ControlId tab, bool by_user) override;
     void focus_next() override;
     void focus(ControlId control) override;
+    void show_menu(ControlId control, bool at_pointer) override;
     void show_and_activate() override;
     void dismantle() override;
 
@@ -55,6 +57,7 @@ private:
     void refresh_own(const ControlState& c, QWidget* widget, int property);
     void show_trans(const ControlState& c, QWidget* widget);
     void show_bar(const ControlState& c, QWidget* widget);
+    void show_items(const ControlState& c, QComboBox* combo);
     QString unique_id(ControlId control) const;
     // A control as shown at the window's scale, and a font at it (the
     // default GUI font's height scaled too).

@@ -1,6 +1,7 @@
 #include "forms/qt/input_filter.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -36,11 +37,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::MouseButtonPress) return false;
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress && type != QEvent::ContextMenu) return false;
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget == nullptr) return false;
         const Owner owner = owner_of(widget);
         if (owner.widget == nullptr || !owner.widget->isEnabled()) return false;
+        if (type == QEvent::ContextMenu)
+            return menu_requested(owner.window, owner.control,
+                                  static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse);
         if (event->type() == QEvent::KeyPress) return key(widget, owner, static_cast<QKeyEvent*>(event));
         return press(widget, owner, static_cast<QMouseEvent*>(event));
     }

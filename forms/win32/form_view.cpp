@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "forms/dispatch.h"
 #include "forms/presentation.h"
 #include "forms/win32/accessible.h"
 #include "forms/win32/dpi.h"
@@ -195,8 +196,7 @@ HWND Win32WindowView::make_combo(const ControlState& c, const Presentation& p, c
     HWND h = make(0, L"COMBOBOX", L"", m.start | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT,
                   m.rect, m.parent, c.id);
     if (h == nullptr) return nullptr;
-    for (std::string_view item : c.desc->items) SendMessageW(h, CB_ADDSTRING, 0, LPARAM(wide(item).c_str()));
-    SendMessageW(h, CB_SETCURSEL, WPARAM(c.selection), 0);
+    add_items(c, h);
     // The dropped list asks for the combo box's colours too.
     if (COMBOBOXINFO info{}; (info.cbSize = sizeof info) && GetComboBoxInfo(h, &info) && info.hwndList != nullptr)
         owners_[info.hwndList] = c.id;
@@ -238,12 +238,42 @@ HWND Win32WindowView::make_trans(const ControlState&, const Presentation&, const
     return make_trans_label(m.parent, m.rect, m.start);
 }
 
+void Win32WindowView::add_items(const ControlState& c, HWND combo) {
+    for (int i = 0; i < c.item_count(); ++i) SendMessageW(combo, CB_ADDSTRING, 0, LPARAM(wide(c.item(i)).c_str()));
+    SendMessageW(combo, CB_SETCURSEL, WPARAM(c.selection), 0);
+}
+
+void Win32WindowView::show_menu(ControlId control, bool at_pointer) {
+    const ControlState* c = state_.find(control);
+    HWND h = handle_of(control);
+    if (c == nullptr || c->desc == nullptr || h == nullptr || window_ == nullptr) return;
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr) return;
+    UINT command = 0;
+    for (std::string_view entry : c->desc->menu) AppendMenuW(menu, MF_STRING, ++command, wide(entry).c_str());
+    POINT at{};
+    if (at_pointer) {
+        GetCursorPos(&at);
+    } else {
+        RECT r;
+        GetWindowRect(h, &r);
+        at = {r.left, r.top + presentation_of(*c, dpi_).rect.height};
+    }
+    const WindowId window = state_.id;
+    const int chosen = int(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
+                                          at.y, 0, window_, nullptr));
+    DestroyMenu(menu);
+    if (chosen > 0) menu_chosen(window, control, chosen - 1);
+}
+
 // A combo box's window is as high as it is dropped; its closed height is
 // set through the height of its selection field, after any resize (wine
 // takes a resize for a reason to grow the field to its font).
 void Win32WindowView::place_combo(const ControlState& c, HWND combo) {
     const Geometry g = presentation_of(c, dpi_).rect;
-    const int items = int(c.desc->items.size());
+    // Every entry at once, as the layout's lists show them, up to a list the
+    // screen can hold.
+    const int items = std::min(c.item_count(), 30);
     const int item = std::max(1, int(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0)));
     const int list = std::max(scaled(c.desc->drop_height, dpi_), items * item + 2);
     SetWindowPos(combo, nullptr, g.left, g.top, g.width, g.height + list, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -404,7 +434,14 @@ void Win32WindowView::refresh_own(const ControlState& c, HWND h, int property) {
         case Kind::Button:
         case Kind::Label: return set_text(h, c.text);
         case Kind::TransLabel: return show_trans(c, h);
-        case Kind::ComboBox: SendMessageW(h, CB_SETCURSEL, WPARAM(c.selection), 0); return;
+        case Kind::ComboBox:
+            if (property == prop::ComboItems) {
+                SendMessageW(h, CB_RESETCONTENT, 0, 0);
+                add_items(c, h);
+                place_combo(c, h);
+            }
+            SendMessageW(h, CB_SETCURSEL, WPARAM(c.selection), 0);
+            return;
         case Kind::ProgressBar: return show_bar(c, h);
         case Kind::PicBox:
             if (property == prop::PicBorder) set_picture_border(h, c.border);

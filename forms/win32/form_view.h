@@ -27,6 +27,7 @@ public:
     void refresh_pages(ControlId tab, bool by_user) override;
     void focus_next() override;
     void focus(ControlId control) override;
+    void show_menu(ControlId control, bool at_pointer) override;
     void show_and_activate() override;
     void dismantle() override;
 
@@ -80,6 +81,7 @@ private:
     void place_combo(const ControlState& c, HWND combo);
     void rescale(int dpi, std::optional<POINT> corner);
     void moved_to_scale(int dpi, const RECT& suggested);
+    void add_items(const ControlState& c, HWND combo);
     void refresh_window(const ControlState& c, int property);
     void refresh_own(const ControlState& c, HWND handle, int property);
     void show_trans(const ControlState& c, HWND handle);

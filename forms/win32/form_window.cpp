@@ -53,6 +53,9 @@ LRESULT CALLBACK container_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT
             if (!view->retired() && view->control_of(reinterpret_cast<NMHDR*>(lp)->hwndFrom) != nullptr)
                 return SendMessageW(view->window(), message, wp, lp);
             break;
+        case WM_CONTEXTMENU:
+            if (!view->retired() && view->control_of(HWND(wp)) != nullptr) return SendMessageW(view->window(), message, wp, lp);
+            break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -220,6 +223,11 @@ LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) 
         case WM_ACTIVATE:
             activated(LOWORD(wp) != WA_INACTIVE);
             return 0;
+        case WM_CONTEXTMENU:
+            // A request from the keyboard (no position) was the model's already.
+            if (const ControlState* c = control_of(HWND(wp)); c != nullptr && c->desc != nullptr)
+                if (menu_requested(window, c->id, lp != LPARAM(-1))) return 0;
+            break;
         case WM_DPICHANGED:
             moved_to_scale(int(HIWORD(wp)), *reinterpret_cast<const RECT*>(lp));
             return 0;

@@ -127,3 +127,38 @@ std::string gbk_from_utf16(std::u16string_view utf16) {
         return utf16_character_length(rest);
     });
 }
+
+namespace {
+
+// glibc's names for the tables Windows uses under the same code page.
+const char* iconv_name(CodePage page) {
+    switch (page) {
+        case CodePage::gb18030: return "GB18030";
+        case CodePage::big5: return "CP950";
+        case CodePage::utf8: return "UTF-8";
+        case CodePage::gbk: break;
+    }
+    return "CP936";
+}
+
+// One whole GBK character: a lead byte with its trail byte, else one byte.
+size_t gbk_character_length(std::string_view rest) {
+    const unsigned char lead = static_cast<unsigned char>(rest[0]);
+    return lead >= 0x81 && lead <= 0xFE && rest.size() >= 2 ? 2 : 1;
+}
+
+}  // namespace
+
+std::string gbk_to(CodePage page, std::string_view gbk) {
+    if (page == CodePage::gbk) return std::string(gbk);
+    thread_local Converter to_gb18030(iconv_name(CodePage::gb18030), "CP936");
+    thread_local Converter to_big5(iconv_name(CodePage::big5), "CP936");
+    thread_local Converter to_utf8(iconv_name(CodePage::utf8), "CP936");
+    Converter& converter = page == CodePage::gb18030 ? to_gb18030
+                           : page == CodePage::big5  ? to_big5
+                                                     : to_utf8;
+    return converter.run(gbk, [](std::string_view rest, std::string& out) -> size_t {
+        out += '?';
+        return gbk_character_length(rest);
+    });
+}

@@ -18,3 +18,14 @@ void show_critical_box(const Text& caption, const Text& message) {
                     QString::fromStdString(utf8_message), QMessageBox::Ok);
     box.exec();
 }
+
+void show_information_box(const Text& caption, const Text& message) {
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (app == nullptr || QThread::currentThread() != app->thread()) return;
+    // Over the active window, which stays on top of others: a box of its own
+    // would open behind it.
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(to_utf8(caption)),
+                    QString::fromStdString(to_utf8(message)), QMessageBox::Ok, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}

@@ -4,6 +4,7 @@
 #include <sys/auxv.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,23 @@
 #include "platform/search_path.h"
 
 namespace {
+
+// "file://" and the absolute path, every byte but the unreserved ones and
+// "/" percent-encoded: plain ASCII that the launcher passes on unchanged.
+std::string file_address(const std::string& path) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string address = "file://";
+    for (const unsigned char c : path) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            address += char(c);
+        } else {
+            address += '%';
+            address += hex[c >> 4];
+            address += hex[c & 15];
+        }
+    }
+    return address;
+}
 
 // The kernel's name for the running program file; where /proc cannot say
 // (not mounted, or a path longer than a page), the name the program was
@@ -107,6 +125,10 @@ public:
         return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
     }
     void show_error_box(const Text& caption, const Text& message) override { show_critical_box(caption, message); }
+    void show_report_box(const Text& caption, const Text& message) override { show_information_box(caption, message); }
+    // xdg-open takes the file as a file: address, percent-encoded, so that
+    // no name can be read as an option or reach it in another encoding.
+    void open_document(const std::string& path) override { hand_to_launcher(file_address(path)); }
 
     // Asked once: the program file's directory stays what it was at the start.
     std::string program_directory() override {

@@ -42,28 +42,33 @@ std::wstring wide_from_gbk(std::string_view text) {
     return out;
 }
 
-// Every character GBK cannot hold (a surrogate pair is one) becomes "?".
-std::string gbk_from_wide(std::wstring_view text) {
+// Code pages that hold every character take neither flags nor a default
+// character: the system refuses the call if given them.
+bool holds_everything(UINT code_page) { return code_page == CP_UTF8 || code_page == 54936; }
+
+// Every character the code page cannot hold (a surrogate pair is one) becomes "?".
+std::string multibyte_from_wide(UINT code_page, std::wstring_view text) {
     std::string out;
     if (text.empty()) return out;
+    const DWORD flags = holds_everything(code_page) ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
-    const int whole = WideCharToMultiByte(gbk, WC_NO_BEST_FIT_CHARS, text.data(), int(text.size()), nullptr, 0,
-                                          nullptr, &lossy);
+    BOOL* lossy_out = holds_everything(code_page) ? nullptr : &lossy;
+    const int whole =
+        WideCharToMultiByte(code_page, flags, text.data(), int(text.size()), nullptr, 0, nullptr, lossy_out);
     if (whole > 0 && !lossy) {
         out.resize(std::size_t(whole));
-        WideCharToMultiByte(gbk, WC_NO_BEST_FIT_CHARS, text.data(), int(text.size()), out.data(), whole, nullptr,
-                            nullptr);
+        WideCharToMultiByte(code_page, flags, text.data(), int(text.size()), out.data(), whole, nullptr, nullptr);
         return out;
     }
     char buffer[8];
     for (std::size_t i = 0; i < text.size();) {
         std::size_t length = 1;
         if ((text[i] & 0xFC00) == 0xD800 && i + 1 < text.size() && (text[i + 1] & 0xFC00) == 0xDC00) length = 2;
-        BOOL lossy = FALSE;
+        lossy = FALSE;
         const int n = (text[i] & 0xF800) == 0xD800 && length == 1
                           ? 0
-                          : WideCharToMultiByte(gbk, WC_NO_BEST_FIT_CHARS, text.data() + i, int(length), buffer,
-                                                int(sizeof buffer), nullptr, &lossy);
+                          : WideCharToMultiByte(code_page, flags, text.data() + i, int(length), buffer,
+                                                int(sizeof buffer), nullptr, lossy_out);
         if (n > 0 && !lossy)
             out.append(buffer, std::size_t(n));
         else
@@ -72,6 +77,8 @@ std::string gbk_from_wide(std::wstring_view text) {
     }
     return out;
 }
+
+std::string gbk_from_wide(std::wstring_view text) { return multibyte_from_wide(gbk, text); }
 
 std::wstring wide_from_utf8(std::string_view text) {
     std::wstring out;
@@ -107,4 +114,19 @@ std::u16string utf16_from_gbk(std::string_view text) {
 
 std::string gbk_from_utf16(std::u16string_view utf16) {
     return gbk_from_wide(std::wstring_view(reinterpret_cast<const wchar_t*>(utf16.data()), utf16.size()));
+}
+
+std::string gbk_to(CodePage page, std::string_view text) {
+    if (page == CodePage::gbk) return std::string(text);
+    // Bytes that are not GBK come out of the conversion as U+FFFD; they stay "?".
+    std::wstring wide = wide_from_gbk(text);
+    for (wchar_t& c : wide)
+        if (c == replacement) c = L'?';
+    if (page != CodePage::gb18030) return multibyte_from_wide(UINT(page), wide);
+    // Not every system converts code page 54936 (wine does not), and none
+    // needs to: GB18030 holds every GBK character as the same two bytes, but
+    // for the euro sign, which code page 936 keeps at 0x80.
+    std::string out;
+    for (const wchar_t c : wide) out += c == L'\u20AC' ? std::string("\xA2\xE3") : gbk_from_wide(std::wstring_view(&c, 1));
+    return out;
 }

@@ -9,6 +9,7 @@
 #include "platform/launch_worker.h"
 #include "platform/platform.h"
 #include "platform/search_path.h"
+#include "platform/windows/document_opener.h"
 #include "platform/windows/files.h"
 #include "platform/windows/library_image.h"
 
@@ -112,6 +113,10 @@ public:
     void show_error_box(const Text& caption, const Text& message) override {
         MessageBoxW(nullptr, wide_text(message).c_str(), wide_text(caption).c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
     }
+    void show_report_box(const Text& caption, const Text& message) override {
+        show_information_box(wide_text(caption), wide_text(message));
+    }
+    void open_document(const std::string& path) override { open_document_in_shell(path); }
 
     // Asked once: the program file's directory stays what it was at the start.
     std::string program_directory() override {

@@ -4,6 +4,7 @@ Windows build (YZ_BINARY=…/yanzhou-search.exe), the same cases run it under
 wine, on the display of tools/wine-env.sh."""
 
 import os
+import re
 import sys
 import time
 import unittest
@@ -94,10 +95,11 @@ class ProgramTest(unittest.TestCase):
     def test_search_typed_and_sent_with_enter_reaches_the_browser(self):
         main = self.later_start()
         x, y = main[2], main[3]
-        # A Chinese name reaches the engine as the GBK bytes it expects;
-        # spaces and quotes encoded, as a browser would send them.
+        # A Chinese name reaches the engine as the GBK bytes it expects; the
+        # name goes as one value, every byte but letters, digits and "-._~"
+        # percent-encoded.
         searches = [
-            ("  Dou & Po?  ", b"http://book.easou.com/w/search/%20%20Dou%20&%20Po?%20%20_1_0_0_1.html?wver=dsp"),
+            ("  Dou & Po?  ", b"http://book.easou.com/w/search/%20%20Dou%20%26%20Po%3F%20%20_1_0_0_1.html?wver=dsp"),
             ("斗破苍穹", b"http://book.easou.com/w/search/%B6%B7%C6%C6%B2%D4%F1%B7_1_0_0_1.html?wver=dsp"),
             ('x "y"', b"http://book.easou.com/w/search/x%20%22y%22_1_0_0_1.html?wver=dsp"),
         ]
@@ -151,6 +153,131 @@ class ProgramTest(unittest.TestCase):
         self.assertIn("搜索记录=abc\r\n".encode("gbk"), self.copy.settings_bytes())
         d.key("Escape")
         self.assertEqual(self.copy.wait(), 0)
+
+    def choose_engine(self, main, index):
+        """Picks an entry of the engine list, 组合框1, as a reader does with
+        the keys of its dropped list."""
+        self.desktop.click(main[2] + 3 + 50, main[3] + 8 + 10)
+        self.desktop.key("Home", *["Down"] * index, "Return")
+
+    def search(self, main, typed):
+        """Types the name into 编辑框1, presses Enter and returns the address handed on."""
+        count = len(self.copy.opened())
+        self.desktop.click(main[2] + 117 + 20, main[3] + 8 + 10)
+        self.desktop.key("End", "shift+Home")
+        self.desktop.type(typed)
+        self.desktop.key("Return")
+        deadline = time.time() + 5
+        while len(self.copy.opened()) <= count and time.time() < deadline:
+            time.sleep(0.05)
+        return self.copy.opened()[count] if len(self.copy.opened()) > count else None
+
+    def engine_menu(self, main, entry, keys=None):
+        """The engine list's menu, opened with the right button (or with
+        `keys` while the list has the focus), its entry chosen with the keys."""
+        if keys:
+            self.desktop.key(keys)
+        else:
+            self.desktop.move(main[2] + 3 + 50, main[3] + 8 + 10)
+            self.desktop.xdotool("click", "3")
+        time.sleep(0.5)
+        self.desktop.key(*["Down"] * (entry + 1), "Return")
+
+    def test_names_with_address_syntax_reach_the_engine_as_one_value(self):
+        """The search rows of tests/layouts/expected_addresses.h, typed into the real program."""
+        header = os.path.join(os.path.dirname(__file__), "../layouts/expected_addresses.h")
+        with open(header, encoding="utf-8") as f:
+            table = f.read().split("expected_searches[] = {", 1)[1]
+        rows = re.findall(r'\{(\d+), "((?:[^"\\]|\\.)*)", "([^"]*)"\}', table)
+        self.assertEqual(len(rows), 16)
+        main = self.later_start()
+        for engine, name, address in rows:
+            # The program holds a character GBK cannot hold as "?": the reader typed 😀.
+            typed = re.sub(r"(?<=[\u4e00-\u9fff])\?", "\U0001F600", name)
+            with self.subTest(engine=engine, typed=typed):
+                self.choose_engine(main, int(engine))
+                self.assertEqual(self.search(main, typed), address.encode())
+                self.assertIn(f"搜索记录={name}\r\n".encode("gbk"), self.copy.settings_bytes())
+
+    def test_reader_catalogue_hides_replaces_adds_and_repoints(self):
+        catalogue = os.path.join(self.copy.dir, "搜索器自定义站点.ini")
+        # GBK, as Notepad saves it on a Chinese Windows: a replaced, a hidden
+        # and two added engines, a re-pointed site, and bad lines around them.
+        written = "\r\n".join([
+            "[搜索引擎]",
+            "晋江文学网=https://j.example/s?kw=%s",
+            "小说阅读网【B】=隐藏",
+            "甲站【A】=http://a.example/find/%s/",
+            "乙站=utf-8 http://b.example/?q=%s",
+            "坏一=file:///etc/passwd?%s",
+            "坏二=latin1 http://c.example/%s",
+            "[站点]",
+            "起点中文网=https://q.example/",
+            "没有的站=https://n.example/",
+        ]).encode("gbk")
+        with open(catalogue, "wb") as f:
+            f.write(written)
+        main = self.later_start()
+        self.assertEqual(self.search(main, "C#"), b"http://book.easou.com/w/search/C%23_1_0_0_1.html?wver=dsp")
+        self.choose_engine(main, 1)
+        self.assertEqual(self.search(main, "斗破"), b"https://j.example/s?kw=%B6%B7%C6%C6")
+        # 小说阅读网 is gone: the third entry is 纵横中文网, the two added ones end the list.
+        self.choose_engine(main, 2)
+        self.assertEqual(self.search(main, "a"), b"http://search.zongheng.com/search/bookName/a/1.html")
+        self.choose_engine(main, 10)
+        self.assertEqual(self.search(main, "A&B"), b"http://a.example/find/A%26B/")
+        self.choose_engine(main, 11)
+        self.assertEqual(self.search(main, "斗破"), b"http://b.example/?q=%E6%96%97%E7%A0%B4")
+        # The logo of 起点中文网 (图片框1, at 160, 180 on 第一页 of 选择夹3,
+        # itself at 2, 21 on 选择夹1 at 0, 80) opens the reader's address.
+        count = len(self.copy.opened())
+        self.desktop.click(main[2] + 0 + 2 + 160 + 59, main[3] + 80 + 21 + 180 + 22)
+        deadline = time.time() + 5
+        while len(self.copy.opened()) <= count and time.time() < deadline:
+            time.sleep(0.05)
+        self.assertEqual(self.copy.opened()[count:], [b"https://q.example/"])
+        if not WINE:
+            self.assertIn("第 6 行：地址不是以 http:// 或 https:// 开头", self.copy.output())
+
+        # Read again while running, the menu opened from the keyboard: the
+        # chosen engine stays chosen by its name.
+        with open(catalogue, "ab") as f:
+            f.write("\r\n[搜索引擎]\r\n丙站=big5 http://t.example/%s\r\n".encode("gbk"))
+        written += "\r\n[搜索引擎]\r\n丙站=big5 http://t.example/%s\r\n".encode("gbk")
+        self.choose_engine(main, 11)
+        self.engine_menu(main, 1, keys="shift+F10")
+        report = self.desktop.wait_window(lambda entry: entry[1] == "自定义站点", timeout=5)
+        self.assertIsNotNone(report, "no report")
+        self.desktop.key("Return")
+        deadline = time.time() + 5
+        while self.desktop.wait_window(lambda entry: entry[1] == "自定义站点", timeout=0.1) and time.time() < deadline:
+            time.sleep(0.05)
+        self.assertEqual(self.search(main, "斗破"), b"http://b.example/?q=%E6%96%97%E7%A0%B4")
+        self.choose_engine(main, 12)
+        self.assertEqual(self.search(main, "斗破"), b"http://t.example/%A4%E6%AF%7D")
+        with open(catalogue, "rb") as f:
+            self.assertEqual(f.read(), written, "the program wrote the reader's file")
+
+    def test_editing_a_missing_catalogue_makes_the_template_and_opens_it(self):
+        main = self.later_start()
+        self.engine_menu(main, 0)
+        catalogue = os.path.join(self.copy.dir, "搜索器自定义站点.ini")
+        deadline = time.time() + 5
+        while not os.path.exists(catalogue) and time.time() < deadline:
+            time.sleep(0.05)
+        with open(catalogue, "rb") as f:
+            template = f.read()
+        self.assertTrue(template.startswith(b"\xef\xbb\xbf; "))
+        if WINE:
+            # Wine's shell opens an .ini file with its Notepad.
+            editor = self.desktop.wait_window(lambda entry: "搜索器自定义站点.ini" in entry[1], timeout=10)
+            self.assertIsNotNone(editor, "no editor")
+            self.desktop.ask_to_close(editor[0])
+        else:
+            deadline = time.time() + 5
+            while not self.copy.opened() and time.time() < deadline:
+                time.sleep(0.05)
+            self.assertEqual(self.copy.opened(), [f"file://{self.copy.dir}/%E6%90%9C%E7%B4%A2%E5%99%A8%E8%87%AA%E5%AE%9A%E4%B9%89%E7%AB%99%E7%82%B9.ini".encode()])
 
     def background(self, main):
         """The skin's colour of the window beside the clock line."""

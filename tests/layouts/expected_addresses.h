@@ -74,3 +74,33 @@ inline const ExpectedLink expected_links[] = {
     {welcome_window::id, welcome_window::透明标签4, press, "http://qun.qq.com/air/#jointhegroup/gid/246813579"},
     {welcome_window::id, welcome_window::透明标签10, press, "http://qun.qq.com/air/#jointhegroup/gid/318264705"},
 };
+
+// A search as the engine receives it: the book name as one value, every byte
+// but A-Z a-z 0-9 - . _ ~ percent-encoded. `name` is the name as the program
+// holds it (GBK; a character GBK cannot hold is already "?").
+struct ExpectedSearch {
+    int engine;  // index in the engine list
+    const char* name;
+    const char* address;
+};
+
+inline const ExpectedSearch expected_searches[] = {
+    // 晋江文学网: the name in the query
+    {1, "C#", "http://www.jjwxc.net/search.php?kw=C%23&t=1"},
+    {1, "A&B", "http://www.jjwxc.net/search.php?kw=A%26B&t=1"},
+    {1, "100%", "http://www.jjwxc.net/search.php?kw=100%25&t=1"},
+    {1, "a+b=c", "http://www.jjwxc.net/search.php?kw=a%2Bb%3Dc&t=1"},
+    {1, "x?y", "http://www.jjwxc.net/search.php?kw=x%3Fy&t=1"},
+    {1, "a/b", "http://www.jjwxc.net/search.php?kw=a%2Fb&t=1"},
+    {1, " 斗破 ", "http://www.jjwxc.net/search.php?kw=%20%B6%B7%C6%C6%20&t=1"},
+    {1, "斗破?苍穹", "http://www.jjwxc.net/search.php?kw=%B6%B7%C6%C6%3F%B2%D4%F1%B7&t=1"},
+    // 纵横中文网: the name in the path
+    {3, "C#", "http://search.zongheng.com/search/bookName/C%23/1.html"},
+    {3, "A&B", "http://search.zongheng.com/search/bookName/A%26B/1.html"},
+    {3, "100%", "http://search.zongheng.com/search/bookName/100%25/1.html"},
+    {3, "a+b=c", "http://search.zongheng.com/search/bookName/a%2Bb%3Dc/1.html"},
+    {3, "x?y", "http://search.zongheng.com/search/bookName/x%3Fy/1.html"},
+    {3, "a/b", "http://search.zongheng.com/search/bookName/a%2Fb/1.html"},
+    {3, " 斗破 ", "http://search.zongheng.com/search/bookName/%20%B6%B7%C6%C6%20/1.html"},
+    {3, "斗破?苍穹", "http://search.zongheng.com/search/bookName/%B6%B7%C6%C6%3F%B2%D4%F1%B7/1.html"},
+};

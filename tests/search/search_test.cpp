@@ -17,12 +17,15 @@
 #include <iterator>
 #include <thread>
 
+#include "forms/dispatch.h"
 #include "forms/model.h"
 #include "host/host.h"
 #include "host/run_directory.h"
 #include "main_window/controls.h"
 #include "main_window/flow.h"
 #include "main_window/wiring.h"
+#include "search/reader_catalogue.h"
+#include "tests/layouts/expected_addresses.h"
 #include "tests/app/temp_folder.h"
 #include "tests/support/form_access.h"
 #include "tests/support/recording_platform.h"
@@ -132,26 +135,68 @@ const EngineAddress engine_addresses[] = {
     {9, "http://www.yuanchuang.com/book/search?q=", "+&f=0"},
     {10, "http://search.xinxs8.com/mm_s_search.php?PHPSESSID=7c2e4a91d05b38f6e1a9c4d27b0f5e83&exact=bkName&k=", ""},
 };
-// Names go in exactly as typed: GBK bytes, nothing trimmed or escaped.
-const Text names[] = {"Dou Po", "斗破苍穹", "", "a&b?c#d/e+f", "  two sides  "};
+// Names go in as typed, nothing trimmed, as one value: GBK bytes, and every
+// byte but A-Z a-z 0-9 - . _ ~ percent-encoded.
+const std::pair<Text, Text> names[] = {{"Dou Po", "Dou%20Po"},
+                                       {"斗破苍穹", "%B6%B7%C6%C6%B2%D4%F1%B7"},
+                                       {"", ""},
+                                       {"a&b?c#d/e+f", "a%26b%3Fc%23d%2Fe%2Bf"},
+                                       {"  two sides  ", "%20%20two%20sides%20%20"}};
 
-TEST_F(MainWindow, EveryEngineBuildsItsAddressFromTheNameExactlyAsTyped) {
+TEST_F(MainWindow, EveryEngineBuildsItsAddressFromTheNameAsOneValue) {
     for (const auto& engine : engine_addresses) {
         choose(组合框1, engine.index);
-        for (const auto& name : names) {
+        for (const auto& [name, sent] : names) {
             outside->opened.clear();
             type_name(name);
             press_enter(edit_box());
             ASSERT_EQ(outside->opened.size(), 1u) << engine.index << " " << to_utf8(name);
-            EXPECT_EQ(outside->opened[0], engine.before + name + engine.after)
-                << engine.index << " " << to_utf8(name);
+            EXPECT_EQ(outside->opened[0], engine.before + sent + engine.after) << engine.index << " " << to_utf8(name);
         }
     }
-    // The Chinese name reaches the address as its two-byte GBK characters.
+    for (const ExpectedSearch& search : expected_searches) {
+        choose(组合框1, search.engine);
+        type_name(search.name);
+        press_enter(edit_box());
+        EXPECT_EQ(outside->opened.back(), search.address);
+        // The remembered name is what was typed, byte for byte.
+        EXPECT_EQ(settings(), "[搜索器设置：]\r\n搜索记录=" + Text(search.name) + "\r\n");
+    }
+    // A character GBK cannot hold reaches the box as "?", and the engine as %3F.
     choose(组合框1, 1);
-    type_name("斗破");
+    edit_box()->setText(QString::fromUtf8("\xE6\x96\x97\xE7\xA0\xB4\xF0\x9F\x98\x80\xE8\x8B\x8D\xE7\xA9\xB9"));
+    QTest::keyClick(edit_box(), Qt::Key_End);
     press_enter(edit_box());
-    EXPECT_EQ(outside->opened.back(), "http://www.jjwxc.net/search.php?kw=\xB6\xB7\xC6\xC6&t=1");
+    EXPECT_EQ(outside->opened.back(), "http://www.jjwxc.net/search.php?kw=%B6%B7%C6%C6%3F%B2%D4%F1%B7&t=1");
+}
+
+// The engine list's menu, second entry: the catalogue read again, the list
+// rebuilt with the chosen engine kept by its name, and the report shown.
+TEST_F(MainWindow, ReadingTheCatalogueAgainRebuildsTheListAndReports) {
+    choose(组合框1, 7);
+    folder->put(Text(search::catalogue_file_name), "[搜索引擎]\r\n零点看书网=隐藏\r\n甲【A】=http://a.example/%s\r\n坏=%s\r\n");
+    forms::menu_chosen(id, 组合框1, 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list(组合框1)->count(), 11);
+    EXPECT_EQ(from_utf8(list(组合框1)->itemText(10).toStdString()), "甲【A】");
+    EXPECT_EQ(forms::ReadInteger(id, 组合框1, prop::ComboSelection), 6);  // 腾讯读书, one up
+    ASSERT_EQ(outside->reports.size(), 1u);
+    EXPECT_NE(outside->reports[0].message.find("读入了 2 个搜索引擎、0 个站点"), Text::npos);
+    EXPECT_NE(outside->reports[0].message.find("第 4 行：地址不是以 http:// 或 https:// 开头"), Text::npos);
+    choose(组合框1, 10);
+    type_name("C#");
+    press_enter(edit_box());
+    EXPECT_EQ(outside->opened.back(), "http://a.example/C%23");
+    EXPECT_EQ(forms::ReadText(id, 按钮1, prop::ButtonCaption), "甲");
+
+    // Gone again: the built-in list, and the first engine where the chosen one is gone.
+    std::filesystem::remove(folder->os(Text(search::catalogue_file_name)));
+    forms::menu_chosen(id, 组合框1, 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list(组合框1)->count(), 11);
+    EXPECT_EQ(forms::ReadInteger(id, 组合框1, prop::ComboSelection), 0);
+    EXPECT_EQ(from_utf8(list(组合框1)->itemText(5).toStdString()), "零点看书网【B】");
+    EXPECT_EQ(outside->reports.size(), 2u);
 }
 
 TEST_F(MainWindow, ThreeWaysSendASearchAndOtherKeysDoNothing) {
@@ -227,7 +272,7 @@ TEST_F(MainWindow, ReadModeSearchesWithTheTypedNameThenShowsTheStoredOne) {
     // Without a stored name the box is emptied.
     std::filesystem::remove(folder->os(settings_name));
     press_enter(edit_box());
-    EXPECT_EQ(outside->opened.back(), "http://book.easou.com/w/search/圣王_1_0_0_1.html?wver=dsp");
+    EXPECT_EQ(outside->opened.back(), "http://book.easou.com/w/search/%CA%A5%CD%F5_1_0_0_1.html?wver=dsp");
     EXPECT_EQ(forms::ReadText(id, 编辑框1, prop::EditContent), "");
     EXPECT_FALSE(std::filesystem::exists(folder->os(settings_name)));
 }

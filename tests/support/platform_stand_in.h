@@ -37,6 +37,9 @@ public:
     std::optional<ScreenSize> caption_frame(int dpi) override { return next_.caption_frame(dpi); }
     DateTime now() override { return next_.now(); }
     void show_error_box(const Text& caption, const Text& message) override { next_.show_error_box(caption, message); }
+    void show_report_box(const Text& caption, const Text& message) override { next_.show_report_box(caption, message); }
+    void open_document(const std::string& path) override { next_.open_document(path); }
+    void note_on_console(const Text& line) override { next_.note_on_console(line); }
     std::string user_settings_directory() override { return next_.user_settings_directory(); }
     void change_directory(const std::string& path) override { next_.change_directory(path); }
     void end_process(int exit_code) override { next_.end_process(exit_code); }

@@ -19,6 +19,8 @@
 //   test can only see it there, e.g.
 //     EXPECT_EXIT(f(), testing::ExitedWithCode(255), error_box_line("错误", text));
 //   where error_box_line() below gives the matching pattern.
+// - Report boxes are recorded in `reports` and return at once; files handed
+//   to the desktop's editor in `documents` (the file system's paths).
 // - Libraries loaded by path are recorded in `loaded` (path, handle).
 // - Everything else (files, libraries, the process) is the real platform's,
 //   and `run_directory` may be set as for any stand-in.
@@ -46,6 +48,8 @@ public:
     DateTime clock{2013, 3, 30, 16, 32, 10};
     std::vector<ErrorBox> error_boxes;
     std::vector<std::pair<std::string, void*>> loaded;
+    std::vector<ErrorBox> reports;
+    std::vector<std::string> documents;
 
     void open_in_browser(const Text& address) override { opened.push_back(address); }
     void* load_library(const std::string& path_or_name) override {
@@ -66,6 +70,9 @@ public:
         std::fputs(line.c_str(), stderr);
         std::fflush(stderr);
     }
+
+    void show_report_box(const Text& caption, const Text& message) override { reports.push_back({caption, message}); }
+    void open_document(const std::string& path) override { documents.push_back(path); }
 
     // The stderr line of one error box (no line break); usable as a death
     // test pattern since it holds only letters, digits and blanks.
