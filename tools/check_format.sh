@@ -33,6 +33,7 @@ files=(
   main_window/wiring.h
   platform/browser_address.cpp
   platform/browser_address.h
+  platform/percent_encoding.h
   platform/launch_worker.cpp
   platform/launch_worker.h
   platform/linux/browser_launcher.cpp

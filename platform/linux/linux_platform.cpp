@@ -19,6 +19,7 @@
 #include "platform/linux/files.h"
 #include "platform/linux/library_image.h"
 #include "platform/linux/library_snapshot.h"
+#include "platform/percent_encoding.h"
 #include "platform/platform.h"
 #include "platform/search_path.h"
 
@@ -27,18 +28,7 @@ namespace {
 // "file://" and the absolute path, every byte but the unreserved ones and
 // "/" percent-encoded: plain ASCII that the launcher passes on unchanged.
 std::string file_address(const std::string& path) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string address = "file://";
-    for (const unsigned char c : path) {
-        if (std::isalnum(c) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
-            address += char(c);
-        } else {
-            address += '%';
-            address += hex[c >> 4];
-            address += hex[c & 15];
-        }
-    }
-    return address;
+    return "file://" + percent_encoded(path, [](unsigned char c) { return c == '/' || unreserved_in_address(c); });
 }
 
 // The kernel's name for the running program file; where /proc cannot say
