@@ -69,6 +69,11 @@ const ControlDesc controls[] = {
     button(按钮1, "按钮1", {117, 33, 192, 20}).caption("搜索"),
     combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white).spoken_as("书名记录方式"),
     trans_label(透明标签5, "透明标签5", {32, 62, 219, 16}).caption("时间").colors(0x0088FF).single_line().aligned(Align::Centre, VAlign::Middle),
+    // 时钟1 once polled the two lists for the search button's caption; the
+    // lists now tell of their changes themselves (main_window/wiring.cpp).
+    // It stays so that the window keeps the controls, names and numbers it
+    // has always had; wired to nothing, it is idle and never wakes the
+    // program (forms/timers.cpp).
     timer(时钟1, "时钟1", 1),
     timer(时钟2, "时钟2", 1000),
     tab(选择夹1, "选择夹1", {0, 80, 310, 416}).pages(main_pages),
