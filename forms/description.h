@@ -92,6 +92,7 @@ struct ControlDesc : ControlProperties {
     std::string_view spoken;          // the name a screen reader speaks, where the control shows none
 
     // Setters for layout rows.
+    // clang-format off
     constexpr ControlDesc at(ControlId p, int pg = -1) const { auto c = *this; c.parent = p; c.page = pg; return c; }
     constexpr ControlDesc hidden() const { auto c = *this; c.visible = false; return c; }
     constexpr ControlDesc disable() const { auto c = *this; c.disabled = true; return c; }
@@ -115,6 +116,7 @@ struct ControlDesc : ControlProperties {
     constexpr ControlDesc as_default() const { auto c = *this; c.default_button = true; return c; }
     constexpr ControlDesc with_tag(std::string_view t) const { auto c = *this; c.tag = t; return c; }
     constexpr ControlDesc spoken_as(std::string_view n) const { auto c = *this; c.spoken = n; return c; }
+    // clang-format on
 };
 
 // One constructor per kind: identifier, name, left, top, width, height.
@@ -123,6 +125,7 @@ constexpr ControlDesc control(Kind k, ControlId id, std::string_view name, Geome
     c.kind = k; c.id = id; c.name = name; c.geometry = g;
     return c;
 }
+// clang-format off
 constexpr ControlDesc edit_box(ControlId id, std::string_view n, Geometry g) { auto c = control(Kind::EditBox, id, n, g); c.border = Border::Sunken; return c; }
 constexpr ControlDesc pic_box(ControlId id, std::string_view n, Geometry g) { return control(Kind::PicBox, id, n, g); }
 constexpr ControlDesc group_box(ControlId id, std::string_view n, Geometry g) { return control(Kind::GroupBox, id, n, g); }
@@ -133,6 +136,7 @@ constexpr ControlDesc progress_bar(ControlId id, std::string_view n, Geometry g)
 constexpr ControlDesc tab(ControlId id, std::string_view n, Geometry g) { return control(Kind::Tab, id, n, g); }
 constexpr ControlDesc timer(ControlId id, std::string_view n, int ms) { auto c = control(Kind::Timer, id, n, {}); c.interval = ms; return c; }
 constexpr ControlDesc trans_label(ControlId id, std::string_view n, Geometry g) { return control(Kind::TransLabel, id, n, g); }
+// clang-format on
 
 enum class Frame { FixedWithTitle, None };
 

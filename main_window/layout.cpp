@@ -68,6 +68,7 @@ ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
     return trans_label(id, name, {102, 18, 168, 96}).at(group).caption(book ? book->blurb : "").colors(black);
 }
 
+// clang-format off
 const ControlDesc controls[] = {
     // search strip
     combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160).spoken_as("搜索引擎"),
@@ -199,6 +200,7 @@ const ControlDesc controls[] = {
     button(按钮7, "按钮7", {16, 16, 219, 20}).at(分组框26).caption("点我下载"),
     trans_label(透明标签24, "透明标签24", {7, 38, 248, 48}).at(分组框26).caption(texts::browser_recommendation).colors(0x0088FF),
 };
+// clang-format on
 
 }  // namespace
 

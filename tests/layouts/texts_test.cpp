@@ -92,6 +92,7 @@ struct Recommendation {
     forms::ControlId group;
     const char* title;
 };
+// clang-format off
 const Recommendation recommendations[] = {
     {分组框6, "圣王"},        {分组框8, "傲视九重天"},      {分组框9, "绝世唐门"},
     {分组框7, "三生三世倾流年"}, {分组框10, "遮天"},         {分组框11, "求魔"},
@@ -100,6 +101,7 @@ const Recommendation recommendations[] = {
     {分组框16, "全职高手"},     {分组框21, "召唤圣剑"},       {分组框20, "终极圣灵"},
     {分组框17, "阴墓阳宅"},     {分组框23, "最终进化"},       {分组框22, "租鬼公司"},
 };
+// clang-format on
 
 TEST(Recommendations, CaptionsNameTheBookAndThePenNameOnItsCover) {
     auto pen_names = pen_names_on_covers();
