@@ -7,10 +7,17 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# Built quickly (cmake/quick_tests.cmake).
+set(YZ_TEST_USES yanzhou GTest::gtest)
+set(YZ_TEST_DEFINES YZ_SOURCE_DIR="${CMAKE_SOURCE_DIR}" YZ_BINARY_DIR="${CMAKE_BINARY_DIR}")
+include(${CMAKE_SOURCE_DIR}/cmake/quick_tests.cmake)
+yz_test_headers(<windows.h> <gtest/gtest.h> <algorithm> <filesystem> <fstream> <map> <optional> <string> <vector>)
+
 function(yz_windows_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE yanzhou GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE YZ_SOURCE_DIR="${CMAKE_SOURCE_DIR}" YZ_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  target_link_libraries(${name} PRIVATE ${YZ_TEST_USES} GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE ${YZ_TEST_DEFINES})
+  yz_quick_test(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120
     ENVIRONMENT "YZ_CONFORMANCE=${yz_conformance}")

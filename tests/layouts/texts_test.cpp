@@ -1,6 +1,7 @@
 // What the reader reads on the two windows: blurbs of the shape the page was
 // laid out for, the same notices in both windows, captions that match the
 // covers, and the exact characters of the framed slogans.
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -72,7 +73,7 @@ TEST(Blurbs, KeepTheirParticularShapes) {
 
 // Pen names as the cover generator draws them onto the covers.
 std::map<std::string, std::string> pen_names_on_covers() {
-    std::ifstream in(std::string(YZ_SOURCE_DIR) + "/tools/make_pictures.py");
+    std::ifstream in(std::filesystem::path(YZ_SOURCE_DIR) / "tools" / "make_pictures.py");
     std::map<std::string, std::string> names;
     bool inside = false;
     for (std::string line; std::getline(in, line);) {

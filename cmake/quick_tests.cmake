@@ -1,0 +1,32 @@
+# What keeps the tests quick to build from nothing. Most of a test file's
+# compile time goes to the headers it shares with every other test file
+# (GoogleTest, the standard library, the toolkit's), so:
+# - each test executable compiles its files together, a few to a translation
+#   unit (a unity build); a file that cannot share one with the others says
+#   so with the source property SKIP_UNITY_BUILD_INCLUSION;
+# - those headers are compiled once, into a precompiled header that every
+#   test executable reuses.
+# yz_test_headers(headers...) makes the header, after the test executables'
+# usage requirements (YZ_TEST_USES: libraries, YZ_TEST_DEFINES: definitions);
+# yz_quick_test(target) applies both to one test executable.
+
+function(yz_test_headers)
+  set(source ${CMAKE_BINARY_DIR}/yz_test_headers.cpp)
+  file(CONFIGURE OUTPUT ${source} CONTENT "")
+  add_library(yz_test_headers OBJECT ${source})
+  target_link_libraries(yz_test_headers PRIVATE ${YZ_TEST_USES})
+  target_compile_definitions(yz_test_headers PRIVATE ${YZ_TEST_DEFINES})
+  # Compiled as an executable's own files are, so that the header fits them.
+  if(NOT WIN32)
+    set_target_properties(yz_test_headers PROPERTIES POSITION_INDEPENDENT_CODE OFF)
+    target_compile_options(yz_test_headers PRIVATE -fPIE)
+  endif()
+  target_precompile_headers(yz_test_headers PRIVATE ${ARGN})
+endfunction()
+
+function(yz_quick_test target)
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 16)
+  target_precompile_headers(${target} REUSE_FROM yz_test_headers)
+  # A header that no longer fits is an error, not a silent slow build.
+  target_compile_options(${target} PRIVATE -Winvalid-pch)
+endfunction()
