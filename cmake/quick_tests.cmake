@@ -22,9 +22,21 @@ function(yz_test_headers)
     target_compile_options(yz_test_headers PRIVATE -fPIE)
   endif()
   target_precompile_headers(yz_test_headers PRIVATE ${ARGN})
+  yz_cache_with_header(yz_test_headers)
+endfunction()
+
+# ccache caches what is compiled with a precompiled header only when told to
+# take the header's definitions and time macros as they are.
+function(yz_cache_with_header target)
+  get_target_property(launcher ${target} CXX_COMPILER_LAUNCHER)
+  if(launcher MATCHES "ccache")
+    set_target_properties(${target} PROPERTIES CXX_COMPILER_LAUNCHER
+      "${CMAKE_COMMAND};-E;env;CCACHE_SLOPPINESS=pch_defines,time_macros;${launcher}")
+  endif()
 endfunction()
 
 function(yz_quick_test target)
+  yz_cache_with_header(${target})
   set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 16)
   target_precompile_headers(${target} REUSE_FROM yz_test_headers)
   # A header that no longer fits is an error, not a silent slow build. In a
