@@ -96,6 +96,7 @@ struct ControlDesc : ControlProperties {
     std::span<const std::string_view> menu;
 
     // Setters for layout rows.
+    // clang-format off
     constexpr ControlDesc at(ControlId p, int pg = -1) const { auto c = *this; c.parent = p; c.page = pg; return c; }
     constexpr ControlDesc hidden() const { auto c = *this; c.visible = false; return c; }
     constexpr ControlDesc disable() const { auto c = *this; c.disabled = true; return c; }
@@ -121,6 +122,7 @@ struct ControlDesc : ControlProperties {
     constexpr ControlDesc spoken_as(std::string_view n) const { auto c = *this; c.spoken = n; return c; }
     constexpr ControlDesc does(std::string_view p) const { auto c = *this; c.purpose = p; return c; }
     constexpr ControlDesc with_menu(std::span<const std::string_view> entries) const { auto c = *this; c.menu = entries; return c; }
+    // clang-format on
 };
 
 // One constructor per kind: identifier, name, left, top, width, height.
@@ -129,6 +131,7 @@ constexpr ControlDesc control(Kind k, ControlId id, std::string_view name, Geome
     c.kind = k; c.id = id; c.name = name; c.geometry = g;
     return c;
 }
+// clang-format off
 constexpr ControlDesc edit_box(ControlId id, std::string_view n, Geometry g) { auto c = control(Kind::EditBox, id, n, g); c.border = Border::Sunken; return c; }
 constexpr ControlDesc pic_box(ControlId id, std::string_view n, Geometry g) { return control(Kind::PicBox, id, n, g); }
 constexpr ControlDesc group_box(ControlId id, std::string_view n, Geometry g) { return control(Kind::GroupBox, id, n, g); }
@@ -139,6 +142,7 @@ constexpr ControlDesc progress_bar(ControlId id, std::string_view n, Geometry g)
 constexpr ControlDesc tab(ControlId id, std::string_view n, Geometry g) { return control(Kind::Tab, id, n, g); }
 constexpr ControlDesc timer(ControlId id, std::string_view n, int ms) { auto c = control(Kind::Timer, id, n, {}); c.interval = ms; return c; }
 constexpr ControlDesc trans_label(ControlId id, std::string_view n, Geometry g) { return control(Kind::TransLabel, id, n, g); }
+// clang-format on
 
 enum class Frame { FixedWithTitle, None };
 

@@ -8,8 +8,6 @@ namespace forms {
 
 namespace {
 
-inline constexpr int key_tab = 9, key_enter = 13, key_escape = 27, key_menu = 0x5D, key_f10 = 0x79;
-
 std::optional<ControlId> default_button(const LoadedWindow& w) {
     for (const auto& c : w.controls)
         if (c.kind == Kind::Button && c.desc->default_button && !c.disabled && w.visible_now(c)) return c.id;

@@ -46,4 +46,7 @@ namespace keys {
 inline constexpr int Ctrl = 1, Shift = 2, Alt = 4;
 }
 
+// The Windows virtual-key codes the model itself answers (KeyDown's key).
+inline constexpr int key_tab = 9, key_enter = 13, key_escape = 27, key_menu = 0x5D, key_f10 = 0x79;
+
 }  // namespace forms

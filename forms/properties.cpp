@@ -219,8 +219,9 @@ void WriteProperty(WindowId window, ControlId control, int number, const Value& 
                 if (c->interval != interval_before) restart_timer(*c);
                 return;
             }
-            // A caption rewritten unchanged (the search button's, a hundred
-            // times a second) shows nothing new: spare the widget.
+            // A caption rewritten unchanged (the search button's, whenever the
+            // history list changes and the engine does not) shows nothing
+            // new: spare the widget.
             if (c->kind != Kind::TransLabel && c->kind != Kind::ComboBox && c->text == text_before &&
                 std::holds_alternative<Text>(value))
                 return;

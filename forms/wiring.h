@@ -50,7 +50,7 @@ std::optional<bool> call(const EventArgs&) {
 }
 template <auto F, const auto&... Roles>
 std::optional<bool> on_enter(const EventArgs& args) {
-    if (args.key == 13) F(Roles...);
+    if (args.key == key_enter) F(Roles...);
     return std::nullopt;
 }
 template <auto F, const auto&... Roles>

@@ -3,10 +3,10 @@
 // reads or stores them goes through the accessors at the end, so the file's
 // name, section and keys are written down once.
 //
-// The settings file It lives beside the program;
-// where the program may neither make it there nor write the one there (a copy
-// installed for every user, started by one of them), the reader's own copy of
-// the same file lives in their settings folder instead.
+// The settings file lives beside the program; where the program may neither
+// make it there nor write the one there (a copy installed for every user,
+// started by one of them), the reader's own copy of the same file lives in
+// their settings folder instead.
 #include <cstdint>
 
 #include "platform/text.h"

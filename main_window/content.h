@@ -11,6 +11,7 @@
 namespace main_window {
 
 // 第一页, then 第二页: row by row, left column first.
+// clang-format off
 inline constexpr forms::ControlId site_logos[] = {
     图片框8,
     图片框2,
@@ -41,11 +42,13 @@ inline constexpr forms::ControlId site_logos[] = {
     图片框45,
     图片框46,
 };
+// clang-format on
 
 struct BookControls {
     forms::ControlId group, cover, blurb;
 };
 // 玄幻奇幻, 武侠仙侠, 都市言情, 军事历史, 游戏竞技, 科幻灵异: top, middle, bottom.
+// clang-format off
 inline constexpr BookControls book_controls[] = {
     {分组框6, 图片框16, 透明标签3},
     {分组框8, 图片框17, 透明标签4},
@@ -66,6 +69,7 @@ inline constexpr BookControls book_controls[] = {
     {分组框23, 图片框32, 透明标签23},
     {分组框22, 图片框31, 透明标签22},
 };
+// clang-format on
 
 // The row a logo shows, or -1 for a control that is none.
 constexpr int site_row_of(forms::ControlId logo) {

@@ -6,6 +6,7 @@ namespace main_window {
 
 inline constexpr forms::WindowId id = 1;
 
+// clang-format off
 enum : forms::ControlId {
     窗口 = 1,
     // search strip
@@ -32,6 +33,7 @@ enum : forms::ControlId {
     // download links
     分组框2, 分组框3, 按钮3, 分组框4, 按钮4, 分组框24, 分组框26, 按钮7, 透明标签24,
 };
+// clang-format on
 
 // The controls the handlers read and write, by what they are for.
 inline constexpr forms::ControlId engine_list = 组合框1, book_name_box = 编辑框1, search_button = 按钮1,

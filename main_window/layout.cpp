@@ -39,15 +39,21 @@ ControlDesc logo(ControlId id, std::string_view name, Geometry at, int page) {
         .spoken_as(site ? site->name : "");
 }
 
-// A recommended book: a framed group on a genre page of 选择夹4 holding the
-// cover and the blurb; all three take their content from the book table.
+// A recommended book: a framed group in its slot of its genre page of
+// 选择夹4 holding the cover and the blurb; all three take their content, and
+// the group its page and slot, from the book table.
 const sites::Book* book_of(ControlId member) {
     const int row = book_row_of(member);
     return row < 0 ? nullptr : &sites::books()[row];
 }
-ControlDesc recommendation(ControlId id, std::string_view name, Geometry at, int page) {
+ControlDesc recommendation(ControlId id, std::string_view name) {
     const sites::Book* book = book_of(id);
-    return group_box(id, name, at).at(选择夹4, page).caption(book ? book->caption : "").colors(black).hand();
+    const int page = book ? book->page : 0, slot = book ? book->slot : 0;
+    return group_box(id, name, {8, 8 + 128 * slot, 272, 123})
+        .at(选择夹4, page)
+        .caption(book ? book->caption : "")
+        .colors(black)
+        .hand();
 }
 ControlDesc cover(ControlId id, std::string_view name, ControlId group) {
     const sites::Book* book = book_of(id);
@@ -63,6 +69,7 @@ ControlDesc blurb(ControlId id, std::string_view name, ControlId group) {
     return trans_label(id, name, {102, 18, 168, 96}).at(group).caption(book ? book->blurb : "").colors(black);
 }
 
+// clang-format off
 const ControlDesc controls[] = {
     // search strip
     combo(组合框1, "组合框1", {3, 8, 109, 20}).list(search::engine_list_texts(), 0).colors(black, white).dropped_at_least(160).spoken_as("搜索引擎").with_menu(search::engine_list_menu),
@@ -70,6 +77,11 @@ const ControlDesc controls[] = {
     button(按钮1, "按钮1", {117, 33, 192, 20}).caption("搜索").does("用所选的搜索引擎搜索书名框中的书名"),
     combo(组合框3, "组合框3", {3, 33, 109, 20}).list(history_modes, 0).colors(black, white).spoken_as("书名记录方式"),
     trans_label(透明标签5, "透明标签5", {32, 62, 219, 16}).caption("时间").colors(0x0088FF).single_line().aligned(Align::Centre, VAlign::Middle),
+    // 时钟1 once polled the two lists for the search button's caption; the
+    // lists now tell of their changes themselves (main_window/wiring.cpp).
+    // It stays so that the window keeps the controls, names and numbers it
+    // has always had; wired to nothing, it is idle and never wakes the
+    // program (forms/timers.cpp).
     timer(时钟1, "时钟1", 1),
     timer(时钟2, "时钟2", 1000),
     tab(选择夹1, "选择夹1", {0, 80, 310, 416}).pages(main_pages),
@@ -107,58 +119,58 @@ const ControlDesc controls[] = {
 
     // page 1 "小说推荐"
     tab(选择夹4, "选择夹4", {0, 21, 307, 393}).at(选择夹1, 1).pages(genre_pages).tabs_right().with_font({"@宋体", normal, 12}),
-    recommendation(分组框6, "分组框6", {8, 8, 272, 123}, 0),
+    recommendation(分组框6, "分组框6"),
     cover(图片框16, "图片框16", 分组框6),
     blurb(透明标签3, "透明标签3", 分组框6),
-    recommendation(分组框8, "分组框8", {8, 136, 272, 123}, 0),
+    recommendation(分组框8, "分组框8"),
     cover(图片框17, "图片框17", 分组框8),
     blurb(透明标签4, "透明标签4", 分组框8),
-    recommendation(分组框9, "分组框9", {8, 264, 272, 123}, 0),
+    recommendation(分组框9, "分组框9"),
     cover(图片框18, "图片框18", 分组框9),
     blurb(透明标签9, "透明标签9", 分组框9),
-    recommendation(分组框7, "分组框7", {8, 8, 272, 123}, 1),
+    recommendation(分组框7, "分组框7"),
     cover(图片框15, "图片框15", 分组框7),
     blurb(透明标签2, "透明标签2", 分组框7),
-    recommendation(分组框10, "分组框10", {8, 136, 272, 123}, 1),
+    recommendation(分组框10, "分组框10"),
     cover(图片框19, "图片框19", 分组框10),
     blurb(透明标签10, "透明标签10", 分组框10),
-    recommendation(分组框11, "分组框11", {8, 264, 272, 123}, 1),
+    recommendation(分组框11, "分组框11"),
     cover(图片框20, "图片框20", 分组框11),
     blurb(透明标签11, "透明标签11", 分组框11),
-    recommendation(分组框12, "分组框12", {8, 8, 272, 123}, 2),
+    recommendation(分组框12, "分组框12"),
     cover(图片框21, "图片框21", 分组框12),
     blurb(透明标签12, "透明标签12", 分组框12),
-    recommendation(分组框14, "分组框14", {8, 136, 272, 123}, 2),
+    recommendation(分组框14, "分组框14"),
     cover(图片框23, "图片框23", 分组框14),
     blurb(透明标签14, "透明标签14", 分组框14),
-    recommendation(分组框13, "分组框13", {8, 264, 272, 123}, 2),
+    recommendation(分组框13, "分组框13"),
     cover(图片框22, "图片框22", 分组框13),
     blurb(透明标签13, "透明标签13", 分组框13),
-    recommendation(分组框15, "分组框15", {8, 8, 272, 123}, 3),
+    recommendation(分组框15, "分组框15"),
     cover(图片框24, "图片框24", 分组框15),
     blurb(透明标签15, "透明标签15", 分组框15),
-    recommendation(分组框18, "分组框18", {8, 136, 272, 123}, 3),
+    recommendation(分组框18, "分组框18"),
     cover(图片框27, "图片框27", 分组框18),
     blurb(透明标签18, "透明标签18", 分组框18),
-    recommendation(分组框19, "分组框19", {8, 264, 272, 123}, 3),
+    recommendation(分组框19, "分组框19"),
     cover(图片框28, "图片框28", 分组框19),
     blurb(透明标签19, "透明标签19", 分组框19),
-    recommendation(分组框16, "分组框16", {8, 8, 272, 123}, 4),
+    recommendation(分组框16, "分组框16"),
     cover(图片框25, "图片框25", 分组框16),
     blurb(透明标签16, "透明标签16", 分组框16),
-    recommendation(分组框21, "分组框21", {8, 136, 272, 123}, 4),
+    recommendation(分组框21, "分组框21"),
     cover(图片框30, "图片框30", 分组框21),
     blurb(透明标签21, "透明标签21", 分组框21),
-    recommendation(分组框20, "分组框20", {8, 264, 272, 123}, 4),
+    recommendation(分组框20, "分组框20"),
     cover(图片框29, "图片框29", 分组框20),
     blurb(透明标签20, "透明标签20", 分组框20),
-    recommendation(分组框17, "分组框17", {8, 8, 272, 123}, 5),
+    recommendation(分组框17, "分组框17"),
     cover(图片框26, "图片框26", 分组框17),
     blurb(透明标签17, "透明标签17", 分组框17),
-    recommendation(分组框23, "分组框23", {8, 136, 272, 123}, 5),
+    recommendation(分组框23, "分组框23"),
     cover(图片框32, "图片框32", 分组框23),
     blurb(透明标签23, "透明标签23", 分组框23),
-    recommendation(分组框22, "分组框22", {8, 264, 272, 123}, 5),
+    recommendation(分组框22, "分组框22"),
     cover(图片框31, "图片框31", 分组框22),
     blurb(透明标签22, "透明标签22", 分组框22),
 
@@ -189,6 +201,7 @@ const ControlDesc controls[] = {
     button(按钮7, "按钮7", {16, 16, 219, 20}).at(分组框26).caption("点我下载").spoken_as("下载360极速浏览器"),
     trans_label(透明标签24, "透明标签24", {7, 38, 248, 48}).at(分组框26).caption(texts::browser_recommendation).colors(0x0088FF),
 };
+// clang-format on
 
 }  // namespace
 

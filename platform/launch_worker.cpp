@@ -11,14 +11,6 @@
 
 namespace {
 
-// A thread that runs one launch at a time for the watcher.
-struct Launcher {
-    std::optional<std::string> address;  // handed over, not yet taken
-    bool done = false;                   // the address handed over was launched
-    bool left = false;                   // the watcher stopped waiting: end after the launch
-    bool retire = false;
-};
-
 // The reader sees no box for these, as from the shell; the reason is kept on
 // standard error where there is one.
 void report_left(std::size_t length, std::chrono::milliseconds patience) {
@@ -41,6 +33,14 @@ void report_dropped(std::size_t length, int stuck) {
 // launch up to its patience; the launch runs on a launcher thread, which the
 // watcher leaves behind when it does not return in time.
 struct LaunchQueue : std::enable_shared_from_this<LaunchQueue> {
+    // A thread that runs one launch at a time for the watcher.
+    struct Launcher {
+        std::optional<std::string> address;  // handed over, not yet taken
+        bool done = false;                   // the address handed over was launched
+        bool left = false;                   // the watcher stopped waiting: end after the launch
+        bool retire = false;
+    };
+
     LaunchWorker::Launch launch;
     std::chrono::milliseconds patience{};
     int most_stuck = 0;

@@ -13,7 +13,7 @@ namespace prop = forms::prop;
 
 constexpr const char* report_caption = "自定义站点";
 
-Text list_texts() {
+Text listed_items() {
     Text joined;
     for (const ListedEngine& engine : listed_engines()) joined += (joined.empty() ? "" : "\r\n") + engine.list_text;
     return joined;
@@ -22,7 +22,7 @@ Text list_texts() {
 // The list shows the engines in force; the chosen one stays chosen by its
 // name where it is still there, else the first is.
 void show_engine_list(const Strip& strip, const Text& chosen) {
-    forms::WriteProperty(strip.window, strip.engine_list, prop::ComboItems, list_texts());
+    forms::WriteProperty(strip.window, strip.engine_list, prop::ComboItems, listed_items());
     int index = listed_engines().empty() ? -1 : 0;
     for (std::size_t i = 0; i < listed_engines().size(); ++i)
         if (listed_engines()[i].list_text == chosen) index = static_cast<int>(i);
@@ -41,7 +41,7 @@ void start_with_reader_catalogue(const Strip& strip) {
     const CatalogueReport report = load_reader_catalogue();
     for (const Text& line : refusal_lines(report)) NoteOnConsole("自定义站点：" + line);
     // Without a catalogue the layout's list is the list: nothing to redo.
-    if (forms::ReadText(strip.window, strip.engine_list, prop::ComboItems) != list_texts())
+    if (forms::ReadText(strip.window, strip.engine_list, prop::ComboItems) != listed_items())
         show_engine_list(strip, chosen_engine(strip));
 }
 

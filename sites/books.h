@@ -1,5 +1,6 @@
 #pragma once
-// The recommended novels: six genre pages of three books. A press on a
+// The recommended novels: six genre pages of three books. A book's page and
+// slot are the only record of where the main window shows it. A press on a
 // cover opens the book's page (sites/links.h).
 #include <span>
 #include <string_view>

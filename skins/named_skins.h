@@ -10,6 +10,7 @@ struct NamedSkin {
     std::int32_t number;
 };
 
+// clang-format off
 inline constexpr NamedSkin named_skins[] = {
     {"蓝色经典", 1},
     {"大气纯黑", 3},
@@ -20,6 +21,7 @@ inline constexpr NamedSkin named_skins[] = {
     {"仿XP皮肤", 9},
     {"绿色生机", 15},
 };
+// clang-format on
 
 // The names alone, as the list takes its texts.
 inline constexpr auto named_skin_names = [] {

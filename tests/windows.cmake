@@ -7,16 +7,25 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# Built quickly (cmake/quick_tests.cmake).
+set(YZ_TEST_USES yanzhou GTest::gtest)
+set(YZ_TEST_DEFINES YZ_SOURCE_DIR="${CMAKE_SOURCE_DIR}" YZ_BINARY_DIR="${CMAKE_BINARY_DIR}")
+include(${CMAKE_SOURCE_DIR}/cmake/quick_tests.cmake)
+yz_test_headers(<windows.h> <gtest/gtest.h> <algorithm> <filesystem> <fstream> <map> <optional> <string> <vector>)
+
 function(yz_windows_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE yanzhou GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE YZ_SOURCE_DIR="${CMAKE_SOURCE_DIR}" YZ_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  target_link_libraries(${name} PRIVATE ${YZ_TEST_USES} GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE ${YZ_TEST_DEFINES})
+  yz_quick_test(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120
     ENVIRONMENT "YZ_CONFORMANCE=${yz_conformance}")
 endfunction()
 
 set(t ${CMAKE_CURRENT_LIST_DIR})
+# Helpers of the same name as another file's: each compiled alone.
+set_source_files_properties(${t}/image/bmp_suite_test.cpp PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
 yz_windows_test(image_tests
   ${t}/image/image_test_support.cpp ${t}/image/reference_wic.cpp
   ${t}/image/gif_writer.cpp ${t}/image/gif_decoder_test.cpp ${t}/image/gif_suite_test.cpp

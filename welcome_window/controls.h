@@ -6,6 +6,7 @@ namespace welcome_window {
 
 inline constexpr forms::WindowId id = 2;
 
+// clang-format off
 enum : forms::ControlId {
     窗口 = 1,
     图片框1, 进度条1, 按钮1, 时钟1, 分组框1,
@@ -13,6 +14,7 @@ enum : forms::ControlId {
     分组框4, 透明标签2, 透明标签9, 透明标签1, 分组框6, 透明标签4, 透明标签10, 透明标签11,
     图片框2,
 };
+// clang-format on
 
 // The controls the handlers read and write, by what they are for.
 inline constexpr forms::ControlId loading_bar = 进度条1, enter_button = 按钮1;

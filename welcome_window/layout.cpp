@@ -13,6 +13,7 @@ using namespace forms;
 constexpr Font notice_font{"宋体", bold, 14};
 constexpr Font group_number_font{"宋体", bold, 14, true};
 
+// clang-format off
 constexpr ControlDesc controls[] = {
     pic_box(图片框1, "图片框1", {111, 7, 345, 24}).shows(&pictures::banner_title).spoken_as("砚舟小说搜索器说明"),
     progress_bar(进度条1, "进度条1", {16, 37, 552, 20}).range(0, 100, 0).spoken_as("启动进度"),
@@ -37,6 +38,7 @@ constexpr ControlDesc controls[] = {
     trans_label(透明标签11, "透明标签11", {40, 64, 158, 24}).at(分组框6).caption(texts::click_to_join).with_font({"楷体_GB2312", bold, 16}).colors(0xFF0000),
     pic_box(图片框2, "图片框2", {299, 347, 250, 32}).at(分组框1).shows(&pictures::banner_credit).spoken_as("砚舟软件出品"),
 };
+// clang-format on
 
 }  // namespace
 

@@ -15,7 +15,9 @@
 #include <QSignalBlocker>
 #include <QWindow>
 
+#include "forms/aspects.h"
 #include "forms/dispatch.h"
+#include "forms/page_change.h"
 #include "forms/presentation.h"
 #include "forms/qt/accessible.h"
 #include "forms/qt/gbk_limit.h"
@@ -345,22 +347,21 @@ void QtWindowView::refresh(ControlId control, int property) {
     }
     QWidget* w = built_widget(control);
     if (w == nullptr) return;  // made later, from the state as it is then
-    switch (property) {
-        case prop::Left:
-        case prop::Top:
-        case prop::Width:
-        case prop::Height: w->setGeometry(rect_of(shown(*c).rect)); return;
-        case prop::Visible: w->setVisible(state_.shown_on_parent(*c)); return;
-        case prop::Disabled: w->setEnabled(!c->disabled); return;
-        case prop::MousePointer: w->setCursor(cursor_of(c->cursor)); return;
-        case prop::ToolTip:
+    switch (aspect_of(property)) {
+        case Aspect::Rectangle: w->setGeometry(rect_of(shown(*c).rect)); return;
+        case Aspect::Visibility: w->setVisible(state_.shown_on_parent(*c)); return;
+        case Aspect::Enabled: w->setEnabled(!c->disabled); return;
+        case Aspect::Pointer: w->setCursor(cursor_of(c->cursor)); return;
+        case Aspect::Tip:
             w->setToolTip(shown_text(c->tool_tip));
             name_for_readers(state_, *c, w);
             return;
-        case prop::Tag: return;
+        case Aspect::Kept: return;
+        case Aspect::Own:
+            refresh_own(*c, w, property);
+            name_for_readers(state_, *c, w);
+            return;
     }
-    refresh_own(*c, w, property);
-    name_for_readers(state_, *c, w);
 }
 
 void QtWindowView::refresh_window(const ControlState& c, int property) {
@@ -370,18 +371,17 @@ void QtWindowView::refresh_window(const ControlState& c, int property) {
         return;
     }
     if (window_ == nullptr) return;
-    switch (property) {
-        case prop::Left:
-        case prop::Top:
-        case prop::Width:
-        case prop::Height:
+    switch (aspect_of(property)) {
+        case Aspect::Rectangle:
             if (state_.dpi != shown_dpi_) rescale();  // placed anew at another scale
             window_->place(c.geometry, shown_dpi_, unit_dpi_);
             return;
-        case prop::Disabled: window_->setEnabled(!c.disabled); return;
-        case prop::MousePointer: window_->setCursor(cursor_of(c.cursor)); return;
-        case prop::WindowCaption: window_->setWindowTitle(from_gbk(c.text)); return;
-        case prop::ToolTip: window_->setToolTip(from_gbk(c.tool_tip)); return;
+        case Aspect::Enabled: window_->setEnabled(!c.disabled); return;
+        case Aspect::Pointer: window_->setCursor(cursor_of(c.cursor)); return;
+        case Aspect::Own: window_->setWindowTitle(from_gbk(c.text)); return;
+        case Aspect::Tip: window_->setToolTip(from_gbk(c.tool_tip)); return;
+        case Aspect::Visibility:
+        case Aspect::Kept: return;
     }
 }
 
@@ -413,17 +413,18 @@ void QtWindowView::refresh_pages(ControlId tab, bool by_user) {
     const ControlState* t = state_.find(tab);
     auto* tabs = qobject_cast<QTabWidget*>(built_widget(tab));
     if (t == nullptr || tabs == nullptr) return;  // a tab control made later shows its page then
-    build({tab, t->selection});
-    if (tabs->currentIndex() != t->selection) {
+    const PageChange change = page_change(state_, *t, by_user);
+    build({tab, change.page});
+    if (tabs->currentIndex() != change.page) {
         QSignalBlocker quiet(tabs);
-        tabs->setCurrentIndex(t->selection);
+        tabs->setCurrentIndex(change.page);
     }
-    for (const ControlState& c : state_.controls)
-        if (c.parent == tab && c.desc != nullptr)
-            if (QWidget* w = built_widget(c.id)) w->setVisible(state_.shown_on_parent(c));
-    if (!by_user) return;
-    if (auto first = state_.first_focusable_on_page(tab, t->selection))
-        if (QWidget* w = built_widget(*first)) w->setFocus(Qt::TabFocusReason);
+    for (ControlId hidden : change.hide)
+        if (QWidget* w = built_widget(hidden)) w->hide();
+    for (ControlId shown : change.show)
+        if (QWidget* w = built_widget(shown)) w->show();
+    if (change.focus)
+        if (QWidget* w = built_widget(*change.focus)) w->setFocus(Qt::TabFocusReason);
 }
 
 void QtWindowView::focus_next() {

@@ -12,6 +12,7 @@ struct KeyRow {
 };
 
 // Keys whose Windows code is not their own character.
+// clang-format off
 constexpr KeyRow named_keys[] = {
     {Qt::Key_Backspace, 8},  {Qt::Key_Tab, 9},        {Qt::Key_Backtab, 9},     {Qt::Key_Clear, 12},
     {Qt::Key_Return, 13},    {Qt::Key_Enter, 13},     {Qt::Key_Shift, 16},      {Qt::Key_Control, 17},
@@ -33,12 +34,15 @@ constexpr KeyRow named_keys[] = {
     {Qt::Key_Dollar, '4'},   {Qt::Key_Percent, '5'},  {Qt::Key_AsciiCircum, '6'}, {Qt::Key_Ampersand, '7'},
     {Qt::Key_Asterisk, '8'}, {Qt::Key_ParenLeft, '9'},
 };
+// clang-format on
 
 // The keypad's own keys; the digits and the navigation keys are handled apart.
+// clang-format off
 constexpr KeyRow keypad_keys[] = {
     {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Minus, 189}, {Qt::Key_Period, 190},
     {Qt::Key_Comma, 190},    {Qt::Key_Slash, 191}, {Qt::Key_Enter, 13}, {Qt::Key_Return, 13},
 };
+// clang-format on
 
 }  // namespace
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "forms/dispatch.h"
+#include "forms/aspects.h"
+#include "forms/page_change.h"
 #include "forms/presentation.h"
 #include "forms/win32/accessible.h"
 #include "forms/win32/dpi.h"
@@ -391,40 +393,36 @@ void Win32WindowView::refresh(ControlId control, int property) {
     if (window_ == nullptr) return;
     HWND h = handle_of(control);
     if (h == nullptr) return;
-    switch (property) {
-        case prop::Left:
-        case prop::Top:
-        case prop::Width:
-        case prop::Height: return place(*c, h);
-        case prop::Visible: {
+    switch (aspect_of(property)) {
+        case Aspect::Rectangle: return place(*c, h);
+        case Aspect::Visibility: {
             const bool shown = state_.shown_on_parent(*c);
             if (!shown && h == GetFocus()) move_focus(false);
             ShowWindow(h, shown ? SW_SHOWNA : SW_HIDE);
             return;
         }
-        case prop::Disabled: return set_enabled(h, !c->disabled);
-        case prop::ToolTip: return show_tip(*c);
-        case prop::MousePointer:  // asked for as the pointer moves (WM_SETCURSOR)
-        case prop::Tag: return;
+        case Aspect::Enabled: return set_enabled(h, !c->disabled);
+        case Aspect::Tip: return show_tip(*c);
+        case Aspect::Pointer:  // asked for as the pointer moves (WM_SETCURSOR)
+        case Aspect::Kept: return;
+        case Aspect::Own: return refresh_own(*c, h, property);
     }
-    refresh_own(*c, h, property);
 }
 
 void Win32WindowView::refresh_window(const ControlState& c, int property) {
-    switch (property) {
-        case prop::Left:
-        case prop::Top:
-        case prop::Width:
-        case prop::Height: return rescale(state_.dpi, std::nullopt);  // placed anew, perhaps at another scale
-        case prop::Visible:
+    switch (aspect_of(property)) {
+        case Aspect::Rectangle: return rescale(state_.dpi, std::nullopt);  // placed anew, perhaps at another scale
+        case Aspect::Visibility:
             if (c.visible)
                 show_and_activate();
             else
                 ShowWindow(window_, SW_HIDE);
             return;
-        case prop::Disabled: EnableWindow(window_, !c.disabled); return;
-        case prop::WindowCaption: SetWindowTextW(window_, wide(c.text).c_str()); return;
-        case prop::ToolTip: show_tip(c); return;
+        case Aspect::Enabled: EnableWindow(window_, !c.disabled); return;
+        case Aspect::Own: SetWindowTextW(window_, wide(c.text).c_str()); return;
+        case Aspect::Tip: show_tip(c); return;
+        case Aspect::Pointer:  // asked for as the pointer moves (WM_SETCURSOR)
+        case Aspect::Kept: return;
     }
 }
 
@@ -456,16 +454,15 @@ void Win32WindowView::refresh_pages(ControlId tab, bool by_user) {
     const ControlState* t = state_.find(tab);
     HWND tabs = handle_of(tab);
     if (t == nullptr || tabs == nullptr) return;
-    if (SendMessageW(tabs, TCM_GETCURSEL, 0, 0) != t->selection) SendMessageW(tabs, TCM_SETCURSEL, WPARAM(t->selection), 0);
-    make_controls(parts_.make({tab, t->selection}));
-    // The old page goes first, so that its controls never show over the new one's.
-    for (bool showing : {false, true})
-        for (const ControlState& c : state_.controls)
-            if (c.parent == tab && c.desc != nullptr && state_.shown_on_parent(c) == showing)
-                if (HWND h = handle_of(c.id)) ShowWindow(h, showing ? SW_SHOWNA : SW_HIDE);
-    if (!by_user) return;
-    if (auto first = state_.first_focusable_on_page(tab, t->selection))
-        if (HWND h = handle_of(*first)) focus_control(h, true);
+    const PageChange change = page_change(state_, *t, by_user);
+    if (SendMessageW(tabs, TCM_GETCURSEL, 0, 0) != change.page) SendMessageW(tabs, TCM_SETCURSEL, WPARAM(change.page), 0);
+    make_controls(parts_.make({tab, change.page}));
+    for (ControlId hidden : change.hide)
+        if (HWND h = handle_of(hidden)) ShowWindow(h, SW_HIDE);
+    for (ControlId shown : change.show)
+        if (HWND h = handle_of(shown)) ShowWindow(h, SW_SHOWNA);
+    if (change.focus)
+        if (HWND h = handle_of(*change.focus)) focus_control(h, true);
 }
 
 std::vector<HWND> Win32WindowView::tab_order() const {

@@ -63,6 +63,7 @@ struct Rgb {
 };
 
 // Colour roles. The numbers are the format's; never renumber them.
+// clang-format off
 enum class Role : std::uint8_t {
     WindowBack = 0, WindowText = 1,
     ButtonFace = 2, ButtonText = 3,
@@ -80,6 +81,7 @@ enum class Role : std::uint8_t {
     ProgressGroove = 35, ProgressChunk = 36, ProgressText = 37, ProgressBorder = 38,
     LabelText = 39, DisabledText = 40,
 };
+// clang-format on
 inline constexpr std::size_t role_count = 41;
 
 enum class GradientTarget : std::uint8_t {

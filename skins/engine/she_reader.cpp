@@ -17,6 +17,7 @@ struct RoleDefault {
     Rgb plain;
 };
 constexpr std::size_t r(Role role) { return static_cast<std::size_t>(role); }
+// clang-format off
 constexpr RoleDefault role_defaults[role_count] = {
     {Role::WindowBack,         no_role,                    {240, 240, 240}},
     {Role::WindowText,         no_role,                    {0, 0, 0}},
@@ -60,6 +61,7 @@ constexpr RoleDefault role_defaults[role_count] = {
     {Role::LabelText,          r(Role::WindowText),        {}},
     {Role::DisabledText,       no_role,                    {128, 128, 128}},
 };
+// clang-format on
 
 constexpr bool every_chain_ends_in_a_root() {
     for (std::size_t start = 0; start < role_count; ++start) {

@@ -81,6 +81,7 @@ struct Named {
 constexpr std::size_t at(Role role) { return static_cast<std::size_t>(role); }
 constexpr std::size_t at(GradientTarget target) { return static_cast<std::size_t>(target); }
 
+// clang-format off
 constexpr Named role_names[] = {
     {"WindowBack", at(Role::WindowBack)}, {"WindowText", at(Role::WindowText)},
     {"ButtonFace", at(Role::ButtonFace)}, {"ButtonText", at(Role::ButtonText)},
@@ -104,6 +105,7 @@ constexpr Named role_names[] = {
     {"ProgressText", at(Role::ProgressText)}, {"ProgressBorder", at(Role::ProgressBorder)},
     {"LabelText", at(Role::LabelText)}, {"DisabledText", at(Role::DisabledText)},
 };
+// clang-format on
 
 // Each gradient target with the role whose plain colour stands in for it.
 struct NamedGradient {

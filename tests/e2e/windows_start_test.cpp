@@ -94,7 +94,7 @@ TEST(WindowsProgram, FirstStartAloneInAFolder) {
 
     // The welcome window has no caption; its hidden button carries the text.
     HWND welcome = nullptr;
-    EXPECT_TRUE(eventually([&] { return (welcome = window_of(pid, L"")) != nullptr; }));
+    EXPECT_TRUE(eventually([&] { return (welcome = window_of(pid, {})) != nullptr; }));
     const fs::path engine = folder / "SkinH_EL.dll";
     EXPECT_TRUE(fs::exists(engine));
     EXPECT_NE(GetFileAttributesW(engine.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);

@@ -30,6 +30,7 @@ TEST(KeyCodes, QtKeysBecomeWindowsVirtualKeys) {
         bool keypad;
         int code;
     };
+    // clang-format off
     const Case cases[] = {
         {Qt::Key_Return, false, 13}, {Qt::Key_Enter, true, 13},   {Qt::Key_A, false, 65},
         {Qt::Key_Z, false, 90},      {Qt::Key_0, false, 48},      {Qt::Key_5, true, 53},
@@ -42,6 +43,7 @@ TEST(KeyCodes, QtKeysBecomeWindowsVirtualKeys) {
         {Qt::Key_Control, false, 17}, {Qt::Key_Alt, false, 18},  {Qt::Key_Backspace, false, 8},
         {Qt::Key_Semicolon, false, 186}, {Qt::Key_BracketRight, false, 221},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(qt::windows_key_code(c.qt_key, c.keypad), c.code) << std::hex << c.qt_key << " keypad " << c.keypad;
 }

@@ -90,6 +90,7 @@ constexpr std::string_view modes[] = {"写入", "读取"};
 constexpr std::string_view pages[] = {"第一页", "第二页"};
 
 // 4 x 2, 24 bits: red, green, blue, white over black, black, black, yellow.
+// clang-format off
 constexpr std::uint8_t still_bytes[] = {
     'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
     40, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 24, 0, 0, 0,
@@ -152,9 +153,11 @@ constexpr ControlDesc bare_controls[] = {
     pic_box(竖排图片框, "竖排图片框", {8, 120, 80, 104}).at(竖排选择夹, 0).shows(&still_span, DisplayMode::Fitted).with_border(Border::SunkenInRaised),
     trans_label(楷体标签, "楷体标签", {8, 18, 168, 48}).at(竖排选择夹, 1).caption("第二页的字").colors(0x0000FF).with_font({"楷体_GB2312", bold, 16}),
 };
+// clang-format on
 
 }  // namespace
 
+// clang-format off
 const WindowDesc window_desc{
     .id = window, .self = 窗口, .name = "试验窗口", .title = "砚舟小说搜索器V1.4正式版 ",
     .geometry = {50, 50, 317, 400}, .always_on_top = true, .esc_closes = true,
@@ -201,6 +204,7 @@ constexpr Wire modal_wiring[] = {
     {对话框, event::Created, on_modal_created}, {对话框, event::Destroying, on_destroying},
     {对话时钟, event::Tick, on_modal_tick},    {对话按钮, event::Click, on_click},
 };
+// clang-format on
 constexpr Wire bare_wiring[] = {{窗口, event::Created, on_created}, {窗口, event::Destroying, on_destroying}};
 
 const DescribedWindow described[] = {

@@ -15,6 +15,7 @@ inline constexpr forms::WindowId window = 901;  // everything
 inline constexpr forms::WindowId modal = 902;   // a small dialog with a timer
 inline constexpr forms::WindowId bare = 903;    // frameless, hidden at load
 
+// clang-format off
 enum : forms::ControlId {
     窗口 = 1,
     编辑框1, 按钮1, 组合框1, 组合框2, 标签1, 图片框1, 透明标签1, 进度条1,
@@ -22,6 +23,7 @@ enum : forms::ControlId {
     选择夹1, 编辑框2, 按钮3, 分组框2, 编辑框3, 按钮4,
     时钟1, 时钟2, 编辑框4, 图片框2, 图片框3,
 };
+// clang-format on
 
 enum : forms::ControlId { 对话框 = 1, 对话时钟, 对话按钮, 对话编辑框 };
 enum : forms::ControlId { 竖排选择夹 = 2, 竖排标签, 竖排图片框, 楷体标签 };

@@ -764,8 +764,10 @@ TEST_F(Win32View, AGroupBoxCaptionKeepsItsColourAndSideUnderASkin) {
     ASSERT_NE(engine, nullptr);
     using Attach = int(WINAPI*)(const unsigned char*, int, const char*, int, int, int);
     const auto attach = reinterpret_cast<Attach>(reinterpret_cast<void (*)()>(GetProcAddress(engine, "SkinH_AttachRes")));
+    // clang-format off
     const unsigned char skin[] = {'.', 'S', 'H', 'E', 1, 0, 0, 0, 'C', 'O', 'L', 'R', 8, 0, 0, 0,
                                   0 /* window */, 30, 60, 90, 26 /* group caption */, 0, 200, 0};
+    // clang-format on
     ASSERT_EQ(attach(skin, int(sizeof skin), "", 0, 0, 0), 1);
     HWND top = load();
     // 分组框1, 210 pixels wide at (10, 140): "★分组☆" in red, centred.

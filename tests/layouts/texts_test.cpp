@@ -1,6 +1,7 @@
 // What the reader reads on the two windows: blurbs of the shape the page was
 // laid out for, the same notices in both windows, captions that match the
 // covers, and the exact characters of the framed slogans.
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -72,7 +73,7 @@ TEST(Blurbs, KeepTheirParticularShapes) {
 
 // Pen names as the cover generator draws them onto the covers.
 std::map<std::string, std::string> pen_names_on_covers() {
-    std::ifstream in(std::string(YZ_SOURCE_DIR) + "/tools/make_pictures.py");
+    std::ifstream in(std::filesystem::path(YZ_SOURCE_DIR) / "tools" / "make_pictures.py");
     std::map<std::string, std::string> names;
     bool inside = false;
     for (std::string line; std::getline(in, line);) {
@@ -92,6 +93,7 @@ struct Recommendation {
     forms::ControlId group;
     const char* title;
 };
+// clang-format off
 const Recommendation recommendations[] = {
     {分组框6, "圣王"},        {分组框8, "傲视九重天"},      {分组框9, "绝世唐门"},
     {分组框7, "三生三世倾流年"}, {分组框10, "遮天"},         {分组框11, "求魔"},
@@ -100,6 +102,7 @@ const Recommendation recommendations[] = {
     {分组框16, "全职高手"},     {分组框21, "召唤圣剑"},       {分组框20, "终极圣灵"},
     {分组框17, "阴墓阳宅"},     {分组框23, "最终进化"},       {分组框22, "租鬼公司"},
 };
+// clang-format on
 
 TEST(Recommendations, CaptionsNameTheBookAndThePenNameOnItsCover) {
     auto pen_names = pen_names_on_covers();

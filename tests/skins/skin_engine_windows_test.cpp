@@ -29,9 +29,11 @@ Bytes skin_copy(int number) {
 
 // Three colours and nothing else: no texture, no gradient, square corners.
 Bytes plain_skin() {
+    // clang-format off
     return {'.', 'S', 'H', 'E', 1, 0, 0, 0, 'C', 'O', 'L', 'R', 12, 0, 0, 0,
             std::uint8_t(Role::WindowBack), 30, 60, 90, std::uint8_t(Role::ButtonFace), 200, 180, 40,
             std::uint8_t(Role::EditBack), 250, 240, 230};
+    // clang-format on
 }
 
 she::Skin read(const Bytes& bytes) { return she::read_skin(bytes.data(), bytes.size()).value(); }
