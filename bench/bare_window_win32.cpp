@@ -39,8 +39,8 @@ void add_label(HWND window, int top, HFONT font) {
 // The lists' items and the tab titles of main_window/layout.cpp
 // and search/engines.cpp.
 const wchar_t* const engines[] = {L"宜搜小说网【A】", L"晋江文学网【B】", L"小说阅读网【B】", L"纵横中文网【A】",
-                                  L"言情小说吧【B】", L"零点看书网【B】", L"搜狐原创【A】", L"腾讯读书【A】",
-                                  L"新浪读书【A】", L"原创小说网【B】", L"新小说吧【A】"};
+                                  L"言情小说吧【B】", L"零点看书网【B】", L"搜狐原创【A】",   L"腾讯读书【A】",
+                                  L"新浪读书【A】",   L"原创小说网【B】", L"新小说吧【A】"};
 const wchar_t* const history_modes[] = {L"写入记录书名", L"读取记录书名"};
 const wchar_t* const main_pages[] = {L"小说名站", L"小说推荐", L"软件设置", L"软件公告", L"下载链接"};
 const wchar_t* const directory_pages[] = {L"第一页", L"第二页"};
@@ -51,8 +51,8 @@ struct Box {
 
 HWND add_control(HWND parent, DWORD ex_style, const wchar_t* kind, const wchar_t* text, DWORD style, Box r,
                  HFONT font) {
-    HWND control = CreateWindowExW(ex_style, kind, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left,
-                                   r.top, r.width, r.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(ex_style, kind, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, r.left, r.top,
+                                   r.width, r.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, WPARAM(font), FALSE);
     return control;
 }

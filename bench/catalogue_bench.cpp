@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / ("yz-catalogue-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("yz-catalogue-bench-" + std::to_string(Clock::now().time_since_epoch().count()));
     fs::create_directories(folder);
     PlatformStandIn outside;
     outside.run_directory = folder.string();

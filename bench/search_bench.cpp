@@ -64,9 +64,12 @@ std::string install_slow_launcher(const std::string& folder) {
     std::filesystem::create_directories(bin);
     const std::string log = folder + "/launcher.log";
     std::ofstream(bin + "/xdg-open") << "#!/bin/sh\n"
-                                        "echo start >> '" << log << "'\n"
+                                        "echo start >> '"
+                                     << log
+                                     << "'\n"
                                         "sleep 0.5\n"
-                                        "echo done >> '" << log << "'\n";
+                                        "echo done >> '"
+                                     << log << "'\n";
     std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
     setenv("PATH", (bin + ":" + std::getenv("PATH")).c_str(), 1);
     return log;
@@ -184,15 +187,17 @@ int main(int argc, char** argv) {
     const bool still_running_after_watch = count_lines(read_file(launcher_log), "done") == done_before;
 
     const double open_ms = median(to_open);
-    std::printf("search: Enter to the address handed over  median %.4f ms (max %.3f) over %d presses; "
-                "reference plain QLineEdit Enter %.4f ms; goal < %.2f ms: %s\n",
-                open_ms, *std::max_element(to_open.begin(), to_open.end()), runs, reference, goal_ms,
-                open_ms < goal_ms ? "holds" : "MISSED");
+    std::printf(
+        "search: Enter to the address handed over  median %.4f ms (max %.3f) over %d presses; "
+        "reference plain QLineEdit Enter %.4f ms; goal < %.2f ms: %s\n",
+        open_ms, *std::max_element(to_open.begin(), to_open.end()), runs, reference, goal_ms,
+        open_ms < goal_ms ? "holds" : "MISSED");
     std::printf("search: whole Enter handler incl. remembered name written  median %.3f ms\n", median(whole));
-    std::printf("search: while the 0.5 s launcher ran: key press returned before it ended: %s; "
-                "400 ms watched: longest gap between 5 ms ticks %.1f ms, %d repaints, launcher still running: %s\n",
-                launcher_still_running ? "yes" : "NO", live.longest_gap_ms, live.repaints,
-                still_running_after_watch ? "yes" : "no");
+    std::printf(
+        "search: while the 0.5 s launcher ran: key press returned before it ended: %s; "
+        "400 ms watched: longest gap between 5 ms ticks %.1f ms, %d repaints, launcher still running: %s\n",
+        launcher_still_running ? "yes" : "NO", live.longest_gap_ms, live.repaints,
+        still_running_after_watch ? "yes" : "no");
     std::filesystem::remove_all(folder);
     const bool keeps_painting = launcher_still_running && live.repaints > 0 && live.longest_gap_ms < 100;
     std::fflush(stdout);

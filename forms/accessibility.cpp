@@ -68,8 +68,7 @@ Text description_of(const ControlState& c) {
 Text value_of(const ControlState& c) {
     switch (c.kind) {
         case Kind::EditBox: return c.text;
-        case Kind::ComboBox:
-            return c.item(c.selection);
+        case Kind::ComboBox: return c.item(c.selection);
         case Kind::ProgressBar: return Text(std::to_string(c.position));
         default: return {};
     }

@@ -23,8 +23,7 @@ enum class Role {
 };
 
 // The action a reader may run: the same event the mouse raises.
-enum class Action { None,
-                    Press };
+enum class Action { None, Press };
 
 struct AccessibleInfo {
     Role role = Role::Pane;
@@ -42,9 +41,7 @@ AccessibleInfo accessible_of(const LoadedWindow& window, const ControlState& c);
 // drawings, and the windows and group boxes that hold them, whose names the
 // toolkit cannot know and whose children include drawing helpers no reader
 // should meet. A timer has no widget to answer for.
-enum class Served { Nothing,
-                    Annotated,
-                    Own };
+enum class Served { Nothing, Annotated, Own };
 Served served(const ControlState& c);
 
 // Runs the control's action as the mouse would: a press in the middle of a

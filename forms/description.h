@@ -14,8 +14,8 @@
 
 namespace forms {
 
-using Color = std::int32_t;                  // 0xRRGGBB
-inline constexpr Color system_color = -1;    // the system's default for the element
+using Color = std::int32_t;                // 0xRRGGBB
+inline constexpr Color system_color = -1;  // the system's default for the element
 inline constexpr Color black = 0x000000, white = 0xFFFFFF;
 
 using Picture = const std::span<const std::uint8_t>*;  // embedded bytes (GIF, BMP or JPEG)
@@ -61,12 +61,12 @@ struct ControlProperties {
     Color text_color = system_color;
     Align align = Align::Left;  // transparent label text, edit box text, group box caption
     VAlign valign = VAlign::Top;
-    bool word_wrap = true;      // transparent label
-    int effect = 0;             // transparent label, 0 to 3
+    bool word_wrap = true;  // transparent label
+    int effect = 0;         // transparent label, 0 to 3
 
-    Border border = Border::None;                     // picture box; edit box
+    Border border = Border::None;                       // picture box; edit box
     DisplayMode display_mode = DisplayMode::Stretched;  // picture box
-    bool animate = true;   // picture box
+    bool animate = true;                                // picture box
 
     int selection = -1;                            // combo box selection, tab control current page
     int minimum = 0, maximum = 100, position = 0;  // progress bar
@@ -82,8 +82,8 @@ struct ControlDesc : ControlProperties {
     Picture picture = nullptr;  // picture box
 
     std::span<const std::string_view> items;  // combo box list, tab control page titles
-    int drop_height = 0;                       // combo box: least height of the dropped list
-    int max_length = 0;                        // edit box, in GBK bytes; 0: no limit
+    int drop_height = 0;                      // combo box: least height of the dropped list
+    int max_length = 0;                       // edit box, in GBK bytes; 0: no limit
 
     bool continuous = true;           // progress bar
     TabSide tab_side = TabSide::Top;  // tab control
@@ -128,7 +128,10 @@ struct ControlDesc : ControlProperties {
 // One constructor per kind: identifier, name, left, top, width, height.
 constexpr ControlDesc control(Kind k, ControlId id, std::string_view name, Geometry g) {
     ControlDesc c;
-    c.kind = k; c.id = id; c.name = name; c.geometry = g;
+    c.kind = k;
+    c.id = id;
+    c.name = name;
+    c.geometry = g;
     return c;
 }
 // clang-format off
@@ -148,11 +151,11 @@ enum class Frame { FixedWithTitle, None };
 
 struct WindowDesc {
     WindowId id = 0;
-    ControlId self = 0;        // the window's own control identifier
+    ControlId self = 0;  // the window's own control identifier
     std::string_view name;
     std::string_view title;
     std::string_view spoken = {};  // the name a screen reader speaks, where the title is empty
-    Geometry geometry;         // left, top (never used: windows start centred), outer width, height
+    Geometry geometry;             // left, top (never used: windows start centred), outer width, height
     Frame frame = Frame::FixedWithTitle;
     bool minimize_box = true;
     bool maximize_box = false;

@@ -16,7 +16,8 @@ inline constexpr int WindowCaption = 8;
 inline constexpr int EditContent = 8;
 inline constexpr int ButtonCaption = 10;
 inline constexpr int LabelCaption = 8;
-inline constexpr int TransCaption = 8, TransEffect = 9, TransColor = 11, TransAlign = 12, TransWrap = 13, TransVAlign = 14;
+inline constexpr int TransCaption = 8, TransEffect = 9, TransColor = 11, TransAlign = 12, TransWrap = 13,
+                     TransVAlign = 14;
 inline constexpr int ComboSelection = 19;
 inline constexpr int BarMinimum = 11, BarMaximum = 12, BarPosition = 13;
 inline constexpr int TimerInterval = 8;
@@ -32,9 +33,9 @@ inline constexpr int ComboItems = 65;
 namespace event {
 inline constexpr int LeftButtonDown = -1, KeyDown = -9;
 inline constexpr int Created = 0, MayClose = 1, Destroying = 2, Moved = 3, Resized = 4;  // window
-inline constexpr int Click = 0;          // button, tab control
-inline constexpr int SelectionMade = 0;  // combo box
-inline constexpr int Tick = 0;           // timer
+inline constexpr int Click = 0;                                                          // button, tab control
+inline constexpr int SelectionMade = 0;                                                  // combo box
+inline constexpr int Tick = 0;                                                           // timer
 // Ours, for combo boxes: the selection changed, by the reader or by a write.
 inline constexpr int SelectionChanged = 64;
 // Ours, for a control with a menu: the reader chose its entry EventArgs::chosen.

@@ -48,9 +48,7 @@ void restore_others(LoadedWindow& modal) {
 
 }  // namespace
 
-void DescribeWindows(std::span<const DescribedWindow> windows) {
-    registry().assign(windows.begin(), windows.end());
-}
+void DescribeWindows(std::span<const DescribedWindow> windows) { registry().assign(windows.begin(), windows.end()); }
 
 bool IsLoaded(WindowId window) { return find_loaded(window) != nullptr; }
 

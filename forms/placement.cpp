@@ -28,11 +28,13 @@ ScreenArea wholly_on(ScreenArea window, ScreenArea work) {
 
 ScreenSize outer_extent(ScreenSize layout, Frame frame, int dpi, const ScreenFacts& screen) {
     const FrameMargins classic = classic_frame(frame);
-    const ScreenSize extra = frame == Frame::None
-                                 ? ScreenSize{}
-                                 : screen.caption_frame.value_or(ScreenSize{classic.left + classic.right, classic.top + classic.bottom});
+    const ScreenSize extra =
+        frame == Frame::None
+            ? ScreenSize{}
+            : screen.caption_frame.value_or(ScreenSize{classic.left + classic.right, classic.top + classic.bottom});
     const Geometry client = client_of({0, 0, layout.width, layout.height}, frame);
-    return {scaled(client.width, dpi, screen.unit_dpi) + extra.width, scaled(client.height, dpi, screen.unit_dpi) + extra.height};
+    return {scaled(client.width, dpi, screen.unit_dpi) + extra.width,
+            scaled(client.height, dpi, screen.unit_dpi) + extra.height};
 }
 
 int fitting_dpi(ScreenSize layout, Frame frame, const ScreenFacts& screen) {

@@ -106,8 +106,7 @@ std::optional<Value> read_own(const ControlState& c, int number) {
             }
             break;
         case Kind::GroupBox:
-        case Kind::Tab:
-            break;
+        case Kind::Tab: break;
     }
     return std::nullopt;
 }
@@ -169,13 +168,14 @@ bool write_own(ControlState& c, int number, const Value& value) {
         case Kind::PicBox:
             switch (number) {
                 case prop::PicBorder: c.border = static_cast<Border>(in_range(as_integer(value), 0, 5)); return true;
-                case prop::PicDisplayMode: c.display_mode = static_cast<DisplayMode>(in_range(as_integer(value), 0, 2)); return true;
+                case prop::PicDisplayMode:
+                    c.display_mode = static_cast<DisplayMode>(in_range(as_integer(value), 0, 2));
+                    return true;
                 case prop::PicAnimate: c.animate = as_boolean(value); return true;
             }
             return false;
         case Kind::GroupBox:
-        case Kind::Tab:
-            return false;
+        case Kind::Tab: return false;
     }
     return false;
 }

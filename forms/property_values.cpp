@@ -14,8 +14,8 @@ std::int32_t leading_number(const Text& text) {
     std::int64_t n = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         n = n * 10 + (text[i] - '0');
-        if (n > std::numeric_limits<std::int32_t>::max()) return negative ? std::numeric_limits<std::int32_t>::min()
-                                                                           : std::numeric_limits<std::int32_t>::max();
+        if (n > std::numeric_limits<std::int32_t>::max())
+            return negative ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
     }
     return static_cast<std::int32_t>(negative ? -n : n);
 }

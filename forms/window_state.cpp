@@ -23,8 +23,8 @@ ControlState state_of(const ControlDesc& d) {
     c.desc = &d;
     c.tag = Text(d.tag);
     c.text = Text(d.text);
-    c.geometry = {clamp_position(d.geometry.left), clamp_position(d.geometry.top),
-                  clamp_extent(d.geometry.width), clamp_extent(d.geometry.height)};
+    c.geometry = {clamp_position(d.geometry.left), clamp_position(d.geometry.top), clamp_extent(d.geometry.width),
+                  clamp_extent(d.geometry.height)};
     if (d.kind == Kind::ComboBox && (c.selection < -1 || c.selection >= static_cast<int>(d.items.size())))
         c.selection = -1;
     if (d.kind == Kind::Tab) c.selection = std::clamp(d.selection, 0, std::max<int>(0, d.items.size() - 1));
@@ -117,9 +117,8 @@ std::unique_ptr<LoadedWindow> make_window_state(const WindowDesc& desc, int scre
     self.visible = false;  // shown at the end of loading
     const int width = clamp_extent(desc.geometry.width), height = clamp_extent(desc.geometry.height);
     // Integer division truncates toward zero, as the layouts ask.
-    self.geometry = desc.centred
-                        ? Geometry{(screen_width - width) / 2, (screen_height - height) / 2, width, height}
-                        : Geometry{desc.geometry.left, desc.geometry.top, width, height};
+    self.geometry = desc.centred ? Geometry{(screen_width - width) / 2, (screen_height - height) / 2, width, height}
+                                 : Geometry{desc.geometry.left, desc.geometry.top, width, height};
     w->controls.push_back(self);
     for (const auto& d : desc.controls) w->controls.push_back(state_of(d));
     return w;

@@ -29,7 +29,7 @@ struct ControlState : ControlProperties {
     // A list's entries once a write replaced the layout's (prop::ComboItems).
     std::optional<std::vector<Text>> written_items;
     int item_count() const;
-    Text item(int index) const;  // empty outside the list
+    Text item(int index) const;                                // empty outside the list
     std::optional<std::chrono::steady_clock::time_point> due;  // a running timer's next tick
 };
 

@@ -21,4 +21,3 @@ Text ToText(const DateTime& when) {
 }
 
 std::int32_t ByteSetLength(ByteSet bytes) { return static_cast<std::int32_t>(bytes.size()); }
-

@@ -2,7 +2,9 @@
 
 #include "host/run_directory.h"
 
-ReadResult ReadDocument(const Text& path, std::string& bytes) { return platform().read_file(os_path(path), bytes, links_for(path)); }
+ReadResult ReadDocument(const Text& path, std::string& bytes) {
+    return platform().read_file(os_path(path), bytes, links_for(path));
+}
 
 void OpenDocument(const Text& path) { platform().open_document(os_path(path)); }
 

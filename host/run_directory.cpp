@@ -70,8 +70,10 @@ Text user_settings_directory() {
     static std::string told;
     if (told != folder.utf8) {
         told = folder.utf8;
-        std::fprintf(stderr, "yanzhou-search: %s is not the reader's alone (another owner, or open to others); "
-                             "no settings are kept there\n", folder.utf8.c_str());
+        std::fprintf(stderr,
+                     "yanzhou-search: %s is not the reader's alone (another owner, or open to others); "
+                     "no settings are kept there\n",
+                     folder.utf8.c_str());
     }
     return {};
 }

@@ -37,7 +37,9 @@ Text readers_own() {
     return folder.empty() ? Text() : folder + file_name;
 }
 
-ByteSet bytes_of(const std::string& bytes) { return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}; }
+ByteSet bytes_of(const std::string& bytes) {
+    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+}
 
 }  // namespace
 
@@ -68,8 +70,12 @@ bool settings_stored() { return FileExists(settings_file_path()); }
 
 std::int32_t stored_skin() { return ToInteger(ReadSetting(settings_file_path(), settings_section, skin_key)); }
 
-bool store_skin(const Text& skin) { return WriteSetting(settings_file_for_writing(), settings_section, skin_key, skin); }
+bool store_skin(const Text& skin) {
+    return WriteSetting(settings_file_for_writing(), settings_section, skin_key, skin);
+}
 
 Text stored_book_name() { return ReadSetting(settings_file_path(), settings_section, history_key); }
 
-bool store_book_name(const Text& name) { return WriteSetting(settings_file_for_writing(), settings_section, history_key, name); }
+bool store_book_name(const Text& name) {
+    return WriteSetting(settings_file_for_writing(), settings_section, history_key, name);
+}

@@ -38,7 +38,8 @@ std::int32_t to_integer(std::string_view gbk) {
     // Unsigned arithmetic wraps without undefined behaviour; the conversion
     // to int32_t at the end is modular since C++20.
     std::uint32_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10u + static_cast<std::uint32_t>(text[i] - '0');
     if (negative) value = 0u - value;
     return static_cast<std::int32_t>(value);
 }

@@ -41,8 +41,7 @@ bool has_wildcard(std::string_view name) { return name.find_first_of("*?") != st
 
 bool wildcard_match(std::string_view pattern, std::string_view name) {
     if (match(pattern, name)) return true;
-    if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
-        name.find('.') == std::string_view::npos)
+    if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" && name.find('.') == std::string_view::npos)
         return match(pattern.substr(0, pattern.size() - 2), name);
     return false;
 }

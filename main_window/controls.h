@@ -37,8 +37,8 @@ enum : forms::ControlId {
 
 // The controls the handlers read and write, by what they are for.
 inline constexpr forms::ControlId engine_list = 组合框1, book_name_box = 编辑框1, search_button = 按钮1,
-                                  history_list = 组合框3, clock_label = 透明标签5,
-                                  skin_number_box = 编辑框2, skin_list = 组合框2;
+                                  history_list = 组合框3, clock_label = 透明标签5, skin_number_box = 编辑框2,
+                                  skin_list = 组合框2;
 
 extern const forms::WindowDesc description;
 

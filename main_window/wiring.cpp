@@ -59,9 +59,13 @@ std::span<const Wire> wiring() {
     static const std::vector<Wire> all = [] {
         std::vector<Wire> rows(std::begin(wires), std::end(wires));
         for (int row = 0; row < int(std::size(site_logos)); ++row)
-            rows.push_back({.control = site_logos[row], .event = event::LeftButtonDown, .handler = sites::open_site, .item = row});
+            rows.push_back(
+                {.control = site_logos[row], .event = event::LeftButtonDown, .handler = sites::open_site, .item = row});
         for (int row = 0; row < int(std::size(book_controls)); ++row)
-            rows.push_back({.control = book_controls[row].cover, .event = event::LeftButtonDown, .handler = sites::open_book, .item = row});
+            rows.push_back({.control = book_controls[row].cover,
+                            .event = event::LeftButtonDown,
+                            .handler = sites::open_book,
+                            .item = row});
         return rows;
     }();
     return all;

@@ -67,10 +67,8 @@ void read_direct_row(const BmpLayout& layout, const std::uint8_t* row, std::uint
     }
 }
 
-bool read_plain(BmpLayout layout, std::span<const std::uint8_t> pixels,
-                std::vector<std::uint8_t>& rgba) {
-    if (layout.guess_alpha && any_alpha_byte(layout, pixels))
-        layout.channels[3] = BmpChannel{0xFF000000u, 24, 8};
+bool read_plain(BmpLayout layout, std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& rgba) {
+    if (layout.guess_alpha && any_alpha_byte(layout, pixels)) layout.channels[3] = BmpChannel{0xFF000000u, 24, 8};
     const std::size_t stride = bmp_row_stride(layout.width, layout.bits_per_pixel);
     const std::size_t out_stride = static_cast<std::size_t>(layout.width) * 4;
     for (int y = 0; y < layout.height; ++y) {
@@ -93,8 +91,8 @@ Picture decode_bmp(std::span<const std::uint8_t> bytes) {
     if (!layout) return {};
     std::vector<std::uint8_t> rgba(static_cast<std::size_t>(layout->width) * layout->height * 4, 0);
     const auto pixels = bytes.subspan(layout->pixel_offset);
-    const bool fine = layout->coding == BmpCoding::plain ? read_plain(*layout, pixels, rgba)
-                                                         : decode_bmp_rle(*layout, pixels, rgba);
+    const bool fine =
+        layout->coding == BmpCoding::plain ? read_plain(*layout, pixels, rgba) : decode_bmp_rle(*layout, pixels, rgba);
     if (!fine) return {};
     Picture picture;
     picture.width = layout->width;

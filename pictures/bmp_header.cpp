@@ -10,16 +10,21 @@ namespace forms::image {
 namespace {
 
 constexpr std::size_t file_header_size = 14;
-constexpr std::uint32_t bi_rgb = 0, bi_rle8 = 1, bi_rle4 = 2, bi_bitfields = 3,
-                        bi_os2_rle24 = 4, bi_alpha_bitfields = 6;
+constexpr std::uint32_t bi_rgb = 0, bi_rle8 = 1, bi_rle4 = 2, bi_bitfields = 3, bi_os2_rle24 = 4,
+                        bi_alpha_bitfields = 6;
 
 enum class HeaderKind { core, os2, windows };
 
 std::optional<HeaderKind> header_kind(std::uint32_t size) {
     switch (size) {
         case 12: return HeaderKind::core;
-        case 16: case 64: return HeaderKind::os2;
-        case 40: case 52: case 56: case 108: case 124: return HeaderKind::windows;
+        case 16:
+        case 64: return HeaderKind::os2;
+        case 40:
+        case 52:
+        case 56:
+        case 108:
+        case 124: return HeaderKind::windows;
         default: return std::nullopt;
     }
 }
@@ -93,8 +98,8 @@ bool coding_of(BmpLayout& layout, HeaderKind kind, std::uint32_t compression) {
     }
 }
 
-bool read_masks(BmpLayout& layout, std::span<const std::uint8_t> bytes,
-                std::uint32_t header_size, std::uint32_t compression, std::size_t& after) {
+bool read_masks(BmpLayout& layout, std::span<const std::uint8_t> bytes, std::uint32_t header_size,
+                std::uint32_t compression, std::size_t& after) {
     std::array<std::uint32_t, 4> masks{};
     if (compression == bi_bitfields || compression == bi_alpha_bitfields) {
         // A 40-byte header leaves the masks to follow it; longer ones hold them.
@@ -114,8 +119,8 @@ bool read_masks(BmpLayout& layout, std::span<const std::uint8_t> bytes,
     return true;
 }
 
-bool read_palette(BmpLayout& layout, std::span<const std::uint8_t> bytes, HeaderKind kind,
-                  std::uint32_t colours_used, std::size_t start) {
+bool read_palette(BmpLayout& layout, std::span<const std::uint8_t> bytes, HeaderKind kind, std::uint32_t colours_used,
+                  std::size_t start) {
     if (layout.bits_per_pixel > 8) return true;  // a palette there is only a hint
     const std::size_t entry = kind == HeaderKind::core ? 3 : 4;
     if (start > bytes.size()) return false;
@@ -143,7 +148,13 @@ bool densities_plausible(std::int32_t x, std::int32_t y) {
 
 bool shape_valid(const BmpLayout& layout) {
     switch (layout.bits_per_pixel) {
-        case 1: case 2: case 4: case 8: case 16: case 24: case 32: break;
+        case 1:
+        case 2:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32: break;
         default: return false;
     }
     if (layout.coding != BmpCoding::plain && layout.top_down) return false;
@@ -152,8 +163,8 @@ bool shape_valid(const BmpLayout& layout) {
 
 bool plain_pixels_present(const BmpLayout& layout, std::size_t file_size) {
     if (layout.coding != BmpCoding::plain) return true;
-    const std::uint64_t need = bmp_row_stride(layout.width, layout.bits_per_pixel) *
-                               static_cast<std::uint64_t>(layout.height);
+    const std::uint64_t need =
+        bmp_row_stride(layout.width, layout.bits_per_pixel) * static_cast<std::uint64_t>(layout.height);
     return need <= file_size - layout.pixel_offset;
 }
 
@@ -175,10 +186,8 @@ std::optional<BmpLayout> read_bmp_layout(std::span<const std::uint8_t> bytes) {
     const InfoFields f = read_info(in, *kind, header_size);
     if (!in.ok() || bytes.size() < file_header_size + header_size) return std::nullopt;
     if (f.planes != 1 || f.width <= 0 || f.height == 0 || f.height == INT32_MIN) return std::nullopt;
-    if (f.image_size > bytes.size() || !densities_plausible(f.x_density, f.y_density))
-        return std::nullopt;
-    if (pixel_offset < file_header_size + header_size || pixel_offset > bytes.size())
-        return std::nullopt;
+    if (f.image_size > bytes.size() || !densities_plausible(f.x_density, f.y_density)) return std::nullopt;
+    if (pixel_offset < file_header_size + header_size || pixel_offset > bytes.size()) return std::nullopt;
 
     BmpLayout layout;
     layout.width = f.width;
@@ -189,8 +198,7 @@ std::optional<BmpLayout> read_bmp_layout(std::span<const std::uint8_t> bytes) {
     if (!coding_of(layout, *kind, f.compression) || !shape_valid(layout)) return std::nullopt;
     std::size_t after_header = file_header_size + header_size;
     if (layout.bits_per_pixel == 16 || layout.bits_per_pixel == 32) {
-        if (!read_masks(layout, bytes, header_size, f.compression, after_header))
-            return std::nullopt;
+        if (!read_masks(layout, bytes, header_size, f.compression, after_header)) return std::nullopt;
     }
     if (!read_palette(layout, bytes, *kind, f.colours_used, after_header)) return std::nullopt;
     if (!plain_pixels_present(layout, bytes.size())) return std::nullopt;

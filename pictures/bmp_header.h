@@ -25,8 +25,8 @@ struct BmpLayout {
     bool top_down = false;
     int bits_per_pixel = 0;
     BmpCoding coding = BmpCoding::plain;
-    std::array<BmpChannel, 4> channels{};  // red, green, blue, alpha (alpha may be empty)
-    bool guess_alpha = false;               // 32-bit without masks: alpha if any byte says so
+    std::array<BmpChannel, 4> channels{};              // red, green, blue, alpha (alpha may be empty)
+    bool guess_alpha = false;                          // 32-bit without masks: alpha if any byte says so
     std::vector<std::array<std::uint8_t, 3>> palette;  // red, green, blue
     std::size_t pixel_offset = 0;
 };

@@ -7,12 +7,9 @@ namespace {
 
 class RleWriter {
 public:
-    RleWriter(const BmpLayout& layout, std::span<std::uint8_t> rgba)
-        : layout_(layout), rgba_(rgba) {}
+    RleWriter(const BmpLayout& layout, std::span<std::uint8_t> rgba) : layout_(layout), rgba_(rgba) {}
 
-    bool room_for(int count) const {
-        return y_ < layout_.height && x_ + count <= layout_.width;
-    }
+    bool room_for(int count) const { return y_ < layout_.height && x_ + count <= layout_.width; }
     bool put_index(int index) {
         if (index >= static_cast<int>(layout_.palette.size())) return false;
         const auto& c = layout_.palette[index];
@@ -84,8 +81,7 @@ bool absolute_run(ByteReader& in, RleWriter& out, BmpCoding coding, int count) {
 
 }  // namespace
 
-bool decode_bmp_rle(const BmpLayout& layout, std::span<const std::uint8_t> data,
-                    std::span<std::uint8_t> rgba) {
+bool decode_bmp_rle(const BmpLayout& layout, std::span<const std::uint8_t> data, std::span<std::uint8_t> rgba) {
     ByteReader in(data);
     RleWriter out(layout, rgba);
     for (;;) {

@@ -27,8 +27,7 @@ public:
     std::uint32_t u32() {
         if (!take(4)) return 0;
         const std::uint8_t* p = &bytes_[pos_ - 4];
-        return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
-               std::uint32_t{p[3]} << 24;
+        return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
     }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
 

@@ -7,7 +7,8 @@
 namespace forms::image {
 
 GifCanvas::GifCanvas(int width, int height)
-    : width_(width), height_(height),
+    : width_(width),
+      height_(height),
       screen_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, 0) {}
 
 void GifCanvas::clear_rect(const GifPlacement& place) {
@@ -31,12 +32,11 @@ void GifCanvas::begin_image(const GifPlacement& place, GifDisposal disposal) {
     drawn_any_ = true;
 }
 
-std::size_t GifCanvas::draw_row(int image_row, std::span<const std::uint8_t> indices,
-                                const GifPalette& palette, int transparent) {
+std::size_t GifCanvas::draw_row(int image_row, std::span<const std::uint8_t> indices, const GifPalette& palette,
+                                int transparent) {
     const int y = place_.top + image_row;
     const bool row_visible = y < height_;
-    std::uint8_t* out =
-        row_visible ? &screen_[(static_cast<std::size_t>(y) * width_) * 4] : nullptr;
+    std::uint8_t* out = row_visible ? &screen_[(static_cast<std::size_t>(y) * width_) * 4] : nullptr;
     for (std::size_t i = 0; i < indices.size(); ++i) {
         const int index = indices[i];
         if (index == transparent) continue;
@@ -53,8 +53,7 @@ std::size_t GifCanvas::draw_row(int image_row, std::span<const std::uint8_t> ind
 }
 
 bool GifCanvas::finish_image(int delay_ms) {
-    if (frames_.size() >= max_frames || bytes_used_ + screen_.size() > max_animation_bytes)
-        return false;
+    if (frames_.size() >= max_frames || bytes_used_ + screen_.size() > max_animation_bytes) return false;
     bytes_used_ += screen_.size();
     frames_.push_back(Frame{screen_, delay_ms});
     return true;

@@ -29,8 +29,8 @@ public:
     void begin_image(const GifPlacement& place, GifDisposal disposal);
     // Draws one row of the current image; returns how many indices it took,
     // fewer than indices.size() when one lies outside the palette.
-    std::size_t draw_row(int image_row, std::span<const std::uint8_t> indices,
-                         const GifPalette& palette, int transparent);
+    std::size_t draw_row(int image_row, std::span<const std::uint8_t> indices, const GifPalette& palette,
+                         int transparent);
     // Hands out the screen as it stands; false when the budget is spent.
     bool finish_image(int delay_ms);
 

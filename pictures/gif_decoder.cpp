@@ -101,14 +101,13 @@ private:
 
 // Decodes the image's rows onto the canvas; false when its data is invalid.
 // pixels_taken counts the indices that reached the canvas before that.
-bool draw_image(GifCanvas& canvas, GifLzw& lzw, const GifPlacement& place, bool interlaced,
-                const GifPalette& palette, int transparent, std::size_t& pixels_taken) {
+bool draw_image(GifCanvas& canvas, GifLzw& lzw, const GifPlacement& place, bool interlaced, const GifPalette& palette,
+                int transparent, std::size_t& pixels_taken) {
     if (place.width == 0 || place.height == 0) return true;  // its data can say nothing
     std::vector<std::uint8_t> row(static_cast<std::size_t>(place.width));
     for (RowOrder order(place.height, interlaced); !order.done(); order.advance()) {
         const std::size_t got = lzw.read(row);
-        const std::size_t taken =
-            canvas.draw_row(order.row(), std::span(row).first(got), palette, transparent);
+        const std::size_t taken = canvas.draw_row(order.row(), std::span(row).first(got), palette, transparent);
         pixels_taken += taken;
         if (taken < got) return false;
         if (got < row.size()) break;
@@ -116,8 +115,7 @@ bool draw_image(GifCanvas& canvas, GifLzw& lzw, const GifPlacement& place, bool 
     return lzw.status() != GifLzw::Status::invalid;
 }
 
-Step read_image(ByteReader& in, GifCanvas& canvas, const GifPalette& global,
-                const GraphicControl& control) {
+Step read_image(ByteReader& in, GifCanvas& canvas, const GifPalette& global, const GraphicControl& control) {
     GifPlacement place;
     place.left = in.u16();
     place.top = in.u16();
@@ -140,8 +138,8 @@ Step read_image(ByteReader& in, GifCanvas& canvas, const GifPalette& global,
 
     GifLzw lzw(data, min_code_size);
     std::size_t pixels_taken = 0;
-    if (!draw_image(canvas, lzw, place, (flags & 0x40) != 0, (flags & 0x80) ? local : global,
-                    control.transparent, pixels_taken)) {
+    if (!draw_image(canvas, lzw, place, (flags & 0x40) != 0, (flags & 0x80) ? local : global, control.transparent,
+                    pixels_taken)) {
         // Whatever was drawn before the fault stays visible; an image that
         // is wrong from its first code shows nothing at all.
         return pixels_taken > 0 ? finish(Step::broken) : Step::broken;
@@ -168,8 +166,8 @@ Step read_extension(ByteReader& in, GraphicControl& control) {
 Picture decode_gif(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
     const auto signature = in.bytes(6);
-    if (!in.ok() || (std::memcmp(signature.data(), "GIF87a", 6) != 0 &&
-                     std::memcmp(signature.data(), "GIF89a", 6) != 0)) {
+    if (!in.ok() ||
+        (std::memcmp(signature.data(), "GIF87a", 6) != 0 && std::memcmp(signature.data(), "GIF89a", 6) != 0)) {
         return {};
     }
     const int width = in.u16();

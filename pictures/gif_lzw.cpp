@@ -4,8 +4,7 @@
 
 namespace forms::image {
 
-GifLzw::GifLzw(std::span<const std::uint8_t> data, int min_code_size)
-    : data_(data), min_code_size_(min_code_size) {
+GifLzw::GifLzw(std::span<const std::uint8_t> data, int min_code_size) : data_(data), min_code_size_(min_code_size) {
     // A minimum of 12 bits leaves no room for the clear and end codes in a
     // 12-bit table; below 1 bit there is no literal to speak of.
     if (min_code_size < 1 || min_code_size >= max_bits) {
@@ -79,8 +78,7 @@ std::size_t GifLzw::read(std::span<std::uint8_t> out) {
     std::size_t written = 0;
     while (written < out.size()) {
         if (pending_begin_ < pending_end_) {
-            const std::size_t n = std::min<std::size_t>(out.size() - written,
-                                                        pending_end_ - pending_begin_);
+            const std::size_t n = std::min<std::size_t>(out.size() - written, pending_end_ - pending_begin_);
             std::copy_n(pending_.begin() + pending_begin_, n, out.begin() + written);
             pending_begin_ += static_cast<int>(n);
             written += n;

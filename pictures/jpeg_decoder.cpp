@@ -19,9 +19,7 @@ struct ErrorJump {
     std::jmp_buf jump;
 };
 
-[[noreturn]] void jump_out(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1);
-}
+[[noreturn]] void jump_out(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1); }
 
 void stay_quiet(j_common_ptr, int) {}
 
@@ -72,8 +70,10 @@ bool decode_into(Decoding& d, std::span<const std::uint8_t> bytes) {
         const std::size_t y = d.info.output_scanline;
         if (jpeg_read_scanlines(&d.info, rows, 1) != 1) return false;
         std::uint8_t* out = &d.rgba[y * width * 4];
-        if (cmyk) cmyk_row_to_rgba(d.row.data(), out, width);
-        else rgb_row_to_rgba(d.row.data(), out, width);
+        if (cmyk)
+            cmyk_row_to_rgba(d.row.data(), out, width);
+        else
+            rgb_row_to_rgba(d.row.data(), out, width);
     }
     jpeg_finish_decompress(&d.info);
     d.picture.width = width;

@@ -26,7 +26,8 @@ struct ComLibrary {
 private:
     template <typename Function>
     Function entry(const char* name) const {
-        return module == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+        return module == nullptr ? nullptr
+                                 : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
     }
 };
 
@@ -66,7 +67,8 @@ Picture decode_jpeg(std::span<const std::uint8_t> bytes) {
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     // WIC reads the bytes in place and never writes them.
-    if (FAILED(library.create_instance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
+    if (FAILED(
+            library.create_instance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
         FAILED(factory->CreateStream(&stream)) ||
         FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(bytes.data()), DWORD(bytes.size()))) ||
         // Its JPEG decoder by name: the bytes were taken for a JPEG, and no

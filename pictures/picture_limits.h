@@ -13,8 +13,7 @@ inline constexpr std::size_t max_frames = 1000;
 
 inline bool picture_size_allowed(std::int64_t width, std::int64_t height) {
     return width > 0 && height > 0 &&
-           static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) <=
-               max_picture_pixels;
+           static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) <= max_picture_pixels;
 }
 
 }  // namespace forms::image

@@ -22,7 +22,8 @@ void report_left(std::size_t length, std::chrono::milliseconds patience) {
 }
 
 void report_dropped(std::size_t length, int stuck) {
-    std::fprintf(stderr, "yanzhou-search: an address of %zu bytes was not opened: %d earlier launches have not returned\n",
+    std::fprintf(stderr,
+                 "yanzhou-search: an address of %zu bytes was not opened: %d earlier launches have not returned\n",
                  length, stuck);
     std::fflush(stderr);
 }

@@ -83,8 +83,9 @@ public:
 
     void section(int line, std::string_view name) {
         name = trimmed(name);
-        section_ = name == engines_section ? Section::engines : name == sites_section ? Section::sites
-                                                                                      : Section::unknown;
+        section_ = name == engines_section ? Section::engines
+                   : name == sites_section ? Section::sites
+                                           : Section::unknown;
         if (section_ == Section::unknown) refuse(line, "不认识的小节[" + Text(name) + "]，只有[搜索引擎]和[站点]");
     }
 
@@ -107,10 +108,7 @@ public:
     void refuse(int line, Text reason) { out_.refused.push_back({line, std::move(reason)}); }
 
 private:
-    enum class Section { none,
-                         engines,
-                         sites,
-                         unknown };
+    enum class Section { none, engines, sites, unknown };
 
     void engine(int line, std::string_view name, const Text& folded, std::string_view value) {
         const std::optional<std::size_t> built_in = built_in_named(folded);
@@ -169,10 +167,11 @@ private:
 bool valid_utf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
-                                                 : lead >= 0xE0 && lead < 0xF0   ? 3
-                                                 : lead >= 0xF0 && lead < 0xF5   ? 4
-                                                                                 : 0;
+        const std::size_t length = lead < 0x80                   ? 1
+                                   : lead >= 0xC2 && lead < 0xE0 ? 2
+                                   : lead >= 0xE0 && lead < 0xF0 ? 3
+                                   : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                                 : 0;
         if (length == 0 || i + length > bytes.size()) return false;
         for (std::size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
@@ -184,7 +183,8 @@ bool valid_utf8(std::string_view bytes) {
 Text from_utf16(std::string_view bytes, bool big_endian) {
     std::u16string units(bytes.size() / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
-        const auto first = static_cast<unsigned char>(bytes[2 * i]), second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        const auto first = static_cast<unsigned char>(bytes[2 * i]),
+                   second = static_cast<unsigned char>(bytes[2 * i + 1]);
         units[i] = big_endian ? char16_t(first << 8 | second) : char16_t(second << 8 | first);
     }
     return gbk_from_utf16(units);
@@ -219,7 +219,8 @@ CatalogueLines parse_catalogue(std::string_view text) {
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
         const std::string_view raw = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + (text.substr(end).starts_with("\r\n") ? 2 : 1));
+        text = end == std::string_view::npos ? std::string_view()
+                                             : text.substr(end + (text.substr(end).starts_with("\r\n") ? 2 : 1));
         ++number;
         const std::string_view line = trimmed(raw);
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;

@@ -16,7 +16,7 @@ constexpr std::string_view host_name(std::string_view origin) {
 constexpr std::string_view xinxs8_session_token = "7c2e4a91d05b38f6e1a9c4d27b0f5e83";
 
 constexpr Engine catalogue[] = {
-    // list text        caption        host                     text before the name                                                      text after the name
+    // list text        caption        host                     text before the name text after the name
     {"宜搜小说网【A】", "宜搜小说网", hosts::easou_book_search, {"/w/search/"}, "_1_0_0_1.html?wver=dsp"},
     {"晋江文学网【B】", "晋江文学网", hosts::jjwxc, {"/search.php?kw="}, "&t=1"},
     {"小说阅读网【B】", "小说阅读网", hosts::readnovel_search, {"/web/search.php?searchconditions=0&keywords="}, ""},
@@ -27,7 +27,11 @@ constexpr Engine catalogue[] = {
     {"腾讯读书【A】", "腾讯读书", hosts::soso, {"/q?sc=web&site=", host_name(hosts::qq_book), "&cid=w.q.book&w="}, ""},
     {"新浪读书【A】", "新浪读书", hosts::sina_book, {"/s.php?k="}, "+&s_type="},
     {"原创小说网【B】", "原创小说网", hosts::yuanchuang, {"/book/search?q="}, "+&f=0"},
-    {"新小说吧【A】", "新小说吧", hosts::xinxs8_search, {"/mm_s_search.php?PHPSESSID=", xinxs8_session_token, "&exact=bkName&k="}, ""},
+    {"新小说吧【A】",
+     "新小说吧",
+     hosts::xinxs8_search,
+     {"/mm_s_search.php?PHPSESSID=", xinxs8_session_token, "&exact=bkName&k="},
+     ""},
 };
 
 constexpr auto list_texts = [] {
@@ -76,7 +80,8 @@ Text search_address(const ListedEngine& engine, const Text& book_name) {
     const std::string_view address = engine.address;
     Text built;
     std::size_t from = 0;
-    for (std::size_t mark; (mark = address.find(name_mark, from)) != std::string_view::npos; from = mark + name_mark.size()) {
+    for (std::size_t mark; (mark = address.find(name_mark, from)) != std::string_view::npos;
+         from = mark + name_mark.size()) {
         built += non_ascii_encoded(gbk_to(engine.charset, address.substr(from, mark - from)));
         built += value;
     }

@@ -11,11 +11,11 @@
 namespace search {
 
 struct Engine {
-    std::string_view list_text;  // entry of the engine list: site name and speed grade
-    std::string_view caption;    // the site name alone, shown on the search button
-    std::string_view host;       // scheme and host that receive the query
+    std::string_view list_text;              // entry of the engine list: site name and speed grade
+    std::string_view caption;                // the site name alone, shown on the search button
+    std::string_view host;                   // scheme and host that receive the query
     std::array<std::string_view, 3> before;  // path and query up to the book name, in parts
-    std::string_view after;      // what follows the book name
+    std::string_view after;                  // what follows the book name
 };
 
 // The eleven built-in engines, in the order of the engine list, and their

@@ -9,14 +9,9 @@ namespace search {
 void apply_history_mode(const Strip& strip) {
     namespace prop = forms::prop;
     switch (forms::ReadInteger(strip.window, strip.history_list, prop::ComboSelection)) {
-        case 0:
-            store_book_name(forms::ReadText(strip.window, strip.book_name_box, prop::EditContent));
-            break;
-        case 1:
-            forms::WriteProperty(strip.window, strip.book_name_box, prop::EditContent, stored_book_name());
-            break;
-        default:
-            break;
+        case 0: store_book_name(forms::ReadText(strip.window, strip.book_name_box, prop::EditContent)); break;
+        case 1: forms::WriteProperty(strip.window, strip.book_name_box, prop::EditContent, stored_book_name()); break;
+        default: break;
     }
 }
 

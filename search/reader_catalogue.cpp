@@ -82,7 +82,8 @@ CatalogueReport apply_catalogue(std::span<const CatalogueFile> files) {
         for (Refusal& refusal : lines.refused) report.refused.push_back({file.path, std::move(refusal)});
         // A later file's line takes the place of an earlier one's for the same engine.
         for (EngineLine& line : lines.engines) {
-            auto same = std::find_if(engines.begin(), engines.end(), [&](const Line& l) { return same_engine(l.engine, line); });
+            auto same = std::find_if(engines.begin(), engines.end(),
+                                     [&](const Line& l) { return same_engine(l.engine, line); });
             if (same != engines.end())
                 *same = {std::move(line), file.path};
             else
@@ -117,7 +118,8 @@ CatalogueReport apply_catalogue(std::span<const CatalogueFile> files) {
         list.push_back(std::move(engine));
     }
     for (const Line& l : engines)
-        if (!l.engine.built_in) list.push_back({l.engine.name, caption_of(l.engine.name), l.engine.address, l.engine.charset});
+        if (!l.engine.built_in)
+            list.push_back({l.engine.name, caption_of(l.engine.name), l.engine.address, l.engine.charset});
     list_engines(std::move(list));
     sites::repoint_sites(std::move(site_addresses));
     return report;
@@ -132,11 +134,14 @@ CatalogueReport load_reader_catalogue() {
 std::vector<Text> refusal_lines(const CatalogueReport& report) {
     std::vector<Text> lines;
     for (const CatalogueFile& file : report.files) {
-        if (file.state == CatalogueFile::State::too_large) lines.push_back(shown_path(file.path) + "：超过 1 MiB，整个文件没有读");
-        if (file.state == CatalogueFile::State::unreadable) lines.push_back(shown_path(file.path) + "：无法读取，整个文件没有读");
+        if (file.state == CatalogueFile::State::too_large)
+            lines.push_back(shown_path(file.path) + "：超过 1 MiB，整个文件没有读");
+        if (file.state == CatalogueFile::State::unreadable)
+            lines.push_back(shown_path(file.path) + "：无法读取，整个文件没有读");
     }
     for (const auto& refused : report.refused)
-        lines.push_back(shown_path(refused.path) + " 第 " + std::to_string(refused.refusal.line) + " 行：" + refused.refusal.reason);
+        lines.push_back(shown_path(refused.path) + " 第 " + std::to_string(refused.refusal.line) + " 行：" +
+                        refused.refusal.reason);
     return lines;
 }
 

@@ -22,10 +22,7 @@ inline constexpr std::string_view catalogue_file_name = "搜索器自定义站�
 struct CatalogueFile {
     Text path;
     Text bytes;
-    enum class State { read,
-                       missing,
-                       too_large,
-                       unreadable } state = State::missing;
+    enum class State { read, missing, too_large, unreadable } state = State::missing;
 };
 
 // What a reading put in force, and what it refused, file by file.

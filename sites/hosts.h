@@ -7,6 +7,7 @@
 
 namespace hosts {
 
+// clang-format off
 // Search engines
 inline constexpr std::string_view easou_book_search = "http://book.easou.com";    // 宜搜小说网, book search
 inline constexpr std::string_view jjwxc = "http://www.jjwxc.net";                 // 晋江文学网
@@ -66,5 +67,7 @@ inline constexpr std::string_view baidu_share_id = "1862407395";
 inline constexpr std::string_view baidu_sharer_uk = "2730195846";
 inline constexpr std::string_view software_group_number = "246813579";
 inline constexpr std::string_view novel_group_number = "318264705";
+
+// clang-format on
 
 }  // namespace hosts

@@ -71,8 +71,7 @@ inline constexpr std::string_view novel_group_prefix = "小说官方群：";
 inline constexpr std::string_view line_break = "\r\n";
 inline constexpr std::string_view software_group_label =
     sites::join<software_group_prefix, hosts::software_group_number, line_break>;
-inline constexpr std::string_view novel_group_label =
-    sites::join<novel_group_prefix, hosts::novel_group_number>;
+inline constexpr std::string_view novel_group_label = sites::join<novel_group_prefix, hosts::novel_group_number>;
 inline constexpr std::string_view click_to_join = "点击群号直接加入";
 
 }  // namespace texts

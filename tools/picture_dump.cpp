@@ -12,11 +12,9 @@
 
 namespace {
 
-bool write_pam(const std::filesystem::path& path, int width, int height,
-               const std::vector<std::uint8_t>& rgba) {
+bool write_pam(const std::filesystem::path& path, int width, int height, const std::vector<std::uint8_t>& rgba) {
     std::ofstream out(path, std::ios::binary);
-    out << "P7\nWIDTH " << width << "\nHEIGHT " << height
-        << "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
+    out << "P7\nWIDTH " << width << "\nHEIGHT " << height << "\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
     out.write(reinterpret_cast<const char*>(rgba.data()), static_cast<std::streamsize>(rgba.size()));
     return static_cast<bool>(out);
 }

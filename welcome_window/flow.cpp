@@ -23,8 +23,10 @@ void on_welcome_created() {
 // One step per tick. The bar stores whatever is written, so the position keeps
 // growing past the maximum and the two meet on the hundredth tick alone.
 void advance_welcome_progress() {
-    forms::WriteProperty(id, loading_bar, prop::BarPosition, forms::ReadInteger(id, loading_bar, prop::BarPosition) + 1);
-    if (forms::ReadInteger(id, loading_bar, prop::BarPosition) == forms::ReadInteger(id, loading_bar, prop::BarMaximum)) {
+    forms::WriteProperty(id, loading_bar, prop::BarPosition,
+                         forms::ReadInteger(id, loading_bar, prop::BarPosition) + 1);
+    if (forms::ReadInteger(id, loading_bar, prop::BarPosition) ==
+        forms::ReadInteger(id, loading_bar, prop::BarMaximum)) {
         forms::WriteProperty(id, enter_button, prop::Visible, true);
         forms::WriteProperty(id, loading_bar, prop::Visible, false);
     }

@@ -1,9 +1,9 @@
 #include "forms/qt/accessible.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
-#include <QAbstractItemView>
 
 #include "forms/accessibility.h"
 #include "forms/qt/looks.h"
@@ -179,8 +179,10 @@ public:
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString& name) override {
         if (name != showMenuAction() && name != pressAction()) return QAccessibleWidget::doAction(name);
-        if (combo()->view()->isVisible()) combo()->hidePopup();
-        else combo()->showPopup();
+        if (combo()->view()->isVisible())
+            combo()->hidePopup();
+        else
+            combo()->showPopup();
     }
 
 private:

@@ -1,7 +1,6 @@
 #include "forms/qt/form_view.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -14,6 +13,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QWindow>
+#include <algorithm>
 
 #include "forms/aspects.h"
 #include "forms/dispatch.h"
@@ -179,9 +179,9 @@ void QtWindowView::keep_tab_order() {
 QWidget* QtWindowView::make_control(const ControlState& c, const Presentation& p, QWidget* parent) {
     using V = QtWindowView;
     // By kind, in the order of forms::Kind.
-    static constexpr Maker makers[] = {&V::make_plain, &V::make_edit,  &V::make_picture, &V::make_group,
-                                       &V::make_label, &V::make_button, &V::make_combo,  &V::make_bar,
-                                       &V::make_tab,   &V::make_plain, &V::make_trans};
+    static constexpr Maker makers[] = {&V::make_plain, &V::make_edit,   &V::make_picture, &V::make_group,
+                                       &V::make_label, &V::make_button, &V::make_combo,   &V::make_bar,
+                                       &V::make_tab,   &V::make_plain,  &V::make_trans};
     static_assert(std::size(makers) == std::size_t(Kind::TransLabel) + 1);
     return (this->*makers[std::size_t(c.kind)])(c, p, parent);
 }
@@ -208,7 +208,8 @@ QWidget* QtWindowView::make_edit(const ControlState& c, const Presentation& p, Q
                          const ControlState* now = w != nullptr ? w->find(id) : nullptr;
                          if (now == nullptr || shown_text(now->text) == text) return;
                          // A tool sets the text past the validator: kept as typing would keep it.
-                         if (const QString fitted = fitted_whole(text, bytes); fitted != text) return edit->setText(fitted);
+                         if (const QString fitted = fitted_whole(text, bytes); fitted != text)
+                             return edit->setText(fitted);
                          text_edited(window, id, to_gbk(text));
                      });
     return edit;
@@ -286,10 +287,12 @@ QWidget* QtWindowView::make_tab(const ControlState& c, const Presentation& p, QW
     tab->setCurrentIndex(c.selection);
     const WindowId window = state_.id;
     const ControlId id = c.id;
-    QObject::connect(tab, &QTabWidget::currentChanged, context_, [window, id](int page) { page_chosen(window, id, page); });
+    QObject::connect(tab, &QTabWidget::currentChanged, context_,
+                     [window, id](int page) { page_chosen(window, id, page); });
     // Queued, so that a page change the same press makes comes first.
-    QObject::connect(tab, &QTabWidget::tabBarClicked, context_, [window, id](int) { tab_strip_clicked(window, id); },
-                     Qt::QueuedConnection);
+    QObject::connect(
+        tab, &QTabWidget::tabBarClicked, context_, [window, id](int) { tab_strip_clicked(window, id); },
+        Qt::QueuedConnection);
     return tab;
 }
 
@@ -366,8 +369,10 @@ void QtWindowView::refresh(ControlId control, int property) {
 
 void QtWindowView::refresh_window(const ControlState& c, int property) {
     if (property == prop::Visible) {
-        if (c.visible) show_and_activate();
-        else if (window_ != nullptr) window_->hide();
+        if (c.visible)
+            show_and_activate();
+        else if (window_ != nullptr)
+            window_->hide();
         return;
     }
     if (window_ == nullptr) return;
@@ -482,15 +487,14 @@ void QtWindowView::rescale() {
         const Presentation p = shown(c);
         w->setGeometry(rect_of(p.rect));
         switch (c.kind) {
-            case Kind::Tab:
-                static_cast<TabControl*>(w)->set_scale(font_at_scale(p.font), state_.dpi, unit_dpi_);
-                break;
+            case Kind::Tab: static_cast<TabControl*>(w)->set_scale(font_at_scale(p.font), state_.dpi, unit_dpi_); break;
             case Kind::PicBox: static_cast<PictureBox*>(w)->set_scale(state_.dpi, unit_dpi_); break;
             case Kind::TransLabel: show_trans(c, w); break;
             case Kind::ComboBox:
                 w->setFont(font_at_scale(p.font));
                 if (c.desc->drop_height > 0)
-                    static_cast<QComboBox*>(w)->view()->setMinimumHeight(scaled(c.desc->drop_height, state_.dpi, unit_dpi_));
+                    static_cast<QComboBox*>(w)->view()->setMinimumHeight(
+                        scaled(c.desc->drop_height, state_.dpi, unit_dpi_));
                 break;
             default:
                 if (c.kind != Kind::ProgressBar) w->setFont(font_at_scale(p.font));

@@ -19,7 +19,8 @@ GbkByteLimit::GbkByteLimit(QLineEdit* edit, int bytes) : QValidator(edit), bytes
 // characters off from the cursor backwards meets the fitting length before
 // it reaches anything that was there already.
 QValidator::State GbkByteLimit::validate(QString& input, int& position) const {
-    const EditedText one_line = single_line_edit(before_.toStdU16String(), input.toStdU16String(), std::size_t(position));
+    const EditedText one_line =
+        single_line_edit(before_.toStdU16String(), input.toStdU16String(), std::size_t(position));
     input = QString::fromStdU16String(one_line.text);
     position = int(one_line.cursor);
     if (bytes_ <= 0) return Acceptable;
@@ -28,7 +29,8 @@ QValidator::State GbkByteLimit::validate(QString& input, int& position) const {
     if (gbk_size(before_) > bytes_) return Invalid;
     int start = position;
     while (excess > 0 && start > 0) {
-        const int length = start >= 2 && input[start - 1].isLowSurrogate() && input[start - 2].isHighSurrogate() ? 2 : 1;
+        const int length =
+            start >= 2 && input[start - 1].isLowSurrogate() && input[start - 2].isHighSurrogate() ? 2 : 1;
         start -= length;
         excess -= gbk_size(input.mid(start, length));
     }
@@ -41,9 +43,11 @@ QValidator::State GbkByteLimit::validate(QString& input, int& position) const {
 }
 
 QString fitted_whole(const QString& text, int bytes) {
-    QString fitted = QString::fromStdU16String(single_line_edit(u"", text.toStdU16String(), std::size_t(text.size())).text);
+    QString fitted =
+        QString::fromStdU16String(single_line_edit(u"", text.toStdU16String(), std::size_t(text.size())).text);
     while (bytes > 0 && gbk_size(fitted) > bytes) {
-        const bool pair = fitted.size() >= 2 && fitted.back().isLowSurrogate() && fitted[fitted.size() - 2].isHighSurrogate();
+        const bool pair =
+            fitted.size() >= 2 && fitted.back().isLowSurrogate() && fitted[fitted.size() - 2].isHighSurrogate();
         fitted.chop(pair ? 2 : 1);
     }
     return fitted;

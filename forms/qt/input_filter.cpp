@@ -68,7 +68,8 @@ private:
         const QPoint at = event->position().toPoint();
         if (widget->childAt(at) != nullptr) return false;
         QPoint client = widget->mapTo(owner.widget, at);
-        if (auto* frame = qobject_cast<QFrame*>(owner.widget); frame != nullptr && frame->property(skin_contract::kind_property) == skin_contract::picture_box_kind)
+        if (auto* frame = qobject_cast<QFrame*>(owner.widget);
+            frame != nullptr && frame->property(skin_contract::kind_property) == skin_contract::picture_box_kind)
             client -= frame->contentsRect().topLeft();
         return left_button_down(owner.window, owner.control, client.x(), client.y(),
                                 function_key_bits(event->modifiers()));

@@ -83,8 +83,9 @@ void pin_colors(QWidget* widget, const char* qt_class, const QString& unique_id,
     if (rules.isEmpty() && more.isEmpty()) return;
     widget->setPalette(palette);
     widget->setProperty(skin_contract::id_property, unique_id);
-    const QString selector = QStringLiteral("%1[%2=\"%3\"]")
-                                 .arg(QString::fromLatin1(qt_class), QString::fromLatin1(skin_contract::id_property), unique_id);
+    const QString selector =
+        QStringLiteral("%1[%2=\"%3\"]")
+            .arg(QString::fromLatin1(qt_class), QString::fromLatin1(skin_contract::id_property), unique_id);
     QString sheet = rules.isEmpty() ? QString() : QStringLiteral("%1 { %2}").arg(selector, rules);
     widget->setStyleSheet(sheet + QString(more).replace(QLatin1Char('&'), selector));
 }

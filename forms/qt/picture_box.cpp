@@ -1,7 +1,7 @@
 #include "forms/qt/picture_box.h"
 
-#include <QPainter>
 #include <qdrawutil.h>
+#include <QPainter>
 
 #include "forms/presentation.h"
 #include "pictures/picture.h"
@@ -42,8 +42,14 @@ void PictureBox::set_border(Border border) {
     switch (border) {
         case Border::Sunken: setFrameStyle(QFrame::WinPanel | QFrame::Sunken); break;
         case Border::Raised: setFrameStyle(QFrame::WinPanel | QFrame::Raised); break;
-        case Border::ThinSunken: setFrameStyle(QFrame::Panel | QFrame::Sunken); setLineWidth(1); break;
-        case Border::Line: setFrameStyle(QFrame::Box | QFrame::Plain); setLineWidth(1); break;
+        case Border::ThinSunken:
+            setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            setLineWidth(1);
+            break;
+        case Border::Line:
+            setFrameStyle(QFrame::Box | QFrame::Plain);
+            setLineWidth(1);
+            break;
         default: setFrameStyle(QFrame::NoFrame); break;
     }
     if (border == Border::SunkenInRaised) setContentsMargins(QMargins(4, 4, 4, 4));  // drawn in paintEvent
@@ -57,8 +63,10 @@ void PictureBox::set_display_mode(DisplayMode mode) {
 
 void PictureBox::set_animate(bool animate) {
     animation_.set_animate(animate);
-    if (!animate) stop_frames();
-    else if (decoded_ && isVisible()) schedule_next_frame();
+    if (!animate)
+        stop_frames();
+    else if (decoded_ && isVisible())
+        schedule_next_frame();
 }
 
 void PictureBox::set_scale(int dpi, int from_dpi) {
@@ -83,8 +91,10 @@ void PictureBox::decode() {
 void PictureBox::schedule_next_frame() {
     const std::optional<int> delay = animation_.start_wait();
     if (!delay) return;
-    if (test_clock != nullptr) test_clock->start(this, *delay);
-    else frame_timer_.start(*delay);
+    if (test_clock != nullptr)
+        test_clock->start(this, *delay);
+    else
+        frame_timer_.start(*delay);
 }
 
 void PictureBox::stop_frames() {
@@ -116,9 +126,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         painter.setClipRect(contentsRect());
         const QImage& image = frames_[std::size_t(animation_.current())];
         const QRect box = contentsRect();
-        const PicturePlacement to =
-            place_picture({box.left(), box.top(), box.width(), box.height()}, image.width(), image.height(), mode_, dpi_,
-                          from_dpi_);
+        const PicturePlacement to = place_picture({box.left(), box.top(), box.width(), box.height()}, image.width(),
+                                                  image.height(), mode_, dpi_, from_dpi_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, to.smooth);
         painter.drawImage(rect_of(to.rect), image);
         painter.restore();

@@ -66,8 +66,8 @@ void TabStrip::paintEvent(QPaintEvent* event) {
         const QRect r = tabRect(i);
         const QString title = tabText(i);
         int y = r.top() + (r.height() - static_cast<int>(title.size()) * metrics.height()) / 2;
-        painter.setPen(option.palette.color(isTabEnabled(i) ? QPalette::Active : QPalette::Disabled,
-                                            QPalette::WindowText));
+        painter.setPen(
+            option.palette.color(isTabEnabled(i) ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
         for (QChar ch : title) {
             painter.drawText(QRect(r.left(), y, r.width(), metrics.height()), Qt::AlignCenter, QString(ch));
             y += metrics.height();

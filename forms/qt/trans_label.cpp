@@ -111,8 +111,10 @@ void TransInk::paintEvent(QPaintEvent*) {
     for (int i = 0; i < look_.ink.pass_count; ++i) {
         const InkPass& pass = look_.ink.passes[std::size_t(i)];
         painter.setPen(color_of(pass.color));
-        if (wrapped_) wrapped_->draw(&painter, label_at + QPoint(pass.dx, pass.dy));
-        else painter.drawText(text_rect.translated(pass.dx, pass.dy), flags, look_.text);
+        if (wrapped_)
+            wrapped_->draw(&painter, label_at + QPoint(pass.dx, pass.dy));
+        else
+            painter.drawText(text_rect.translated(pass.dx, pass.dy), flags, look_.text);
     }
 }
 

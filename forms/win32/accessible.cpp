@@ -61,7 +61,11 @@ long system_role(Role role) {
 class ControlAccessible final : public IAccessible {
 public:
     ControlAccessible(IAccessible* standard, HWND handle, WindowId window, ControlId control, bool ours, bool frame)
-        : standard_(standard), handle_(handle), window_(window), control_(control), our_kind_(ours && !frame),
+        : standard_(standard),
+          handle_(handle),
+          window_(window),
+          control_(control),
+          our_kind_(ours && !frame),
           frame_(frame) {}
 
     // IUnknown
@@ -132,7 +136,9 @@ public:
 
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) override { return standard_->get_accParent(out); }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* out) override { return standard_->get_accChildCount(out); }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** out) override { return standard_->get_accChild(c, out); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** out) override {
+        return standard_->get_accChild(c, out);
+    }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT c, BSTR* out) override {
         const auto now = info();
         if (!self(c) || !now || now->description.empty()) return standard_->get_accDescription(c, out);
@@ -154,7 +160,9 @@ public:
     HRESULT STDMETHODCALLTYPE accNavigate(long dir, VARIANT start, VARIANT* out) override {
         return standard_->accNavigate(dir, start, out);
     }
-    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override { return standard_->accHitTest(x, y, out); }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
+        return standard_->accHitTest(x, y, out);
+    }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 

@@ -25,7 +25,8 @@ void become_scale_aware() {
     // that decision stands.
     if (set_context != nullptr && set_context(per_monitor_v2)) return;
     if (set_context == nullptr)
-        if (static const SetAware set_aware = newer_call<SetAware>("SetProcessDPIAware"); set_aware != nullptr) set_aware();
+        if (static const SetAware set_aware = newer_call<SetAware>("SetProcessDPIAware"); set_aware != nullptr)
+            set_aware();
 }
 
 int system_dpi() {

@@ -19,7 +19,8 @@ void run_loop_until(const std::function<bool()>& done) {
             PostQuitMessage(int(message.wParam));
             break;
         }
-        if (win32::Win32WindowView* view = win32::view_of(message.hwnd); view != nullptr && view->before_dispatch(message))
+        if (win32::Win32WindowView* view = win32::view_of(message.hwnd);
+            view != nullptr && view->before_dispatch(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

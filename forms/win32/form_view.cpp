@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "forms/dispatch.h"
 #include "forms/aspects.h"
+#include "forms/dispatch.h"
 #include "forms/page_change.h"
 #include "forms/presentation.h"
 #include "forms/win32/accessible.h"
@@ -30,12 +30,9 @@ std::map<HWND, Win32WindowView*>& views() {
 
 RECT rect_of(const Geometry& g) { return {g.left, g.top, g.left + g.width, g.top + g.height}; }
 
-DWORD edit_align(Align a) { return a == Align::Centre ? ES_CENTER : a == Align::Right ? ES_RIGHT
-                                                                                      : ES_LEFT; }
-DWORD static_align(Align a) { return a == Align::Centre ? SS_CENTER : a == Align::Right ? SS_RIGHT
-                                                                                        : SS_LEFT; }
-DWORD group_align(Align a) { return a == Align::Centre ? BS_CENTER : a == Align::Right ? BS_RIGHT
-                                                                                       : BS_LEFT; }
+DWORD edit_align(Align a) { return a == Align::Centre ? ES_CENTER : a == Align::Right ? ES_RIGHT : ES_LEFT; }
+DWORD static_align(Align a) { return a == Align::Centre ? SS_CENTER : a == Align::Right ? SS_RIGHT : SS_LEFT; }
+DWORD group_align(Align a) { return a == Align::Centre ? BS_CENTER : a == Align::Right ? BS_RIGHT : BS_LEFT; }
 
 // A strip on the right is as wide as a character of its titles and a margin
 // either side, so that the upright characters are not cut.
@@ -156,9 +153,9 @@ HWND Win32WindowView::made_handle_of(ControlId control) {
 HWND Win32WindowView::make_control(const ControlState& c, const Presentation& p, HWND parent) {
     using V = Win32WindowView;
     // By kind, in the order of forms::Kind.
-    static constexpr Maker makers[] = {&V::make_nothing, &V::make_edit, &V::make_picture, &V::make_group,
-                                       &V::make_label, &V::make_button, &V::make_combo, &V::make_bar,
-                                       &V::make_tab, &V::make_nothing, &V::make_trans};
+    static constexpr Maker makers[] = {&V::make_nothing, &V::make_edit,    &V::make_picture, &V::make_group,
+                                       &V::make_label,   &V::make_button,  &V::make_combo,   &V::make_bar,
+                                       &V::make_tab,     &V::make_nothing, &V::make_trans};
     static_assert(std::size(makers) == std::size_t(Kind::TransLabel) + 1);
     // Made as it starts: hidden or shown, disabled or not.
     const DWORD start = (c.disabled ? WS_DISABLED : 0) | (state_.shown_on_parent(c) ? WS_VISIBLE : 0);
@@ -190,8 +187,9 @@ HWND Win32WindowView::make_label(const ControlState& c, const Presentation& p, c
 
 HWND Win32WindowView::make_group(const ControlState& c, const Presentation& p, const Making& m) {
     const ControlDesc& d = *c.desc;
-    return with_font(make(0, L"BUTTON", wide(d.text), m.start | BS_GROUPBOX | group_align(d.align), m.rect, m.parent, c.id),
-                     p, dpi_);
+    return with_font(
+        make(0, L"BUTTON", wide(d.text), m.start | BS_GROUPBOX | group_align(d.align), m.rect, m.parent, c.id), p,
+        dpi_);
 }
 
 HWND Win32WindowView::make_combo(const ControlState& c, const Presentation& p, const Making& m) {
@@ -329,7 +327,9 @@ void Win32WindowView::rescale(int dpi, std::optional<POINT> corner) {
             SendMessageW(h, TCM_SETITEMSIZE, 0, MAKELPARAM(0, strip_thickness(c.desc->tab_side, p.font, dpi_)));
         place(c, h);
         // A picture box's border is measured again at the new scale.
-        if (c.kind == Kind::PicBox) SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        if (c.kind == Kind::PicBox)
+            SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
@@ -455,7 +455,8 @@ void Win32WindowView::refresh_pages(ControlId tab, bool by_user) {
     HWND tabs = handle_of(tab);
     if (t == nullptr || tabs == nullptr) return;
     const PageChange change = page_change(state_, *t, by_user);
-    if (SendMessageW(tabs, TCM_GETCURSEL, 0, 0) != change.page) SendMessageW(tabs, TCM_SETCURSEL, WPARAM(change.page), 0);
+    if (SendMessageW(tabs, TCM_GETCURSEL, 0, 0) != change.page)
+        SendMessageW(tabs, TCM_SETCURSEL, WPARAM(change.page), 0);
     make_controls(parts_.make({tab, change.page}));
     for (ControlId hidden : change.hide)
         if (HWND h = handle_of(hidden)) ShowWindow(h, SW_HIDE);
@@ -498,8 +499,10 @@ void Win32WindowView::focus(ControlId control) {
     HWND h = handle_of(control);
     if (h == nullptr) return;
     // An inactive window gets it back when it is activated.
-    if (GetActiveWindow() == window_) focus_control(h, false);
-    else focus_kept_ = h;
+    if (GetActiveWindow() == window_)
+        focus_control(h, false);
+    else
+        focus_kept_ = h;
 }
 
 void Win32WindowView::show_and_activate() {

@@ -54,7 +54,8 @@ LRESULT CALLBACK container_proc(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT
                 return SendMessageW(view->window(), message, wp, lp);
             break;
         case WM_CONTEXTMENU:
-            if (!view->retired() && view->control_of(HWND(wp)) != nullptr) return SendMessageW(view->window(), message, wp, lp);
+            if (!view->retired() && view->control_of(HWND(wp)) != nullptr)
+                return SendMessageW(view->window(), message, wp, lp);
             break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
@@ -188,8 +189,7 @@ LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) 
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-        case WM_CTLCOLORLISTBOX:
-            return colors(message, HDC(wp), HWND(lp), DefWindowProcW(w, message, wp, lp));
+        case WM_CTLCOLORLISTBOX: return colors(message, HDC(wp), HWND(lp), DefWindowProcW(w, message, wp, lp));
         case choice_committed: {
             const ControlId combo = ControlId(wp);
             commits_posted_.erase(combo);
@@ -220,17 +220,13 @@ LRESULT Win32WindowView::on_message(HWND w, UINT message, WPARAM wp, LPARAM lp) 
                 }
             }
             break;
-        case WM_ACTIVATE:
-            activated(LOWORD(wp) != WA_INACTIVE);
-            return 0;
+        case WM_ACTIVATE: activated(LOWORD(wp) != WA_INACTIVE); return 0;
         case WM_CONTEXTMENU:
             // A request from the keyboard (no position) was the model's already.
             if (const ControlState* c = control_of(HWND(wp)); c != nullptr && c->desc != nullptr)
                 if (menu_requested(window, c->id, lp != LPARAM(-1))) return 0;
             break;
-        case WM_DPICHANGED:
-            moved_to_scale(int(HIWORD(wp)), *reinterpret_cast<const RECT*>(lp));
-            return 0;
+        case WM_DPICHANGED: moved_to_scale(int(HIWORD(wp)), *reinterpret_cast<const RECT*>(lp)); return 0;
     }
     return DefWindowProcW(w, message, wp, lp);
 }
@@ -330,7 +326,8 @@ void Win32WindowView::activated(bool active) {
         focus_kept_ = focus != nullptr && IsChild(window_, focus) ? focus : nullptr;
         return;
     }
-    if (focus_kept_ != nullptr && IsWindow(focus_kept_) && IsWindowVisible(focus_kept_) && IsWindowEnabled(focus_kept_)) {
+    if (focus_kept_ != nullptr && IsWindow(focus_kept_) && IsWindowVisible(focus_kept_) &&
+        IsWindowEnabled(focus_kept_)) {
         SetFocus(focus_kept_);
         return;
     }

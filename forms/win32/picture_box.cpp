@@ -108,8 +108,9 @@ void paint(HWND w, Box& b, HDC dc) {
     if (b.frames.empty()) return;
     RECT client;
     GetClientRect(w, &client);
-    const PicturePlacement placed = place_picture({client.left, client.top, client.right - client.left, client.bottom - client.top},
-                                                  b.width, b.height, b.mode, dpi_of(w));
+    const PicturePlacement placed =
+        place_picture({client.left, client.top, client.right - client.left, client.bottom - client.top}, b.width,
+                      b.height, b.mode, dpi_of(w));
     const Geometry& g = placed.rect;
     const RECT to{g.left, g.top, g.left + g.width, g.top + g.height};
     SetStretchBltMode(dc, placed.smooth ? HALFTONE : COLORONCOLOR);

@@ -2,9 +2,9 @@
 // The picture box, a window class of our own: one embedded picture decoded
 // with our own decoders (pictures/), drawn with StretchDIBits in one of
 // three display modes (forms/presentation.h places it) inside one of six
-// borders, a GIF's frames played on a timer (forms/animation.h). The picture is decoded on a worker thread from the moment the box
-// is made (forms/win32/decoding_worker.h) and taken at its first painting;
-// boxes are made with their page, so pages nobody opens cost nothing.
+// borders, a GIF's frames played on a timer (forms/animation.h). The picture is decoded on a worker thread from the
+// moment the box is made (forms/win32/decoding_worker.h) and taken at its first painting; boxes are made with their
+// page, so pages nobody opens cost nothing.
 #include <windows.h>
 
 #include "forms/animation.h"

@@ -16,8 +16,8 @@ constexpr int overhang = 3;
 
 struct Label {
     TransLook look;
-    RECT rect{};  // the label, in the parent's client area
-    RECT ink{};   // its window, in the parent's client area
+    RECT rect{};                  // the label, in the parent's client area
+    RECT ink{};                   // its window, in the parent's client area
     std::vector<LineSpan> lines;  // when wrapped
     int pitch = 0, cell = 0;
 };
@@ -116,7 +116,8 @@ void draw(const Label& l, HDC dc, POINT at, COLORREF color) {
     }
     const std::wstring line = on_one_line(text);
     RECT r{at.x, at.y, at.x + width_of(l.rect), at.y + height_of(l.rect)};
-    DrawTextW(dc, line.c_str(), int(line.size()), &r, line_format | horizontal(l.look.ink.align) | vertical(l.look.ink.valign));
+    DrawTextW(dc, line.c_str(), int(line.size()), &r,
+              line_format | horizontal(l.look.ink.align) | vertical(l.look.ink.valign));
 }
 
 void paint(const Label& l, HDC dc) {
@@ -171,8 +172,9 @@ void repaint_beneath(HWND label, RECT area) {
 
 HWND make_trans_label(HWND parent, RECT label, DWORD style) {
     register_class_once(class_name, label_proc, static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH)));
-    HWND w = CreateWindowExW(WS_EX_TRANSPARENT, class_name, L"", WS_CHILD | WS_CLIPSIBLINGS | style, label.left, label.top,
-                             width_of(label), height_of(label), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND w =
+        CreateWindowExW(WS_EX_TRANSPARENT, class_name, L"", WS_CHILD | WS_CLIPSIBLINGS | style, label.left, label.top,
+                        width_of(label), height_of(label), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (Label* l = w != nullptr ? label_of(w) : nullptr) l->rect = l->ink = label;
     return w;
 }

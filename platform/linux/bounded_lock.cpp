@@ -80,8 +80,7 @@ bool lock_within(int fd, int operation, int milliseconds) {
     // by whatever call this thread makes next.
     pthread_sigmask(SIG_BLOCK, &only, nullptr);
     const timespec at_once{};
-    while (sigtimedwait(&only, nullptr, &at_once) > 0) {
-    }
+    while (sigtimedwait(&only, nullptr, &at_once) > 0) {}
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     return locked;
 }

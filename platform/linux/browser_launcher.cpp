@@ -99,8 +99,7 @@ void reap_ended_launchers() {
     std::lock_guard held(unreaped_lock());
     std::erase_if(unreaped(), [](pid_t child) {
         pid_t reaped;
-        while ((reaped = waitpid(child, nullptr, WNOHANG)) < 0 && errno == EINTR) {
-        }
+        while ((reaped = waitpid(child, nullptr, WNOHANG)) < 0 && errno == EINTR) {}
         return reaped != 0;  // reaped now, or no longer a child to reap
     });
 }
@@ -109,8 +108,7 @@ void reap_ended_launchers() {
 // (and any SIGCHLD handler) alone.
 void reap_when_ended(pid_t child) {
     const bool waiting = start_detached_thread([child] {
-        while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
-        }
+        while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {}
     });
     if (waiting) return;
     std::lock_guard held(unreaped_lock());

@@ -59,9 +59,7 @@ private:
 // so that one character that GBK cannot hold becomes exactly one "?".
 size_t utf8_sequence_length(std::string_view rest) {
     unsigned char lead = static_cast<unsigned char>(rest[0]);
-    size_t n = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? (lead < 0xF0 ? 3 : 1)
-                                              : lead >= 0xC2   ? 2
-                                                               : 1;
+    size_t n = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? (lead < 0xF0 ? 3 : 1) : lead >= 0xC2 ? 2 : 1;
     if (n > rest.size()) return 1;
     for (size_t i = 1; i < n; ++i)
         if ((static_cast<unsigned char>(rest[i]) & 0xC0) != 0x80) return 1;
@@ -154,9 +152,7 @@ std::string gbk_to(CodePage page, std::string_view gbk) {
     thread_local Converter to_gb18030(iconv_name(CodePage::gb18030), "CP936");
     thread_local Converter to_big5(iconv_name(CodePage::big5), "CP936");
     thread_local Converter to_utf8(iconv_name(CodePage::utf8), "CP936");
-    Converter& converter = page == CodePage::gb18030 ? to_gb18030
-                           : page == CodePage::big5  ? to_big5
-                                                     : to_utf8;
+    Converter& converter = page == CodePage::gb18030 ? to_gb18030 : page == CodePage::big5 ? to_big5 : to_utf8;
     return converter.run(gbk, [](std::string_view rest, std::string& out) -> size_t {
         out += '?';
         return gbk_character_length(rest);

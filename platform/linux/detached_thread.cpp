@@ -7,7 +7,5 @@ bool start_detached_thread(std::function<void()> work) {
     try {
         std::thread(std::move(work)).detach();
         return true;
-    } catch (const std::system_error&) {
-        return false;
-    }
+    } catch (const std::system_error&) { return false; }
 }

@@ -14,8 +14,8 @@ void show_critical_box(const Text& caption, const Text& message) {
         std::fflush(stderr);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QString::fromStdString(utf8_caption),
-                    QString::fromStdString(utf8_message), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(utf8_caption), QString::fromStdString(utf8_message),
+                    QMessageBox::Ok);
     box.exec();
 }
 

@@ -145,9 +145,7 @@ public:
     }
     bool is_read_only(const std::string& path) override { return linux_files::is_read_only(path); }
     bool may_create_in(const std::string& directory) override { return linux_files::may_create_in(directory); }
-    bool make_private_directory(const std::string& path) override {
-        return linux_files::make_private_directory(path);
-    }
+    bool make_private_directory(const std::string& path) override { return linux_files::make_private_directory(path); }
     bool is_private_directory(const std::string& path) override { return linux_files::is_private_directory(path); }
     bool write_file(const std::string& path, std::span<const ByteSet> parts) override {
         return linux_files::write_file(path, parts);

@@ -38,8 +38,8 @@ int create_exclusively(const std::string& target, std::string& temporary) {
     const std::string directory = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
     const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
     for (int attempt = 0; attempt < 8; ++attempt) {
-        temporary = directory + "." + base + "." + std::to_string(getpid()) + "." + std::to_string(random_number()) +
-                    ".part";
+        temporary =
+            directory + "." + base + "." + std::to_string(getpid()) + "." + std::to_string(random_number()) + ".part";
         int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

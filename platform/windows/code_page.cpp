@@ -88,9 +88,10 @@ std::wstring wide_from_utf8(std::string_view text) {
     out.clear();
     for (std::size_t i = 0; i < text.size();) {
         const unsigned char lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                                            : lead >= 0xC2 && lead < 0xE0   ? 2
-                                                                                            : 1;
+        std::size_t length = lead >= 0xF0 && lead <= 0xF4  ? 4
+                             : lead >= 0xE0 && lead < 0xF0 ? 3
+                             : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                           : 1;
         if (length > text.size() - i) length = 1;
         for (std::size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) length = 1;
@@ -127,6 +128,7 @@ std::string gbk_to(CodePage page, std::string_view text) {
     // needs to: GB18030 holds every GBK character as the same two bytes, but
     // for the euro sign, which code page 936 keeps at 0x80.
     std::string out;
-    for (const wchar_t c : wide) out += c == L'\u20AC' ? std::string("\xA2\xE3") : gbk_from_wide(std::wstring_view(&c, 1));
+    for (const wchar_t c : wide)
+        out += c == L'\u20AC' ? std::string("\xA2\xE3") : gbk_from_wide(std::wstring_view(&c, 1));
     return out;
 }

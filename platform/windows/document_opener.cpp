@@ -18,15 +18,17 @@ namespace {
 template <typename Function>
 Function system_entry(const wchar_t* library, const char* name) {
     HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    return module == nullptr ? nullptr : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    return module == nullptr ? nullptr
+                             : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
 void open_now(const std::wstring& path) {
     static const auto shell_execute = system_entry<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
     static const auto com_initialize = system_entry<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
     if (com_initialize != nullptr) com_initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    const auto result =
-        shell_execute == nullptr ? 0 : INT_PTR(shell_execute(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto result = shell_execute == nullptr
+                            ? 0
+                            : INT_PTR(shell_execute(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32) {
         std::fprintf(stderr, "yanzhou-search: a file was not opened: error %ld\n",
                      long(result == 0 ? GetLastError() : DWORD(result)));

@@ -97,8 +97,8 @@ void remove_leftover_temporaries(const std::wstring& target, std::wstring_view t
     const std::wstring directory = directory_of(target);
     const std::string base = utf8_path(name_of(target));
     WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileExW(joined(directory, L"." + name_of(target) + L".*" + std::wstring(tail)).c_str(), FindExInfoBasic,
-                                     &entry, FindExSearchNameMatch, nullptr, 0);
+    HANDLE search = FindFirstFileExW(joined(directory, L"." + name_of(target) + L".*" + std::wstring(tail)).c_str(),
+                                     FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
         const std::uint32_t writer = writer_of_temporary(utf8_path(entry.cFileName), base, utf8_path(tail));

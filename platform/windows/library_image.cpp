@@ -37,8 +37,7 @@ bool is_whole_library(const std::string& path) {
     Handle file(CreateFileW(windows_files::wide_path(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, 0, nullptr));
     LARGE_INTEGER length;
-    if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileSizeEx(file.get(), &length))
-        return false;
+    if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileSizeEx(file.get(), &length)) return false;
     const std::uint64_t size = std::uint64_t(length.QuadPart);
     IMAGE_DOS_HEADER dos;
     IMAGE_NT_HEADERS nt;

@@ -1,8 +1,8 @@
 // A new file written whole or not at all, never over an existing one, and
 // whether a folder takes new files at all.
 #define _CRT_RAND_S
-#include <stdlib.h>
 #include <windows.h>
+#include <stdlib.h>
 
 #include <cstdint>
 #include <string>
@@ -43,8 +43,8 @@ bool write_new_file(const std::string& path, ByteSet bytes) {
     Handle file;
     for (int attempt = 0; attempt < 8 && !file.valid(); ++attempt) {
         temporary = temporary_name(target);
-        file = Handle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr));
+        file = Handle(
+            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS) return false;
     }
     if (!file.valid()) return false;
@@ -67,7 +67,8 @@ bool may_create_in(const std::string& directory) {
     for (int attempt = 0; attempt < 8; ++attempt) {
         const std::wstring name = folder + L"\\.yanzhou-search." + random_number() + L".probe";
         Handle probe(CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE,
+                                 nullptr));
         if (probe.valid()) return true;
         if (GetLastError() != ERROR_FILE_EXISTS) return false;
     }

@@ -82,7 +82,9 @@ int pthread_key_create(unsigned* key, void (*)(void*)) {
 }
 int pthread_key_delete(unsigned key) { return TlsFree(key) ? 0 : EINVAL; }
 void* pthread_getspecific(unsigned key) { return TlsGetValue(key); }
-int pthread_setspecific(unsigned key, const void* value) { return TlsSetValue(key, const_cast<void*>(value)) ? 0 : EINVAL; }
+int pthread_setspecific(unsigned key, const void* value) {
+    return TlsSetValue(key, const_cast<void*>(value)) ? 0 : EINVAL;
+}
 
 int pthread_cond_init(std::intptr_t* slot, const void*) {
     *slot = 0;

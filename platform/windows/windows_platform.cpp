@@ -53,7 +53,8 @@ std::string application_data(const wchar_t* variable) {
     value.resize(n);
     while (!value.empty() && (value.back() == L'\\' || value.back() == L'/')) value.pop_back();
     // Only a full path ("C:\...", "\\server\..."): a relative one would follow the current directory.
-    const bool full = (value.size() >= 3 && value[1] == L':') || (value.size() >= 2 && value[0] == L'\\' && value[1] == L'\\');
+    const bool full =
+        (value.size() >= 3 && value[1] == L':') || (value.size() >= 2 && value[0] == L'\\' && value[1] == L'\\');
     return full ? windows_files::utf8_path(value) : std::string();
 }
 
@@ -72,7 +73,8 @@ public:
         std::wstring path(GetEnvironmentVariableW(L"PATH", nullptr, 0), L'\0');
         if (!path.empty() && GetEnvironmentVariableW(L"PATH", path.data(), DWORD(path.size())) + 1 == path.size()) {
             path.pop_back();
-            SetEnvironmentVariableW(L"PATH", wide_path(absolute_path_entries(windows_files::utf8_path(path), ';')).c_str());
+            SetEnvironmentVariableW(L"PATH",
+                                    wide_path(absolute_path_entries(windows_files::utf8_path(path), ';')).c_str());
         }
         INITCOMMONCONTROLSEX wanted{sizeof wanted, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS};
         InitCommonControlsEx(&wanted);
@@ -111,7 +113,8 @@ public:
         return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
     }
     void show_error_box(const Text& caption, const Text& message) override {
-        MessageBoxW(nullptr, wide_text(message).c_str(), wide_text(caption).c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        MessageBoxW(nullptr, wide_text(message).c_str(), wide_text(caption).c_str(),
+                    MB_OK | MB_ICONERROR | MB_TASKMODAL);
     }
     void show_report_box(const Text& caption, const Text& message) override {
         show_information_box(wide_text(caption), wide_text(message));

@@ -8,8 +8,8 @@
 // bytes that are not a readable skin, or no application to restyle. The
 // password and the three numbers are part of the calling convention the
 // program keeps; our skins are not encrypted, so they carry nothing.
-extern "C" __attribute__((visibility("default"))) int SkinH_AttachRes(
-    const unsigned char* data, int size, const char* /*password*/, int, int, int) {
+extern "C" __attribute__((visibility("default"))) int SkinH_AttachRes(const unsigned char* data, int size,
+                                                                      const char* /*password*/, int, int, int) {
     auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (data == nullptr || size <= 0 || application == nullptr) return 0;
     // The caller frees the bytes right after this call: read_skin copies all

@@ -85,8 +85,13 @@ enum class Role : std::uint8_t {
 inline constexpr std::size_t role_count = 41;
 
 enum class GradientTarget : std::uint8_t {
-    ButtonNormal = 0, ButtonHover = 1, ButtonPressed = 2,
-    Tab = 3, TabSelected = 4, ProgressChunk = 5, ComboFace = 6,
+    ButtonNormal = 0,
+    ButtonHover = 1,
+    ButtonPressed = 2,
+    Tab = 3,
+    TabSelected = 4,
+    ProgressChunk = 5,
+    ComboFace = 6,
 };
 inline constexpr std::size_t gradient_target_count = 7;
 

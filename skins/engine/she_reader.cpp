@@ -102,8 +102,7 @@ public:
     bool u32(std::uint32_t& out) {
         const unsigned char* p;
         if (!take(4, p)) return false;
-        out = std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-              std::uint32_t(p[3]) << 24;
+        out = std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
         return true;
     }
     bool rgb(Rgb& out) {
@@ -168,10 +167,8 @@ bool read_shape(Cursor payload, Found& found) {
 
 bool read_texture(Cursor payload, Found& found) {
     unsigned target, reserved, width, height;
-    if (!payload.u8(target) || !payload.u8(reserved) || !payload.u16(width) || !payload.u16(height))
-        return false;
-    if (width < 1 || height < 1 || int(width) > max_texture_side || int(height) > max_texture_side)
-        return false;
+    if (!payload.u8(target) || !payload.u8(reserved) || !payload.u16(width) || !payload.u16(height)) return false;
+    if (width < 1 || height < 1 || int(width) > max_texture_side || int(height) > max_texture_side) return false;
     const std::size_t pixels = std::size_t(width) * height * 3;
     if (payload.left() != pixels) return false;
     if (target >= texture_target_count) return true;

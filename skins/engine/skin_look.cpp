@@ -153,8 +153,7 @@ QBrush window_brush(const Skin& skin) {
     if (!texture) return QBrush(back);
     // QImage over our own vector, then copied into the pixmap: the brush owns
     // its pixels and nothing refers to the caller's bytes.
-    const QImage tile(texture->rgb.data(), texture->width, texture->height, texture->width * 3,
-                      QImage::Format_RGB888);
+    const QImage tile(texture->rgb.data(), texture->width, texture->height, texture->width * 3, QImage::Format_RGB888);
     // The brush keeps the plain colour too: styles that shade from the
     // window colour read it rather than black.
     return QBrush(back, QPixmap::fromImage(tile.copy()));

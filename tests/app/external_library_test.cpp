@@ -34,23 +34,23 @@ const std::string elsewhere = YZ_PROBE_ELSEWHERE;  // absolute path of the 2xxx 
 // (LD_LIBRARY_PATH, read only when a program starts) holds the 2xxx copy, and
 // expects it to print `expected` to stderr. A fresh process is needed anyway:
 // a sanitizer's dlopen wrapper hides the program's own run path from dlopen.
-#define EXPECT_ON_LIBRARY_PATH(body, expected)                                              \
-    do {                                                                                    \
-        testing::FLAGS_gtest_death_test_style = "threadsafe";                              \
-        const char* old = getenv("LD_LIBRARY_PATH");                                       \
-        const std::string saved = old != nullptr ? old : "";                               \
-        setenv("LD_LIBRARY_PATH", elsewhere.substr(0, elsewhere.rfind('/')).c_str(), 1);    \
-        EXPECT_EXIT(                                                                        \
-            {                                                                               \
-                body;                                                                       \
-                std::fflush(stderr);                                                        \
-                std::_Exit(0);                                                              \
-            },                                                                              \
-            testing::ExitedWithCode(0), expected);                                          \
-        if (old != nullptr)                                                                 \
-            setenv("LD_LIBRARY_PATH", saved.c_str(), 1);                                    \
-        else                                                                                \
-            unsetenv("LD_LIBRARY_PATH");                                                    \
+#define EXPECT_ON_LIBRARY_PATH(body, expected)                                           \
+    do {                                                                                 \
+        testing::FLAGS_gtest_death_test_style = "threadsafe";                            \
+        const char* old = getenv("LD_LIBRARY_PATH");                                     \
+        const std::string saved = old != nullptr ? old : "";                             \
+        setenv("LD_LIBRARY_PATH", elsewhere.substr(0, elsewhere.rfind('/')).c_str(), 1); \
+        EXPECT_EXIT(                                                                     \
+            {                                                                            \
+                body;                                                                    \
+                std::fflush(stderr);                                                     \
+                std::_Exit(0);                                                           \
+            },                                                                           \
+            testing::ExitedWithCode(0), expected);                                       \
+        if (old != nullptr)                                                              \
+            setenv("LD_LIBRARY_PATH", saved.c_str(), 1);                                 \
+        else                                                                             \
+            unsetenv("LD_LIBRARY_PATH");                                                 \
     } while (false)
 
 class ExternalLibrary : public testing::Test {

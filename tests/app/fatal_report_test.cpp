@@ -19,7 +19,8 @@ TEST(FatalReport, TextCaptionAndExitStatus) {
     testing::FLAGS_gtest_death_test_style = "threadsafe";
     const ReportCase cases[] = {
         {"载入启动窗口失败", std::nullopt, "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"},
-        {"调用DLL命令后发现堆栈错误", 6, "运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n"},
+        {"调用DLL命令后发现堆栈错误", 6,
+         "运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：调用DLL命令后发现堆栈错误\r\n"},
         {"", 6, "运行时出错!\r\n\r\n错误代码：6\r\n\r\n"},
         {"", -12, "运行时出错!\r\n\r\n错误代码：-12\r\n\r\n"},
         {"", 0, "运行时出错!\r\n\r\n错误代码：0\r\n\r\n"},

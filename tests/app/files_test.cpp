@@ -16,7 +16,7 @@
 namespace {
 
 mode_t mode_of(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     stat(path.c_str(), &st);
     return st.st_mode & 07777;
 }
@@ -49,7 +49,7 @@ TEST(FileExists, FilesDirectoriesAndWildcards) {
         {"SkinH_EL.dll", true},
         {"skinh_el.dll", false},  // Linux names keep their case
         {"目录", true},
-        {"dangling", true},        // the entry exists even if its target does not
+        {"dangling", true},  // the entry exists even if its target does not
         {"missing", false},
         {"missing\\a", false},
         {"*.dll", true},
@@ -57,15 +57,15 @@ TEST(FileExists, FilesDirectoriesAndWildcards) {
         {"搜索器*", true},
         {"搜索器设置信息1.?.ini", true},
         {"搜索器设置信息?.ini", false},
-        {"???????1.4.ini", true},   // "?" is one character, not one byte
+        {"???????1.4.ini", true},  // "?" is one character, not one byte
         {"????????1.4.ini", false},
         {"??.ini", false},
-        {"a.*", true},              // ".*" also finds a name without extension
+        {"a.*", true},  // ".*" also finds a name without extension
         {"[x].txt", true},
-        {"[x]*", true},             // "[" is no pattern syntax
+        {"[x]*", true},  // "[" is no pattern syntax
         {"x*", false},
         {"*", true},
-        {"目录\\*", true},          // "." and ".." of an empty directory, as on Windows
+        {"目录\\*", true},  // "." and ".." of an empty directory, as on Windows
         {"missing\\*", false},
     };
     for (const ExistsCase& c : cases) EXPECT_EQ(FileExists(folder.text(c.path)), c.expected) << c.path;
@@ -131,13 +131,10 @@ struct AttributeCase {
 
 TEST(ChangeFileAttributes, NewSetReplacesTheOldOne) {
     const AttributeCase cases[] = {
-        {0x2, 0644, "0x2"},
-        {0x1, 0444, "(none)"},         // read-only lives in the mode bits
-        {0x3, 0444, "0x2"},
-        {0x27, 0444, "0x26"},
-        {0x0, 0644, "(none)"},
-        {0x80, 0644, "(none)"},        // FILE_ATTRIBUTE_NORMAL is masked away
-        {0x12, 0644, "0x2"},           // directory bit masked away
+        {0x2, 0644, "0x2"},    {0x1, 0444, "(none)"},  // read-only lives in the mode bits
+        {0x3, 0444, "0x2"},    {0x27, 0444, "0x26"},
+        {0x0, 0644, "(none)"}, {0x80, 0644, "(none)"},  // FILE_ATTRIBUTE_NORMAL is masked away
+        {0x12, 0644, "0x2"},                            // directory bit masked away
         {-1, 0444, "0x26"},
     };
     for (const AttributeCase& c : cases) {

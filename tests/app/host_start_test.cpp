@@ -4,8 +4,8 @@
 #include <climits>
 #include <string>
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "forms/model.h"
 #include "host/host.h"
@@ -26,7 +26,7 @@ TEST(HostStart, RunDirectoryBecomesTheCurrentDirectoryAndQtComesUp) {
             bool ok = getcwd(cwd, sizeof cwd) != nullptr && from_utf8(cwd) == RunDirectory();
             ok = ok && qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
             ok = ok && ScreenWidth() > 0 && ScreenHeight() > 0;  // the offscreen screen
-            InitHost();  // a second call keeps the one application
+            InitHost();                                          // a second call keeps the one application
             std::fprintf(stderr, ok ? "started\n" : "failed\n");
             std::_Exit(0);
         },
@@ -40,7 +40,8 @@ TEST(HostStart, WithoutAWindowSystemTheFatalReportGoesToStandardError) {
             install_platform(nullptr);
             ReportFatalError("载入启动窗口失败", 6);
         },
-        testing::ExitedWithCode(255), to_utf8("错误\n运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：载入启动窗口失败\r\n"));
+        testing::ExitedWithCode(255),
+        to_utf8("错误\n运行时出错!\r\n\r\n错误代码：6\r\n\r\n错误信息：载入启动窗口失败\r\n"));
 }
 
 TEST(SettingsFilePath, IsTheRunDirectoryAndTheVersionedName) {

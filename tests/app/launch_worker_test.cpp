@@ -56,8 +56,10 @@ TEST(LaunchWorker, ALaunchThatNeverReturnsHoldsUpNothingAfterIt) {
     EXPECT_EQ(handed({"stuck 1", "a"}), (Seen{"stuck 1", "a"}));
     EXPECT_EQ(handed({"stuck 2", "b"}), (Seen{"stuck 1", "a", "stuck 2"})) << "two are left running: no more";
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("the launch of an address of 7 bytes has not returned after 200 ms"), std::string::npos) << said;
-    EXPECT_NE(said.find("an address of 1 bytes was not opened: 2 earlier launches have not returned"), std::string::npos)
+    EXPECT_NE(said.find("the launch of an address of 7 bytes has not returned after 200 ms"), std::string::npos)
+        << said;
+    EXPECT_NE(said.find("an address of 1 bytes was not opened: 2 earlier launches have not returned"),
+              std::string::npos)
         << said;
 
     // Once they return, addresses are launched again.

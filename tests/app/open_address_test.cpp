@@ -69,11 +69,13 @@ TEST(OpenAddress, ReachesXdgOpenAsExactlyOneArgument) {
     install_platform(nullptr);
     StandInXdgOpen xdg_open;
     const AddressCase cases[] = {
-        {"http://book.easou.com/w/search.html?q=斗破苍穹", "http://book.easou.com/w/search.html?q=%B6%B7%C6%C6%B2%D4%F1%B7"},
+        {"http://book.easou.com/w/search.html?q=斗破苍穹",
+         "http://book.easou.com/w/search.html?q=%B6%B7%C6%C6%B2%D4%F1%B7"},
         {"www.a.cn/?q=斗&x=%41", "http://www.a.cn/?q=%B6%B7&x=%41"},
         {"\xB6-\x80\x81\x7F\xFF", "%B6-%80%81%7F%FF"},  // bytes that are no GBK text too
         {"http://x.com/a b  c", "http://x.com/a%20b%20%20c"},
-        {"http://x.com/?a='1'&b=\"2\";c=$(touch pwned)`id`|x>y", "http://x.com/?a='1'&b=%222%22;c=$(touch%20pwned)%60id%60%7Cx%3Ey"},
+        {"http://x.com/?a='1'&b=\"2\";c=$(touch pwned)`id`|x>y",
+         "http://x.com/?a='1'&b=%222%22;c=$(touch%20pwned)%60id%60%7Cx%3Ey"},
         {"x <\\^{}>\t\r\n\x01\x1F", "x%20%3C%5C%5E%7B%7D%3E%09%0D%0A%01%1F"},
         {"http://a.cn/?q=1+2&r=%41/#x=~!*()", "http://a.cn/?q=1+2&r=%41/#x=~!*()"},  // the engines' syntax as typed
         {"https://www.17k.com/", "https://www.17k.com/"},
@@ -187,9 +189,7 @@ TEST(OpenAddress, WithoutAThreadToWaitForItALauncherIsReapedByTheNextLaunch) {
             launch_browser("http://b.example/");  // only once the first is reaped is there room for it
             const long second = ended();
             _exit(second != 0 && second != first && children().size() == 1 ? 0 : 12);
-        } catch (...) {
-            _exit(13);
-        }
+        } catch (...) { _exit(13); }
     }
     int status = 0;
     ASSERT_EQ(waitpid(tester, &status, 0), tester);

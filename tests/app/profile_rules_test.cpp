@@ -51,7 +51,12 @@ TEST(ProfileRead, TableOfCases) {
         {"GBK trail 'A' is not 'a' (section)", std::string("[\x81\x41]\r\nk=v\r\n"), "\x81\x61", "k", ""},
         {"GBK trail 'A' is not 'a' (key)", std::string("[s]\r\n\x81\x41=v\r\n"), "s", "\x81\x61", ""},
         {"GBK names match byte for byte", std::string("[\x81\x41]\r\n\x81\x41=v\r\n"), "\x81\x41", "\x81\x41", "v"},
-        {"0x80 is a character of its own", std::string("[\x80" "A]\r\nk=v\r\n"), "\x80" "a", "k", "v"},
+        {"0x80 is a character of its own",
+         std::string("[\x80"
+                     "A]\r\nk=v\r\n"),
+         "\x80"
+         "a",
+         "k", "v"},
         {"ASCII colon is another section", std::string("[搜索器设置:]\r\n皮肤=6\r\n"), settings_section, skin_key, ""},
         {"double quotes removed", std::string("[s]\r\nk=\"a b\"\r\n"), "s", "k", "a b"},
         {"single quotes removed", std::string("[s]\r\nk='a'\r\n"), "s", "k", "a"},
@@ -91,9 +96,7 @@ TEST(ProfileRead, TableOfCases) {
         TempFolder folder;
         if (c.file) folder.put(ini, *c.file);
         EXPECT_EQ(ReadSetting(folder.text(ini), c.section, c.key), c.expected) << c.rule;
-        if (c.file) {
-            EXPECT_EQ(folder.get(ini), *c.file) << c.rule << ": a read changed the file";
-        }
+        if (c.file) { EXPECT_EQ(folder.get(ini), *c.file) << c.rule << ": a read changed the file"; }
     }
 }
 
@@ -148,12 +151,12 @@ TEST(ProfileWrite, TableOfCases) {
          std::string("[S]\r\nK=2\r\n")},
         {"a key name ending in a tab is another key", std::string("[s]\r\nk=1\r\n"), "s", "k\t", "2", true,
          std::string("[s]\r\nk=1\r\nk\t=2\r\n")},
-        {"new item after the section's last line", std::string("[s]\r\na=1\r\n\r\n[t]\r\nb=2\r\n"), "s", "k", "v",
-         true, std::string("[s]\r\na=1\r\nk=v\r\n\r\n[t]\r\nb=2\r\n")},
+        {"new item after the section's last line", std::string("[s]\r\na=1\r\n\r\n[t]\r\nb=2\r\n"), "s", "k", "v", true,
+         std::string("[s]\r\na=1\r\nk=v\r\n\r\n[t]\r\nb=2\r\n")},
         {"new item under a bare header", std::string("[s]\r\n\r\n[t]"), "s", "k", "v", true,
          std::string("[s]\r\nk=v\r\n\r\n[t]")},
-        {"new item above the comments after the keys", std::string("[s]\r\na=1\r\n;c\r\nno key\r\n[t]"), "s", "k",
-         "v", true, std::string("[s]\r\na=1\r\nk=v\r\n;c\r\nno key\r\n[t]")},
+        {"new item above the comments after the keys", std::string("[s]\r\na=1\r\n;c\r\nno key\r\n[t]"), "s", "k", "v",
+         true, std::string("[s]\r\na=1\r\nk=v\r\n;c\r\nno key\r\n[t]")},
         {"keys before the first header are in no section", std::string("k=1\r\n[s]\r\n"), "s", "k", "2", true,
          std::string("k=1\r\n[s]\r\nk=2\r\n")},
         {"the first ] ends the name", std::string("[s]x]\r\nk=1\r\n"), "s", "k", "2", true,

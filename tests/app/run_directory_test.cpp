@@ -31,7 +31,8 @@ TEST(RunDirectory, TestHookReplacesItAndAppendedNamesReachThatDirectory) {
     EXPECT_EQ(RunDirectory(), "/tmp/目录");
     EXPECT_EQ(os_path(RunDirectory() + "\\搜索器设置信息1.4.ini"),
               "/tmp/\xE7\x9B\xAE\xE5\xBD\x95/\xE6\x90\x9C\xE7\xB4\xA2\xE5\x99\xA8\xE8\xAE\xBE\xE7\xBD\xAE"
-              "\xE4\xBF\xA1\xE6\x81\xAF" "1.4.ini");
+              "\xE4\xBF\xA1\xE6\x81\xAF"
+              "1.4.ini");
 }
 
 TEST(OsPath, ConvertsBeforeTurningBackslashesIntoSlashes) {

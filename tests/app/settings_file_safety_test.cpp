@@ -18,7 +18,7 @@ namespace {
 const Text ini = "搜索器设置信息1.4.ini";
 
 mode_t mode_of(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     stat(path.c_str(), &st);
     return st.st_mode & 07777;
 }
@@ -75,7 +75,7 @@ TEST(SettingsFileSafety, SymbolicLinkStaysAndItsTargetChanges) {
     folder.put("real.ini", "[s]\r\nk=1\r\n");
     ASSERT_EQ(symlink("real.ini", folder.os(ini).c_str()), 0);
     ASSERT_TRUE(WriteSetting(folder.text(ini), "s", "k", "2"));
-    struct stat st{};
+    struct stat st {};
     ASSERT_EQ(lstat(folder.os(ini).c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     EXPECT_EQ(folder.get("real.ini"), "[s]\r\nk=2\r\n");
@@ -116,7 +116,8 @@ TEST(SettingsFileSafety, DirectoryWithoutWritePermission) {
     folder.put(ini, "[s]\r\nk=1\r\nlong=" + std::string(300, 'x') + "\r\n");
     ASSERT_EQ(chmod(folder.os(ini).c_str(), 0666), 0);
     status = as_nobody([&] {
-        return WriteSetting(folder.text(ini), "s", "k", "22") && WriteSetting(folder.text(ini), "s", "long", "y") ? 1 : 0;
+        return WriteSetting(folder.text(ini), "s", "k", "22") && WriteSetting(folder.text(ini), "s", "long", "y") ? 1
+                                                                                                                  : 0;
     });
     EXPECT_EQ(status, 1);
     EXPECT_EQ(folder.get(ini), "[s]\r\nk=22\r\nlong=y\r\n");

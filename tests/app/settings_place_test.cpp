@@ -71,8 +71,8 @@ const std::string skin_7 = "[搜索器设置：]\r\n皮肤=7\r\n";
 
 TEST(SettingsPlace, BesideTheProgramUnlessItsFolderIsClosed) {
     const Case cases[] = {
-        {"closed folder, nothing yet: the reader's own file is made", false, true, std::nullopt, false, true, std::nullopt,
-         skin_7},
+        {"closed folder, nothing yet: the reader's own file is made", false, true, std::nullopt, false, true,
+         std::nullopt, skin_7},
         {"closed folder, an administrator's defaults carry over", false, true, defaults, true, true, defaults,
          "[搜索器设置：]\r\n皮肤=7\r\n搜索记录=斗破\r\n"},
         {"closed folder, but the file there may be written", false, true, defaults, false, true,
@@ -84,7 +84,8 @@ TEST(SettingsPlace, BesideTheProgramUnlessItsFolderIsClosed) {
     int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const fs::path top = fs::temp_directory_path() / ("yz-place-" + std::to_string(process_id()) + "-" + std::to_string(++n));
+        const fs::path top =
+            fs::temp_directory_path() / ("yz-place-" + std::to_string(process_id()) + "-" + std::to_string(++n));
         const fs::path program = top / "program", own = top / u8"own 김" / "yanzhou-search";
         const fs::path beside = program / u8"搜索器设置信息1.4.ini", own_file = own / beside.filename();
         fs::create_directories(program);
@@ -101,8 +102,7 @@ TEST(SettingsPlace, BesideTheProgramUnlessItsFolderIsClosed) {
             EXPECT_EQ(contents(own_file), c.own_after);
             // Once the reader's own file exists, it is the one read.
             const Text read_from = settings_file_path();
-            EXPECT_EQ(ReadSetting(read_from, settings_section, skin_key), c.written ? "7" : c.beside ? "12"
-                                                                                                     : "");
+            EXPECT_EQ(ReadSetting(read_from, settings_section, skin_key), c.written ? "7" : c.beside ? "12" : "");
             EXPECT_EQ(read_from == RunDirectory() + "\\搜索器设置信息1.4.ini", !c.own_after.has_value());
 #ifndef _WIN32
             if (c.own_after) {
@@ -142,7 +142,8 @@ TEST(SettingsPlace, TheReadersFolderIsTheirsAloneAndItsFileNoLink) {
     int n = 0;
     for (const Planted& c : cases) {
         SCOPED_TRACE(c.what);
-        const fs::path top = fs::temp_directory_path() / ("yz-planted-" + std::to_string(process_id()) + "-" + std::to_string(++n));
+        const fs::path top =
+            fs::temp_directory_path() / ("yz-planted-" + std::to_string(process_id()) + "-" + std::to_string(++n));
         const fs::path program = top / "program", own = top / "shared" / "yanzhou-search";
         const fs::path own_file = own / u8"搜索器设置信息1.4.ini", notes_file = top / "notes.txt";
         fs::create_directories(program);
@@ -154,9 +155,7 @@ TEST(SettingsPlace, TheReadersFolderIsTheirsAloneAndItsFileNoLink) {
             std::ofstream(own_file, std::ios::binary) << kept;
         fs::permissions(own, c.mode, fs::perm_options::replace);
         // Root stands in for the reader; "nobody" for the other user.
-        if (c.someone_elses && geteuid() == 0) {
-            ASSERT_EQ(chown(own.c_str(), 65534, 65534), 0);
-        }
+        if (c.someone_elses && geteuid() == 0) { ASSERT_EQ(chown(own.c_str(), 65534, 65534), 0); }
         {
             Place place;
             place.run_directory = utf8_of(program);
@@ -170,9 +169,7 @@ TEST(SettingsPlace, TheReadersFolderIsTheirsAloneAndItsFileNoLink) {
             EXPECT_EQ(contents(notes_file), notes);
             const bool folder_refused = c.mode != fs::perms::owner_all || (c.someone_elses && geteuid() == 0);
             EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), folder_refused ? 1 : 0) << said;
-            if (c.kept) {
-                EXPECT_EQ(contents(own_file), kept + "搜索记录=斗破\r\n");
-            }
+            if (c.kept) { EXPECT_EQ(contents(own_file), kept + "搜索记录=斗破\r\n"); }
             EXPECT_EQ(fs::is_symlink(own_file), c.file_a_link);
         }
         std::error_code ignored;
@@ -183,7 +180,8 @@ TEST(SettingsPlace, TheReadersFolderIsTheirsAloneAndItsFileNoLink) {
 
 #ifdef _WIN32
 void set_variable(const char* name, const char* value) {
-    SetEnvironmentVariableW(fs::path(name).c_str(), value ? fs::path(reinterpret_cast<const char8_t*>(value)).c_str() : nullptr);
+    SetEnvironmentVariableW(fs::path(name).c_str(),
+                            value ? fs::path(reinterpret_cast<const char8_t*>(value)).c_str() : nullptr);
 }
 #else
 void set_variable(const char* name, const char* value) {
@@ -248,7 +246,8 @@ TEST(SettingsPlace, ThePlatformNamesTheReadersFolderAndAsksTheSystem) {
 #ifndef _WIN32
     // Root may make files in a folder without write permission, as an
     // administrator may on Windows; an ordinary user may not.
-    fs::permissions(top, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec,
+    fs::permissions(top,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec,
                     fs::perm_options::replace);
     EXPECT_EQ(platform().may_create_in(utf8_of(top)), geteuid() == 0);
     if (geteuid() == 0) {

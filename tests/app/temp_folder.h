@@ -2,8 +2,8 @@
 // A fresh folder under /tmp for one test, removed with everything in it at
 // the end. Paths come both as the program forms them (GBK, "\") and as the
 // file system sees them (UTF-8, "/").
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string>
 
@@ -19,8 +19,8 @@ public:
     }
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::permissions(utf8_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::permissions(utf8_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
         std::filesystem::remove_all(utf8_, ignored);
     }
     TempFolder(const TempFolder&) = delete;
@@ -32,9 +32,7 @@ public:
     // The file system path of a name given as program text.
     std::string os(const Text& name) const { return utf8_ + "/" + to_utf8(name); }
 
-    void put(const Text& name, const std::string& bytes) const {
-        std::ofstream(os(name), std::ios::binary) << bytes;
-    }
+    void put(const Text& name, const std::string& bytes) const { std::ofstream(os(name), std::ios::binary) << bytes; }
     std::string get(const Text& name) const {
         std::ifstream in(os(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});

@@ -49,7 +49,10 @@ TEST(PictureDecoding, TheIconIsTransparentAroundItsMotif) {
 TEST(PictureDecoding, BmpRowsComeOutTopDown) {
     const auto p = decode_picture(pictures::logo_17k);
     ASSERT_EQ(p.height, 60);
-    const auto brightness = [&](int y) { const auto* px = pixel(p, 0, 96, y); return px[0] + px[1] + px[2]; };
+    const auto brightness = [&](int y) {
+        const auto* px = pixel(p, 0, 96, y);
+        return px[0] + px[1] + px[2];
+    };
     EXPECT_GT(brightness(2), brightness(57));
 }
 

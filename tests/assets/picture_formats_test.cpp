@@ -23,9 +23,7 @@ TEST(Pictures, EachHasItsStatedFormatSizeDepthAndFrames) {
         EXPECT_EQ(h.width, p.width);
         EXPECT_EQ(h.height, p.height);
         EXPECT_EQ(h.frames, p.frames);
-        if (p.format == BMP) {
-            EXPECT_EQ(h.bits_per_pixel, p.bits);
-        }
+        if (p.format == BMP) { EXPECT_EQ(h.bits_per_pixel, p.bits); }
     }
 }
 
@@ -47,7 +45,9 @@ TEST(Pictures, TheAnimatedLogoLoopsWithAVisibleDelay) {
 
 // Alpha of the pixel at (x, y) counted from the top of a bottom-up 32-bit BMP.
 int alpha_at(Bytes bmp, int x, int y) {
-    const auto le32 = [&](std::size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24; };
+    const auto le32 = [&](std::size_t at) {
+        return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24;
+    };
     const int width = le32(18), height = le32(22);
     const std::size_t row = static_cast<std::size_t>(height - 1 - y);
     return bmp[le32(10) + (row * width + x) * 4 + 3];
@@ -85,11 +85,19 @@ TEST(PictureHeaders, RejectDamagedFiles) {
         {"BMP run-length compressed", with(pictures::logo_hjsm, [](auto& v) { v[30] = 1; })},
         {"GIF87a", with(pictures::logo_sina, [](auto& v) { v[4] = '7'; })},
         {"GIF without its trailer", with(pictures::logo_sina, [](auto& v) { v.pop_back(); })},
-        {"GIF frame wider than the screen", with(pictures::logo_sina, [](auto& v) { v[6] = 10; v[7] = 0; })},
-        {"progressive JPEG", with(pictures::logo_jjwxc, [](auto& v) {
-             for (std::size_t i = 2; i + 1 < v.size(); ++i)
-                 if (v[i] == 0xFF && v[i + 1] == 0xC0) { v[i + 1] = 0xC2; break; }
-         })},
+        {"GIF frame wider than the screen", with(pictures::logo_sina,
+                                                 [](auto& v) {
+                                                     v[6] = 10;
+                                                     v[7] = 0;
+                                                 })},
+        {"progressive JPEG", with(pictures::logo_jjwxc,
+                                  [](auto& v) {
+                                      for (std::size_t i = 2; i + 1 < v.size(); ++i)
+                                          if (v[i] == 0xFF && v[i + 1] == 0xC0) {
+                                              v[i + 1] = 0xC2;
+                                              break;
+                                          }
+                                  })},
         {"JPEG cut inside its headers", with(pictures::logo_jjwxc, [](auto& v) { v.resize(40); })},
         {"PNG", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}},
     };

@@ -7,9 +7,7 @@ namespace {
 
 std::uint32_t le16(std::span<const std::uint8_t> b, std::size_t at) { return b[at] | b[at + 1] << 8; }
 std::uint32_t be16(std::span<const std::uint8_t> b, std::size_t at) { return b[at] << 8 | b[at + 1]; }
-std::uint32_t le32(std::span<const std::uint8_t> b, std::size_t at) {
-    return le16(b, at) | le16(b, at + 2) << 16;
-}
+std::uint32_t le32(std::span<const std::uint8_t> b, std::size_t at) { return le16(b, at) | le16(b, at + 2) << 16; }
 
 Result fail(std::string why) { return {std::nullopt, std::move(why)}; }
 

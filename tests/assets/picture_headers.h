@@ -14,12 +14,12 @@ enum class Format { bmp, gif, jpeg };
 struct Header {
     Format format{};
     int width = 0, height = 0;
-    int frames = 0;           // GIF: image descriptors; BMP and JPEG: 1
-    int bits_per_pixel = 0;   // BMP only
-    std::uint32_t compression = 0;       // BMP only
-    std::uint32_t alpha_mask = 0;        // BMP with a version 4 or 5 header only
-    int min_delay_cs = 0;     // GIF: smallest delay of the graphic control extensions
-    bool loops = false;       // GIF: carries the NETSCAPE2.0 looping block
+    int frames = 0;                 // GIF: image descriptors; BMP and JPEG: 1
+    int bits_per_pixel = 0;         // BMP only
+    std::uint32_t compression = 0;  // BMP only
+    std::uint32_t alpha_mask = 0;   // BMP with a version 4 or 5 header only
+    int min_delay_cs = 0;           // GIF: smallest delay of the graphic control extensions
+    bool loops = false;             // GIF: carries the NETSCAPE2.0 looping block
 };
 
 // Fails with a message naming the first thing that is wrong; a file whose

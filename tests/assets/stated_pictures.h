@@ -17,7 +17,7 @@ struct Stated {
     const Bytes* bytes;
     Format format;
     int width, height;
-    int bits;    // BMP bits per pixel; 0 for GIF and JPEG
+    int bits;  // BMP bits per pixel; 0 for GIF and JPEG
     int frames;
 };
 

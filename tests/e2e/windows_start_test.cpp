@@ -88,8 +88,8 @@ TEST(WindowsProgram, FirstStartAloneInAFolder) {
     start.cb = sizeof start;
     PROCESS_INFORMATION started{};
     std::wstring command = L"\"" + program.wstring() + L"\"";
-    ASSERT_TRUE(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.c_str(), &start, &started));
+    ASSERT_TRUE(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                               &start, &started));
     const DWORD pid = started.dwProcessId;
 
     // The welcome window has no caption; its hidden button carries the text.

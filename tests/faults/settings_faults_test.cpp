@@ -113,7 +113,7 @@ private:
 
 struct FullDiskCase {
     const char* name;
-    off_t room;       // bytes left free before the write
+    off_t room;  // bytes left free before the write
     size_t value_size;
 };
 const FullDiskCase full_disk_cases[] = {
@@ -163,7 +163,8 @@ TEST(SettingsFileFaults, EveryFileIsFlushedBeforeItsNameIsMoved) {
     for (auto event = since; event != journal.events.end(); ++event) {
         if (event->first != 'm') continue;
         ++moves;
-        EXPECT_NE(std::find(since, event, std::make_pair('s', event->second)), event) << "move " << moves << " unflushed";
+        EXPECT_NE(std::find(since, event, std::make_pair('s', event->second)), event)
+            << "move " << moves << " unflushed";
         since = event;
     }
     EXPECT_EQ(moves, 3);
@@ -201,10 +202,14 @@ TEST(SettingsFileFaults, KilledInABurstOfWritesLeavesAWholeFile) {
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer ended on its own";
 
         const std::string now = folder.get(ini);
-        if (now == start) ++saw_start;
-        else if (now == with_first) ++saw_first;
-        else if (now == with_second) ++saw_second;
-        else FAIL() << "round " << round << ": a file of " << now.size() << " bytes that no write made";
+        if (now == start)
+            ++saw_start;
+        else if (now == with_first)
+            ++saw_first;
+        else if (now == with_second)
+            ++saw_second;
+        else
+            FAIL() << "round " << round << ": a file of " << now.size() << " bytes that no write made";
     }
     // The kills must have landed inside the burst, not only before it.
     EXPECT_GT(saw_first, 0);
@@ -310,7 +315,12 @@ TEST(SettingsFileFaults, FilesThatAreNoIniFileReadSafely) {
     };
     const std::string head = "[" + section + "]\r\n";
     const Case cases[] = {
-        {"NUL inside the skin value", head + skin + raw("=3\0" "9\r\n") + history + raw("=a\0b\r\n"), "3"},
+        {"NUL inside the skin value",
+         head + skin +
+             raw("=3\0"
+                 "9\r\n") +
+             history + raw("=a\0b\r\n"),
+         "3"},
         {"a line of NULs before the section", raw("\0\0\0\r\n") + head + skin + "=12\r\n", "12"},
         {"NULs where the section's bracket should be", raw("\0\0") + head + skin + "=12\r\n", ""},
         {"NUL in the section name", raw("[搜索器\0设置：]\r\n") + skin + "=5\r\n", ""},
@@ -332,7 +342,8 @@ TEST(SettingsFileFaults, FilesThatAreNoIniFileReadSafely) {
         TempFolder folder;
         const std::string noise = random_bytes(1000000, seed);
         folder.put(ini, noise);
-        for (const Text& key : {skin, history}) EXPECT_LE(ReadSetting(folder.text(ini), section, key).size(), read_limit);
+        for (const Text& key : {skin, history})
+            EXPECT_LE(ReadSetting(folder.text(ini), section, key).size(), read_limit);
         ASSERT_TRUE(WriteSetting(folder.text(ini), section, history, "name"));
         EXPECT_EQ(ReadSetting(folder.text(ini), section, history), "name");
         const std::string after = folder.get(ini);
@@ -352,7 +363,8 @@ std::string in_bounded_child(Body body) {
     }
     int status = 0;
     if (waitpid(child, &status, 0) != child) return "lost the child";
-    if (WIFSIGNALED(status)) return std::string("ended by signal ") + strsignal(WTERMSIG(status)) + " (hung or crashed)";
+    if (WIFSIGNALED(status))
+        return std::string("ended by signal ") + strsignal(WTERMSIG(status)) + " (hung or crashed)";
     return WEXITSTATUS(status) == 0 ? "" : "a read or a write did not give what it should";
 }
 
@@ -366,7 +378,7 @@ struct Node {
 };
 
 Node node_at(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (lstat(path.c_str(), &st) != 0) return {};
     return {true, st.st_dev, st.st_ino, st.st_mode, st.st_rdev};
 }
@@ -403,9 +415,7 @@ TEST(SettingsFileFaults, SettingsPathThatLeadsToNoRegularFileIsNeitherReadNorWri
             skipped += std::string(c.name) + ": cannot make it here (" + std::strerror(errno) + "); ";
             continue;
         }
-        if (c.linked) {
-            ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
-        }
+        if (c.linked) { ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0); }
         const Node before = node_at(target), link_before = node_at(link);
         const size_t entries = folder.entries();
 
@@ -445,9 +455,7 @@ TEST(SettingsFileFaults, FilesOverTheSizeCapAreReadInPartAndNeverWritten) {
         SCOPED_TRACE(c.name);
         TempFolder folder;
         folder.put(ini, c.bytes);
-        if (c.sparse_size > 0) {
-            ASSERT_EQ(truncate(folder.os(ini).c_str(), c.sparse_size), 0);
-        }
+        if (c.sparse_size > 0) { ASSERT_EQ(truncate(folder.os(ini).c_str(), c.sparse_size), 0); }
         const Text path = folder.text(ini);
         EXPECT_EQ(in_bounded_child([&] {
                       return ReadSetting(path, section, skin) == "6" &&
@@ -455,16 +463,14 @@ TEST(SettingsFileFaults, FilesOverTheSizeCapAreReadInPartAndNeverWritten) {
                              WriteSetting(path, section, history, c.value) == c.written;
                   }),
                   "");
-        struct stat st{};
+        struct stat st {};
         ASSERT_EQ(stat(folder.os(ini).c_str(), &st), 0);
         if (c.written) {
             EXPECT_EQ(ReadSetting(path, section, history), c.value);
             continue;
         }
         EXPECT_EQ(st.st_size, c.sparse_size > 0 ? c.sparse_size : static_cast<off_t>(c.bytes.size()));
-        if (c.sparse_size == 0) {
-            EXPECT_EQ(folder.get(ini), c.bytes);
-        }
+        if (c.sparse_size == 0) { EXPECT_EQ(folder.get(ini), c.bytes); }
         EXPECT_EQ(folder.entries(), 1u);
     }
 }

@@ -1,15 +1,15 @@
 #pragma once
 // A test window loaded fresh for each test, on a fixed 1920 x 1080 screen;
 // every window still loaded at the end is destroyed.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "forms/dispatch.h"
 #include "forms/model.h"
-#include "tests/support/form_access.h"
 #include "forms/window_state.h"
 #include "test_windows.h"
+#include "tests/support/form_access.h"
 #include "tests/support/recording_platform.h"
 
 class FormsTest : public ::testing::Test {

@@ -69,9 +69,15 @@ TEST_F(FormsTest, EnterFromEitherKeyReachesKeyDownAsThirteenAndStillReachesTheBo
     QTest::keyClick(edit, Qt::Key_7, Qt::KeypadModifier);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     // The modifiers are keys of their own: Shift goes down first, then Ctrl with Shift held, then A.
-    const std::vector<std::string> expected = {"Created 1",           "Moved 901",           "Resized 901",
-                                               key_down(编辑框1, 13), key_down(编辑框1, 13), key_down(编辑框1, 55),
-                                               key_down(编辑框1, 16), key_down(编辑框1, 17, 2), key_down(编辑框1, 65, 3)};
+    const std::vector<std::string> expected = {"Created 1",
+                                               "Moved 901",
+                                               "Resized 901",
+                                               key_down(编辑框1, 13),
+                                               key_down(编辑框1, 13),
+                                               key_down(编辑框1, 55),
+                                               key_down(编辑框1, 16),
+                                               key_down(编辑框1, 17, 2),
+                                               key_down(编辑框1, 65, 3)};
     EXPECT_EQ(calls(), expected);
     EXPECT_EQ(returns, 2) << "a handler that returns nothing lets the key through";
     EXPECT_EQ(edit->text(), QStringLiteral("7"));
@@ -278,7 +284,8 @@ TEST_F(FormsTest, AnEditBoxLimitCountsGbkBytes) {
 
     // A reader's tool sets the text whole, past the validator: the model
     // holds it, kept to one line and the limit as typing would keep it.
-    for (const auto& [box, put, kept] : {std::tuple{编辑框2, "369\n7", "36"}, {编辑框1, "凡人修仙传\n", "凡人修仙传"}}) {
+    for (const auto& [box, put, kept] :
+         {std::tuple{编辑框2, "369\n7", "36"}, {编辑框1, "凡人修仙传\n", "凡人修仙传"}}) {
         auto* target = qobject_cast<QLineEdit*>(widget(box));
         QAccessibleEditableTextInterface* tool = QAccessible::queryAccessibleInterface(target)->editableTextInterface();
         ASSERT_NE(tool, nullptr);
@@ -299,7 +306,8 @@ TEST_F(FormsTest, APasteIntoALimitedEditBoxKeepsWhatFits) {
         QApplication::clipboard()->setText(qt::from_gbk(c.pasted));
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(qt::to_gbk(edit->text()), c.after) << to_utf8(c.before) << " + " << to_utf8(c.pasted);
-        EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), c.after) << to_utf8(c.before) << " + " << to_utf8(c.pasted);
+        EXPECT_EQ(ReadText(window, 编辑框2, prop::EditContent), c.after)
+            << to_utf8(c.before) << " + " << to_utf8(c.pasted);
     }
     edit->clear();
     edit->insert(QStringLiteral("1") + QChar(0) + QStringLiteral("2"));

@@ -66,7 +66,8 @@ TEST_F(FormsTest, AWindowFollowsTheScaleOfTheScreenItIsOn) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.size() < 2) GTEST_SKIP() << "a single screen";
     const auto at_ratio = [&](qreal ratio) {
-        return *std::find_if(screens.begin(), screens.end(), [&](QScreen* s) { return s->devicePixelRatio() == ratio; });
+        return *std::find_if(screens.begin(), screens.end(),
+                             [&](QScreen* s) { return s->devicePixelRatio() == ratio; });
     };
     QWidget* top = load();
     const int font_before = widget(按钮1)->font().pixelSize();
@@ -159,8 +160,7 @@ TEST_F(FormsTest, ControlsShowTheirDescribedContent) {
 
 TEST_F(FormsTest, OnlyButtonsEditBoxesAndComboBoxesTakeTheFocus) {
     load();
-    for (ControlId c : {编辑框1, 按钮1, 组合框1, 编辑框2})
-        EXPECT_TRUE(widget(c)->focusPolicy() & Qt::TabFocus) << c;
+    for (ControlId c : {编辑框1, 按钮1, 组合框1, 编辑框2}) EXPECT_TRUE(widget(c)->focusPolicy() & Qt::TabFocus) << c;
     for (ControlId c : {标签1, 图片框1, 透明标签1, 进度条1, 分组框1, 选择夹1})
         EXPECT_FALSE(widget(c)->focusPolicy() & Qt::TabFocus) << c;
     EXPECT_FALSE(qobject_cast<QTabWidget*>(widget(选择夹1))->tabBar()->focusPolicy() & Qt::TabFocus);
@@ -216,9 +216,12 @@ TEST_F(FormsTest, WritesToAPageNeverShownAppearWhenItIsFirstShown) {
         Value value;
     };
     const Write writes[] = {
-        {编辑框3, prop::EditContent, Text("写在未见之页")}, {编辑框3, prop::ToolTip, Text("提示")},
-        {按钮3, prop::ButtonCaption, Text("新标题")},        {按钮3, prop::Disabled, false},
-        {按钮4, prop::Visible, true},                         {图片框3, prop::Left, 60},
+        {编辑框3, prop::EditContent, Text("写在未见之页")},
+        {编辑框3, prop::ToolTip, Text("提示")},
+        {按钮3, prop::ButtonCaption, Text("新标题")},
+        {按钮3, prop::Disabled, false},
+        {按钮4, prop::Visible, true},
+        {图片框3, prop::Left, 60},
     };
     for (const Write& w : writes) write(w.control, w.property, w.value);
     for (ControlId c : {编辑框3, 按钮3, 按钮4, 图片框3}) EXPECT_EQ(BuiltWidgetOf(window, c), nullptr) << c;
@@ -247,8 +250,10 @@ TEST_F(FormsTest, EachPageIsMadeTheFirstTimeItIsShownAndOnlyThen) {
     };
     // The first page of each tab control is shown with its window; the
     // third of the vertical tabs is empty.
-    const Page pages[] = {{window, 选择夹1, 1, 编辑框3}, {window, 选择夹1, 0, 编辑框2},
-                          {bare, 竖排选择夹, 1, 楷体标签}, {bare, 竖排选择夹, 2, 竖排选择夹},
+    const Page pages[] = {{window, 选择夹1, 1, 编辑框3},
+                          {window, 选择夹1, 0, 编辑框2},
+                          {bare, 竖排选择夹, 1, 楷体标签},
+                          {bare, 竖排选择夹, 2, 竖排选择夹},
                           {bare, 竖排选择夹, 0, 竖排图片框}};
     auto choose = [](const Page& p) {
         auto* tabs = qobject_cast<QTabWidget*>(WidgetOf(p.window, p.tab));

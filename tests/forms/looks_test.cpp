@@ -8,10 +8,8 @@
 #include <map>
 #include <tuple>
 
-#include "host/program_end.h"
 #include "forms/placement.h"
 #include "forms/presentation.h"
-#include "forms/qt/picture_box.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/picture_box.h"
 #include "forms/qt/trans_label.h"
@@ -225,10 +223,10 @@ TEST_F(FormsTest, DisplayModesPlaceThePicture) {
         QRgb color;
     };
     const Case cases[] = {
-        {1, {2 + 9, 2 + 9}, 0xFF0000},   // stretched: each picture pixel 19 x 18
+        {1, {2 + 9, 2 + 9}, 0xFF0000},  // stretched: each picture pixel 19 x 18
         {1, {2 + 66, 2 + 27}, 0xFFFF00},
         {1, {2 + 47, 2 + 9}, 0x0000FF},
-        {0, {2, 2}, 0xFF0000},           // natural size from the top left
+        {0, {2, 2}, 0xFF0000},  // natural size from the top left
         {0, {5, 3}, 0xFFFF00},
         {2, {2 + 36, 2 + 17}, 0xFF0000},  // smaller than the box: centred, not enlarged
         {2, {2 + 39, 2 + 18}, 0xFFFF00},
@@ -280,9 +278,7 @@ TEST(Scaling, EdgesScaleSoThatNeighboursStillTouch) {
         SCOPED_TRACE(dpi);
         for (std::size_t i = 0; i + 1 < std::size(row); ++i) {
             const Geometry a = scaled(row[i], dpi), b = scaled(row[i + 1], dpi);
-            if (row[i].left + row[i].width == row[i + 1].left) {
-                EXPECT_EQ(a.left + a.width, b.left);
-            }
+            if (row[i].left + row[i].width == row[i + 1].left) { EXPECT_EQ(a.left + a.width, b.left); }
             EXPECT_EQ(a.top, scaled(row[i].top, dpi));
             EXPECT_NEAR(a.width, row[i].width * dpi / 96.0, 1.0);
             EXPECT_NEAR(a.height, row[i].height * dpi / 96.0, 1.0);
@@ -298,7 +294,8 @@ TEST(Scaling, EdgesScaleSoThatNeighboursStillTouch) {
     const Geometry client = client_of({490, 280, 317, 521}, Frame::FixedWithTitle);
     EXPECT_EQ(std::tuple(client.left, client.top, client.width, client.height), std::tuple(493, 302, 311, 496));
     const Geometry frameless = client_of({10, 20, 300, 200}, Frame::None);
-    EXPECT_EQ(std::tuple(frameless.left, frameless.top, frameless.width, frameless.height), std::tuple(10, 20, 300, 200));
+    EXPECT_EQ(std::tuple(frameless.left, frameless.top, frameless.width, frameless.height),
+              std::tuple(10, 20, 300, 200));
 }
 
 // The welcome window (580 x 475, frameless, centred) on a screen of each
@@ -319,11 +316,11 @@ TEST(Placement, AWindowIsCentredInItsScaledSizeAndShrinksToFit) {
         {{1920, 1080}, {0, 0, 1920, 1040}, 120, 96, 120, {597, 243, 725, 594}},
         {{1920, 1080}, {0, 0, 1920, 1040}, 144, 96, 144, {525, 184, 870, 712}},
         {{1920, 1080}, {0, 0, 1920, 1040}, 192, 96, 192, {380, 65, 1160, 950}},
-        {{1366, 768}, {0, 0, 1366, 728}, 144, 96, 144, {248, 16, 870, 712}},    // moved up onto the area
-        {{1366, 768}, {0, 0, 1366, 728}, 192, 96, 144, {248, 16, 870, 712}},    // not at 200 % nor 175 %
+        {{1366, 768}, {0, 0, 1366, 728}, 144, 96, 144, {248, 16, 870, 712}},  // moved up onto the area
+        {{1366, 768}, {0, 0, 1366, 728}, 192, 96, 144, {248, 16, 870, 712}},  // not at 200 % nor 175 %
         {{1366, 768}, {0, 0, 1366, 768}, 168, 96, 144, {248, 28, 870, 712}},
-        {{640, 480}, {0, 0, 640, 440}, 120, 96, 96, {30, 0, 580, 475}},        // not even at 100 %
-        {{853, 480}, {0, 0, 853, 452}, 144, 144, 120, {185, 42, 483, 396}},    // Qt on 1280 x 720 at 150 %
+        {{640, 480}, {0, 0, 640, 440}, 120, 96, 96, {30, 0, 580, 475}},         // not even at 100 %
+        {{853, 480}, {0, 0, 853, 452}, 144, 144, 120, {185, 42, 483, 396}},     // Qt on 1280 x 720 at 150 %
         {{1280, 720}, {0, 0, 1280, 693}, 144, 144, 144, {350, 122, 580, 475}},  // Qt on 1920 x 1080 at 150 %
     };
     for (const auto& row : rows) {
@@ -392,9 +389,9 @@ TEST_F(FormsTest, AVerticalTabFontStacksTheTitlesOnTheRight) {
 }
 
 TEST_F(FormsTest, ExplicitColoursSurviveAnApplicationStyleSheet) {
-    qApp->setStyleSheet(QStringLiteral(
-        "QLineEdit { color: #123456; background-color: #654321; }"
-        "QLabel { color: #0000ff; background-color: #ffff00; }"));
+    qApp->setStyleSheet(
+        QStringLiteral("QLineEdit { color: #123456; background-color: #654321; }"
+                       "QLabel { color: #0000ff; background-color: #ffff00; }"));
     load();
     QWidget* pinned = widget(编辑框1);  // black on white
     QWidget* free = widget(编辑框3);    // system colours

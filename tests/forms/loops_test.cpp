@@ -166,5 +166,6 @@ TEST_F(FormsDeathTest, APropertyOfAControlTheWindowDoesNotHaveIsFatal) {
 
 TEST_F(FormsDeathTest, AStartupWindowThatCannotLoadIsFatal) {
     const Text expected = "运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n";
-    EXPECT_EXIT(RunStartupWindow(4711), testing::ExitedWithCode(255), RecordingPlatform::error_box_line("错误", expected));
+    EXPECT_EXIT(RunStartupWindow(4711), testing::ExitedWithCode(255),
+                RecordingPlatform::error_box_line("错误", expected));
 }

@@ -20,9 +20,9 @@ TEST_F(FormsTest, PlacementIsClampedAsWindowsClampsIt) {
         std::int32_t written, read;
     };
     const Case cases[] = {
-        {prop::Left, 40, 40},          {prop::Left, -32627, -32627}, {prop::Left, -40000, -32627},
-        {prop::Top, 32627, 32627},     {prop::Top, 32700, 32627},    {prop::Width, -5, 0},
-        {prop::Width, 32628, 32627},   {prop::Height, 33, 33},       {prop::Height, -1, 0},
+        {prop::Left, 40, 40},        {prop::Left, -32627, -32627}, {prop::Left, -40000, -32627},
+        {prop::Top, 32627, 32627},   {prop::Top, 32700, 32627},    {prop::Width, -5, 0},
+        {prop::Width, 32628, 32627}, {prop::Height, 33, 33},       {prop::Height, -1, 0},
     };
     for (const Case& c : cases) {
         write(按钮1, c.number, c.written);
@@ -46,8 +46,8 @@ TEST_F(FormsTest, ProgressPositionIsStoredAsWrittenAndDrawnInsideTheRange) {
         std::int32_t written, read;
     };
     const Case cases[] = {
-        {prop::BarPosition, -3, 0},     {prop::BarPosition, 40000, 32767}, {prop::BarMaximum, 40000, 32767},
-        {prop::BarMinimum, -1, 0},      {prop::BarMaximum, 100, 100},      {prop::BarPosition, 101, 101},
+        {prop::BarPosition, -3, 0}, {prop::BarPosition, 40000, 32767}, {prop::BarMaximum, 40000, 32767},
+        {prop::BarMinimum, -1, 0},  {prop::BarMaximum, 100, 100},      {prop::BarPosition, 101, 101},
     };
     for (const Case& c : cases) {
         write(进度条1, c.number, c.written);

@@ -15,7 +15,9 @@ Record& record() {
     return r;
 }
 
-int Record::count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+int Record::count(const std::string& call) const {
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+}
 
 namespace {
 

@@ -39,14 +39,14 @@ struct Record {
     std::vector<std::string> calls;
     std::vector<int> selections_seen;  // 组合框1's selection inside SelectionMade
     int ticks1 = 0, ticks2 = 0, modal_ticks = 0;
-    std::optional<bool> key_result;    // what KeyDown handlers return
-    std::optional<bool> press_result;  // what LeftButtonDown handlers return
-    std::optional<bool> close_result;  // what MayClose returns
-    bool hide_in_created = false;      // the Created handler hides the window
-    bool load_modal_in_click = false;  // 按钮1's Click loads the dialog modally
-    bool close_in_tick = false;        // the dialog's tick closes it after 3 ticks
+    std::optional<bool> key_result;            // what KeyDown handlers return
+    std::optional<bool> press_result;          // what LeftButtonDown handlers return
+    std::optional<bool> close_result;          // what MayClose returns
+    bool hide_in_created = false;              // the Created handler hides the window
+    bool load_modal_in_click = false;          // 按钮1's Click loads the dialog modally
+    bool close_in_tick = false;                // the dialog's tick closes it after 3 ticks
     std::optional<bool> caller_disabled_seen;  // the test window's Disabled, read in the dialog's first tick
-    int caller_ticks_seen = -1;        // ticks1 as the dialog closed
+    int caller_ticks_seen = -1;                // ticks1 as the dialog closed
     void reset() { *this = Record{}; }
     int count(const std::string& call) const;
 };

@@ -22,11 +22,11 @@
 #include "host/host.h"
 #include "main_window/controls.h"
 #include "main_window/wiring.h"
-#include "welcome_window/controls.h"
-#include "welcome_window/wiring.h"
 #include "tests/layouts/layout_lookup.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/win32_access.h"
+#include "welcome_window/controls.h"
+#include "welcome_window/wiring.h"
 
 using namespace forms;
 
@@ -231,17 +231,19 @@ TEST_F(ScaledMainWindow, AMoveToAnotherScaleRescalesTheWindow) {
         // (here the frame stays at the system's scale, so only the outer size is seen).
         RECT outer;
         GetWindowRect(window, &outer);
-        const RECT expected = win32::outer_around({0, 0, scaled(311, now), scaled(496, now)},
-                                                  DWORD(GetWindowLongW(window, GWL_STYLE)),
-                                                  DWORD(GetWindowLongW(window, GWL_EXSTYLE)), now);
+        const RECT expected =
+            win32::outer_around({0, 0, scaled(311, now), scaled(496, now)}, DWORD(GetWindowLongW(window, GWL_STYLE)),
+                                DWORD(GetWindowLongW(window, GWL_EXSTYLE)), now);
         EXPECT_EQ(std::pair(outer.left, outer.top), std::pair(100L, 50L)) << "where the system suggests";
         EXPECT_EQ(outer.right - outer.left, expected.right - expected.left);
         EXPECT_EQ(outer.bottom - outer.top, expected.bottom - expected.top);
         const RECT tabs = placed(handle(选择夹1));
         EXPECT_NEAR(tabs.top, 80 * now / 96.0, 1.0);
         EXPECT_NEAR(tabs.right, 310 * now / 96.0, 1.0);
-        if (now == dpi) EXPECT_EQ(font_height(handle(按钮1)), before);
-        else EXPECT_NE(font_height(handle(按钮1)), before);
+        if (now == dpi)
+            EXPECT_EQ(font_height(handle(按钮1)), before);
+        else
+            EXPECT_NE(font_height(handle(按钮1)), before);
     }
 }
 
@@ -255,8 +257,8 @@ TEST_F(ScaledMainWindow, TheWelcomeWindowIsCentredInItsScaledSize) {
         int screen_width, dpi;
         RECT expected;
     } rows[] = {
-        {1920, 96, {670, 302, 670 + 580, 302 + 475}},   {1920, 120, {597, 243, 597 + 725, 243 + 594}},
-        {1920, 144, {525, 184, 525 + 870, 184 + 712}},  {1920, 192, {380, 65, 380 + 1160, 65 + 950}},
+        {1920, 96, {670, 302, 670 + 580, 302 + 475}},  {1920, 120, {597, 243, 597 + 725, 243 + 594}},
+        {1920, 144, {525, 184, 525 + 870, 184 + 712}}, {1920, 192, {380, 65, 380 + 1160, 65 + 950}},
         {1366, 144, {248, 28, 248 + 870, 28 + 712}},
     };
     ASSERT_TRUE(LoadWindow(welcome_window::id, std::nullopt, false));

@@ -45,7 +45,8 @@ void fatal_error(const Text& message) {
 namespace {
 
 // Runs the program's own message loop for `ms`, or until `done`.
-void pump(int ms, const std::function<bool()>& done = [] { return false; }) {
+void pump(
+    int ms, const std::function<bool()>& done = [] { return false; }) {
     const DWORD end = GetTickCount() + DWORD(ms);
     const UINT_PTR wake = SetTimer(nullptr, 0, 5, nullptr);
     run_loop_until([&] { return done() || GetTickCount() >= end; });
@@ -86,13 +87,16 @@ std::wstring tip_of(HWND tool) {
     struct Search {
         HWND owner, found;
     } search{GetAncestor(tool, GA_ROOT), nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM data) {
-        auto* s = reinterpret_cast<Search*>(data);
-        wchar_t kind[32] = {};
-        GetClassNameW(w, kind, 32);
-        if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0) s->found = w;
-        return TRUE;
-    }, LPARAM(&search));
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM data) {
+            auto* s = reinterpret_cast<Search*>(data);
+            wchar_t kind[32] = {};
+            GetClassNameW(w, kind, 32);
+            if (GetWindow(w, GW_OWNER) == s->owner && lstrcmpiW(kind, TOOLTIPS_CLASSW) == 0) s->found = w;
+            return TRUE;
+        },
+        LPARAM(&search));
     if (search.found == nullptr) return L"(no tooltip control)";
     wchar_t text[80] = {};
     TTTOOLINFOW info{};
@@ -232,7 +236,9 @@ protected:
         return HandleOf(id, 窗口);
     }
     static HWND handle(ControlId control, WindowId id = window) { return HandleOf(id, control); }
-    static void write(ControlId control, int number, const Value& value) { WriteProperty(window, control, number, value); }
+    static void write(ControlId control, int number, const Value& value) {
+        WriteProperty(window, control, number, value);
+    }
     static const std::vector<std::string>& calls() { return record().calls; }
 };
 
@@ -355,8 +361,14 @@ TEST_F(Win32View, WritesShowOnTheControls) {
         {按钮1, prop::Visible, false, [] { return !IsWindowVisible(handle(按钮1)); }},
         {按钮1, prop::Left, 7, [] { return placed(handle(按钮1)).left == 7; }},
         {按钮1, prop::Height, 22, [] { return placed(handle(按钮1)).bottom == 10 + 22; }},
-        {组合框1, prop::Top, 44, [] { return placed(handle(组合框1)).top == 44 && placed(handle(组合框1)).bottom == 64; }},
-        {窗口, prop::Left, 490, [top] { RECT r; GetWindowRect(top, &r); return r.left == 490; }},
+        {组合框1, prop::Top, 44,
+         [] { return placed(handle(组合框1)).top == 44 && placed(handle(组合框1)).bottom == 64; }},
+        {窗口, prop::Left, 490,
+         [top] {
+             RECT r;
+             GetWindowRect(top, &r);
+             return r.left == 490;
+         }},
         {按钮2, prop::ToolTip, Text("记录书名"), [] { return tip_of(handle(按钮2)) == L"记录书名"; }},
         {按钮2, prop::ToolTip, Text(""), [] { return tip_of(handle(按钮2)).empty(); }},
         {窗口, prop::Disabled, true, [top] { return !IsWindowEnabled(top); }},
@@ -384,9 +396,11 @@ TEST_F(Win32View, KeysReachKeyDownAndTheWindowKeysAreTheModels) {
     EXPECT_EQ(GetFocus(), handle(编辑框1)) << "a window shown gives the focus to its first control";
     record().calls.clear();
     press_keys({VK_RETURN, VK_NUMPAD7, 'A'});
-    EXPECT_EQ(calls(), (std::vector<std::string>{key_down(编辑框1, 13), key_down(编辑框1, '7'), key_down(编辑框1, 'A')}));
+    EXPECT_EQ(calls(),
+              (std::vector<std::string>{key_down(编辑框1, 13), key_down(编辑框1, '7'), key_down(编辑框1, 'A')}));
     // (Wine's keyboard types no character for the keypad's digits.)
-    EXPECT_TRUE(ReadText(window, 编辑框1, prop::EditContent).ends_with("a")) << "keys a handler lets through reach the box";
+    EXPECT_TRUE(ReadText(window, 编辑框1, prop::EditContent).ends_with("a"))
+        << "keys a handler lets through reach the box";
     const Text typed = ReadText(window, 编辑框1, prop::EditContent);
 
     record().key_result = false;
@@ -407,14 +421,16 @@ TEST_F(Win32View, KeysReachKeyDownAndTheWindowKeysAreTheModels) {
     HWND tabs = handle(选择夹1);
     record().calls.clear();
     for (const auto& [keys, page] : {std::pair{std::vector<WORD>{VK_CONTROL, VK_TAB}, 1},
-                                     {{VK_CONTROL, VK_SHIFT, VK_TAB}, 0}, {{VK_CONTROL, VK_PRIOR}, 1}}) {
+                                     {{VK_CONTROL, VK_SHIFT, VK_TAB}, 0},
+                                     {{VK_CONTROL, VK_PRIOR}, 1}}) {
         chord(keys);
         EXPECT_EQ(send(tabs, TCM_GETCURSEL), page);
         EXPECT_EQ(find_loaded(window)->find(选择夹1)->selection, page);
     }
     EXPECT_EQ(GetFocus(), handle(按钮1));
     for (const std::string& call : calls())
-        EXPECT_TRUE(call.starts_with("KeyDown 3 16") || call.starts_with("KeyDown 3 17")) << call << ": a page key is the window's";
+        EXPECT_TRUE(call.starts_with("KeyDown 3 16") || call.starts_with("KeyDown 3 17"))
+            << call << ": a page key is the window's";
     // From a page to one where nothing takes the focus, the system gives it to the tab control,
     // which the page keys turn.
     chord({VK_CONTROL, VK_NEXT});
@@ -531,7 +547,8 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
     // A page's controls are made when it is first shown, showing what was written meanwhile.
     const auto made = [tabs] {
         int n = 0;
-        EnumChildWindows(tabs, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; }, LPARAM(&n));
+        EnumChildWindows(
+            tabs, [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; }, LPARAM(&n));
         return n;
     };
     const int first_page_only = made();
@@ -549,9 +566,9 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
     EXPECT_EQ(GetFocus(), handle(编辑框3)) << "按钮3 is disabled, 编辑框3 is next";
     EXPECT_GT(made(), first_page_only);
     EXPECT_EQ(text_of(handle(编辑框3)), L"后写");
-    EXPECT_EQ(calls(), (std::vector<std::string>{"LeftButtonDown 12 " + std::to_string(middle.x) + " " +
-                                                     std::to_string(middle.y) + " 0",
-                                                 "Click 12"}));
+    EXPECT_EQ(calls(), (std::vector<std::string>{
+                           "LeftButtonDown 12 " + std::to_string(middle.x) + " " + std::to_string(middle.y) + " 0",
+                           "Click 12"}));
 }
 
 // What a screen reader asks through oleacc, which the view loads itself on
@@ -559,12 +576,14 @@ TEST_F(Win32View, PressesGiveClientCoordinatesAndChooseTabPages) {
 TEST_F(Win32View, ReadersGetNamesRolesAndThePressOfPicturesAndLabels) {
     load();
     using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
-    const auto from_window = reinterpret_cast<FromWindow>(reinterpret_cast<void (*)()>(
-        GetProcAddress(LoadLibraryW(L"oleacc.dll"), "AccessibleObjectFromWindow")));
+    const auto from_window = reinterpret_cast<FromWindow>(
+        reinterpret_cast<void (*)()>(GetProcAddress(LoadLibraryW(L"oleacc.dll"), "AccessibleObjectFromWindow")));
     ASSERT_NE(from_window, nullptr);
     const auto ask = [&](ControlId control) {
         IAccessible* object = nullptr;
-        EXPECT_EQ(from_window(handle(control), DWORD(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void**>(&object)), S_OK);
+        EXPECT_EQ(
+            from_window(handle(control), DWORD(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void**>(&object)),
+            S_OK);
         return object;
     };
     VARIANT self{};
@@ -605,13 +624,9 @@ TEST_F(Win32View, ReadersGetNamesRolesAndThePressOfPicturesAndLabels) {
         ASSERT_NE(object, nullptr) << row.control;
         EXPECT_EQ(spoken(object, &IAccessible::get_accName), row.name) << row.control;
         EXPECT_EQ(role(object), row.role) << row.control;
-        if (!row.action.empty()) {
-            EXPECT_EQ(spoken(object, &IAccessible::get_accDefaultAction), row.action);
-        }
+        if (!row.action.empty()) { EXPECT_EQ(spoken(object, &IAccessible::get_accDefaultAction), row.action); }
         EXPECT_EQ(spoken(object, &IAccessible::get_accDescription), row.description) << row.control;
-        if (!row.value.empty()) {
-            EXPECT_EQ(spoken(object, &IAccessible::get_accValue), row.value) << row.control;
-        }
+        if (!row.value.empty()) { EXPECT_EQ(spoken(object, &IAccessible::get_accValue), row.value) << row.control; }
         object->Release();
     }
     record().calls.clear();
@@ -633,7 +648,8 @@ TEST_F(Win32View, ReadersGetNamesRolesAndThePressOfPicturesAndLabels) {
     ASSERT_TRUE(LoadWindow(bare, std::nullopt, false));
     for (const DWORD part : {DWORD(OBJID_CLIENT), DWORD(OBJID_WINDOW)}) {
         IAccessible* object = nullptr;
-        ASSERT_EQ(from_window(handle(窗口, bare), part, __uuidof(IAccessible), reinterpret_cast<void**>(&object)), S_OK);
+        ASSERT_EQ(from_window(handle(窗口, bare), part, __uuidof(IAccessible), reinterpret_cast<void**>(&object)),
+                  S_OK);
         EXPECT_EQ(spoken(object, &IAccessible::get_accName), L"砚舟小说搜索器") << part;
         object->Release();
     }
@@ -763,7 +779,8 @@ TEST_F(Win32View, AGroupBoxCaptionKeepsItsColourAndSideUnderASkin) {
     HMODULE engine = LoadLibraryW(dll.c_str());
     ASSERT_NE(engine, nullptr);
     using Attach = int(WINAPI*)(const unsigned char*, int, const char*, int, int, int);
-    const auto attach = reinterpret_cast<Attach>(reinterpret_cast<void (*)()>(GetProcAddress(engine, "SkinH_AttachRes")));
+    const auto attach =
+        reinterpret_cast<Attach>(reinterpret_cast<void (*)()>(GetProcAddress(engine, "SkinH_AttachRes")));
     // clang-format off
     const unsigned char skin[] = {'.', 'S', 'H', 'E', 1, 0, 0, 0, 'C', 'O', 'L', 'R', 8, 0, 0, 0,
                                   0 /* window */, 30, 60, 90, 26 /* group caption */, 0, 200, 0};

@@ -8,7 +8,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto picture = forms::image::decode_gif({data, size});
     for (const auto& frame : picture.frames)
-        if (frame.rgba.size() != static_cast<std::size_t>(picture.width) * picture.height * 4)
-            std::abort();
+        if (frame.rgba.size() != static_cast<std::size_t>(picture.width) * picture.height * 4) std::abort();
     return 0;
 }

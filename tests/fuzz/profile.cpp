@@ -99,8 +99,7 @@ bool only_own_line_changed(const String& before, const String& after, const Stri
             ++i, ++j;
         } else if (i + 1 == old_lines.size() && o.brk.empty() && n.text == o.text && n.brk == crlf) {
             ++i, ++j;
-        } else if (n.text == item && n.brk == crlf && added == 0 && j + 1 < new_lines.size() &&
-                   new_lines[j + 1] == o) {
+        } else if (n.text == item && n.brk == crlf && added == 0 && j + 1 < new_lines.size() && new_lines[j + 1] == o) {
             ++j, ++added;  // the item inserted before this old line
         } else if (o.text.find('=') != String::npos && n.text == with_value(o.text, value) && n.brk == o.brk &&
                    replaced == 0 && added == 0) {
@@ -122,8 +121,8 @@ constexpr std::string_view unicode_mark = "\xFF\xFE";
 std::u16string units_of(std::string_view bytes) {
     std::u16string units;
     for (size_t i = unicode_mark.size(); i + 1 < bytes.size(); i += 2)
-        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
+        units +=
+            static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
     return units;
 }
 

@@ -9,7 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto skin = she::read_skin(data, size);
     if (!skin) return 0;
     if (skin->name.size() > she::max_name_bytes) __builtin_trap();
-    if (skin->corner_radius > she::max_corner_radius || skin->frame_width < 1 || skin->frame_width > she::max_frame_width)
+    if (skin->corner_radius > she::max_corner_radius || skin->frame_width < 1 ||
+        skin->frame_width > she::max_frame_width)
         __builtin_trap();
     for (const auto& texture : skin->textures) {
         if (!texture) continue;

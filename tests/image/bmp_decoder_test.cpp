@@ -12,10 +12,9 @@ using forms::image::Picture;
 
 namespace {
 
-constexpr Rgba8 red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255},
-    white{255, 255, 255, 255}, black{0, 0, 0, 255}, glass{0, 0, 255, 128};
-constexpr std::uint32_t bi_rgb = 0, bi_rle8 = 1, bi_rle4 = 2, bi_bitfields = 3,
-                        bi_alpha_bitfields = 6;
+constexpr Rgba8 red{255, 0, 0, 255}, green{0, 255, 0, 255}, blue{0, 0, 255, 255}, white{255, 255, 255, 255},
+    black{0, 0, 0, 255}, glass{0, 0, 255, 128};
+constexpr std::uint32_t bi_rgb = 0, bi_rle8 = 1, bi_rle4 = 2, bi_bitfields = 3, bi_alpha_bitfields = 6;
 const std::array<std::uint32_t, 4> masks_555{0x7C00, 0x3E0, 0x1F, 0}, masks_565{0xF800, 0x7E0, 0x1F, 0},
     masks_xrgb{0xFF0000, 0xFF00, 0xFF, 0}, masks_argb{0xFF0000, 0xFF00, 0xFF, 0xFF000000},
     masks_rgba4444{0xF00, 0xF0, 0xF, 0xF000}, masks_odd_order{0xFF, 0xFF000000, 0xFF00, 0xFF0000};
@@ -114,8 +113,13 @@ std::string shown(const Picture& p) {
     for (int i = 0; i < p.width * p.height; ++i) {
         const std::uint8_t* c = &p.frames[0].rgba[i * 4];
         const Rgba8 px{c[0], c[1], c[2], c[3]};
-        map += px[3] == 0 ? '.' : px == red ? 'R' : px == green ? 'G' : px == blue ? 'B'
-             : px == white ? 'W' : px == black ? 'K' : '?';
+        map += px[3] == 0    ? '.'
+               : px == red   ? 'R'
+               : px == green ? 'G'
+               : px == blue  ? 'B'
+               : px == white ? 'W'
+               : px == black ? 'K'
+                             : '?';
         if ((i + 1) % p.width == 0) map += '/';
     }
     return map;
@@ -138,7 +142,11 @@ TEST(BmpDecoder, RunLengthCodingWithEscapes) {
         {"no end of bitmap at all", rle8_layout, {4, 2, 0, 0, 4, 3}, "..../BBBB/GGGG/"},
         {"4-bit runs alternate", rle4_layout, {4, 0x12, 0, 0, 3, 0x34, 0, 1}, "..../BWB./RGRG/"},
         {"4-bit absolute run", rle4_layout, {0, 3, 0x12, 0x30, 0, 1}, "..../..../RGB./"},
-        {"4-bit absolute run of five", rle4_layout, {0, 5, 0x12, 0x34, 0x10, 0, 1, 0x20, 0, 1}, "....../....../RGBWRG/", 6},
+        {"4-bit absolute run of five",
+         rle4_layout,
+         {0, 5, 0x12, 0x34, 0x10, 0, 1, 0x20, 0, 1},
+         "....../....../RGBWRG/",
+         6},
         {"run past the row's end", rle8_layout, {5, 1, 0, 1}, nullptr},
         {"absolute run past the row's end", rle8_layout, {1, 1, 0, 4, 1, 1, 1, 1, 0, 1}, nullptr},
         {"delta past the bottom", rle8_layout, {0, 2, 0, 4, 1, 1, 0, 1}, nullptr},
@@ -186,7 +194,7 @@ TEST(BmpDecoder, MalformedHeadersAreRefused) {
         {"image size beyond the file", with(34, 0x7F000000)},
         {"absurd pixel density", with(38, 30000000)},
         {"palette larger than the file", with(46, 0x10000000)},
-        {"huge", with(18, 100000) },
+        {"huge", with(18, 100000)},
         {"colour outside the palette", with(good.size() - 4, 0x09, 1)},
     };
     for (const auto& c : cases) EXPECT_TRUE(decode_bmp(c.file).empty()) << c.what;
@@ -194,10 +202,10 @@ TEST(BmpDecoder, MalformedHeadersAreRefused) {
 
 TEST(BmpDecoder, BadChannelMasksAreRefused) {
     const std::array<std::uint32_t, 4> masks[] = {
-        {0xF800, 0x7E0, 0, 0},            // no blue
-        {0xF800, 0x7E0, 0x1F, 0x1},       // alpha shares blue's bit
-        {0xF00F, 0x7E0, 0x1F0, 0},        // red in two pieces
-        {0xF80000, 0x7E0, 0x1F, 0},       // red beyond 16 bits
+        {0xF800, 0x7E0, 0, 0},       // no blue
+        {0xF800, 0x7E0, 0x1F, 0x1},  // alpha shares blue's bit
+        {0xF00F, 0x7E0, 0x1F0, 0},   // red in two pieces
+        {0xF80000, 0x7E0, 0x1F, 0},  // red beyond 16 bits
     };
     for (const auto& m : masks) {
         Bytes data(8, 0);
@@ -226,8 +234,7 @@ TEST(BmpDecoder, TruncatedAndCorruptFilesNeverCrash) {
                 Bytes bad = file;
                 bad[i] ^= flip;
                 const Picture p = decode_bmp(bad);
-                for (const auto& f : p.frames)
-                    ASSERT_EQ(f.rgba.size(), std::size_t(p.width) * p.height * 4) << i;
+                for (const auto& f : p.frames) ASSERT_EQ(f.rgba.size(), std::size_t(p.width) * p.height * 4) << i;
             }
         }
     }

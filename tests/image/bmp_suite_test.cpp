@@ -25,18 +25,18 @@ std::vector<std::string> split(const std::string& s, char sep) {
 
 // Questionable files we refuse on purpose: compressions we do not decode
 // (Huffman, embedded JPEG and PNG) and 64-bit pixels.
-const std::set<std::string> refused_on_purpose = {
-    "q/pal1huffmsb.bmp", "q/rgb24jpeg.bmp", "q/rgb24png.bmp", "q/rgba64.bmp"};
+const std::set<std::string> refused_on_purpose = {"q/pal1huffmsb.bmp", "q/rgb24jpeg.bmp", "q/rgb24png.bmp",
+                                                  "q/rgba64.bmp"};
 // Decoded without their colour profile, which is all we promise for them.
 const std::set<std::string> profile_ignored = {"q/rgb24prof2.bmp"};
 // Channels wider than 8 bits: their references (some of them 16-bit PNGs)
 // come to 8 bits by a rounding that may differ from ours by one step.
-const std::set<std::string> wide_channels = {
-    "q/rgb32-111110.bmp", "q/rgb32-7187.bmp", "q/rgba32-61754.bmp", "q/rgba32-81284.bmp"};
+const std::set<std::string> wide_channels = {"q/rgb32-111110.bmp", "q/rgb32-7187.bmp", "q/rgba32-61754.bmp",
+                                             "q/rgba32-81284.bmp"};
 
 // Empty when the picture equals one of the references, else why not.
-std::string match_any(const Picture& picture, const fs::path& html,
-                      const std::vector<std::string>& refs, int tolerance) {
+std::string match_any(const Picture& picture, const fs::path& html, const std::vector<std::string>& refs,
+                      int tolerance) {
     std::string why;
     for (const auto& name : refs) {
         if (name == "pal8nonsquare-v.png") continue;  // stretched for display; -e is the real size
@@ -46,8 +46,7 @@ std::string match_any(const Picture& picture, const fs::path& html,
             why += name + ": size differs; ";
             continue;
         }
-        const auto diff =
-            pixel_difference(picture.frames[0].rgba, ref->pixels, ref->width, tolerance);
+        const auto diff = pixel_difference(picture.frames[0].rgba, ref->pixels, ref->width, tolerance);
         if (diff.empty()) return {};
         why += name + ": " + diff + "; ";
     }
@@ -79,8 +78,8 @@ TEST(BmpSuite, EveryFileIsDecodedAsItsReferenceOrRefused) {
             EXPECT_EQ(picture.width, 127);
             EXPECT_EQ(picture.height, 64);
         } else {
-            EXPECT_EQ(match_any(picture, dir / "html", split(cols[3], '|'),
-                                wide_channels.count(file) ? 1 : 0), "") << file;
+            EXPECT_EQ(match_any(picture, dir / "html", split(cols[3], '|'), wide_channels.count(file) ? 1 : 0), "")
+                << file;
         }
         (kind == "good" ? good : questionable)++;
     }

@@ -12,11 +12,11 @@ namespace image_test {
 using Rgba8 = std::array<std::uint8_t, 4>;
 
 struct BmpLayout {
-    int header_size = 40;        // 12, 16, 40, 52, 56, 64, 108 or 124
+    int header_size = 40;  // 12, 16, 40, 52, 56, 64, 108 or 124
     int bits = 24;
     std::uint32_t compression = 0;
     bool top_down = false;
-    std::vector<Rgba8> palette;  // for 8 bits and less; pixels are looked up in it
+    std::vector<Rgba8> palette;            // for 8 bits and less; pixels are looked up in it
     std::array<std::uint32_t, 4> masks{};  // red, green, blue, alpha for 16 and 32 bits
 };
 

@@ -14,8 +14,7 @@ using forms::image::Picture;
 namespace {
 
 // R red, G green, B blue, W white, K black, . transparent (alpha 0).
-const std::vector<Rgb> colours = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255},
-                                   {0, 0, 0}};
+const std::vector<Rgb> colours = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}, {0, 0, 0}};
 constexpr std::uint8_t R = 0, G = 1, B = 2, W = 3, K = 4, T = 7;  // T: transparent in tests
 
 std::string shown(const Picture& p, std::size_t frame) {
@@ -27,8 +26,7 @@ std::string shown(const Picture& p, std::size_t frame) {
             char ch = '?';
             if (c[3] == 0) ch = '.';
             for (std::size_t i = 0; i < colours.size(); ++i)
-                if (c[3] == 255 && c[0] == colours[i][0] && c[1] == colours[i][1] &&
-                    c[2] == colours[i][2])
+                if (c[3] == 255 && c[0] == colours[i][0] && c[1] == colours[i][1] && c[2] == colours[i][2])
                     ch = "RGBWK"[i];
             map += ch;
         }
@@ -83,17 +81,15 @@ TEST(GifDecoder, AnimationAppliesTransparencyAndEveryDisposal) {
     corner.delay_cs = 12;
     GifImage no_control = image(0, 0, 1, 1, {K});
     no_control.control = false;
-    const Picture p =
-        decode_gif(make_gif(4, 3, colours, {full, square, dot, corner, no_control}));
+    const Picture p = decode_gif(make_gif(4, 3, colours, {full, square, dot, corner, no_control}));
     ASSERT_EQ(p.frames.size(), 5u);
     const struct {
         const char* map;
         int delay_ms;
     } expected[] = {
-        {"RRRR/RRRR/RRRR/", 50},
-        {"RRRR/RGRR/RGGR/", 100},  // the transparent index lets the red through
-        {"BRRR/R..R/R..R/", 100},  // the square went back to transparent
-        {"RRRR/R..R/R..W/", 120},  // the dot went, as it had never been
+        {"RRRR/RRRR/RRRR/", 50},  {"RRRR/RGRR/RGGR/", 100},  // the transparent index lets the red through
+        {"BRRR/R..R/R..R/", 100},                            // the square went back to transparent
+        {"RRRR/R..R/R..W/", 120},                            // the dot went, as it had never been
         {"KRRR/R..R/R..W/", 100},
     };
     for (std::size_t i = 0; i < 5; ++i) {
@@ -119,8 +115,8 @@ TEST(GifDecoder, DelaysFollowBrowserPractice) {
 }
 
 TEST(GifDecoder, ImagesBeyondTheScreenAreClipped) {
-    const Picture p = decode_gif(make_gif(
-        3, 2, colours, {image(2, 1, 3, 3, {B, G, G, G, G, G, G, G, G}), image(9, 9, 1, 1, {W})}));
+    const Picture p =
+        decode_gif(make_gif(3, 2, colours, {image(2, 1, 3, 3, {B, G, G, G, G, G, G, G, G}), image(9, 9, 1, 1, {W})}));
     ASSERT_EQ(p.frames.size(), 2u);
     EXPECT_EQ(shown(p, 0), ".../..B/");
     EXPECT_EQ(shown(p, 1), ".../..B/");
@@ -137,8 +133,7 @@ TEST(GifDecoder, LocalPaletteOverridesTheGlobalOne) {
 TEST(GifDecoder, LargeRandomImageSurvivesCodeGrowthAndTableResets) {
     // 256 colours of noise fill the 4096-entry table many times over.
     std::vector<Rgb> palette(256);
-    for (int i = 0; i < 256; ++i)
-        palette[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 7};
+    for (int i = 0; i < 256; ++i) palette[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 7};
     std::mt19937 random(42);
     std::vector<std::uint8_t> indices(200 * 80);
     for (auto& i : indices) i = static_cast<std::uint8_t>(random() % (random() % 2 ? 256 : 3));
@@ -183,8 +178,7 @@ TEST(GifDecoder, HandMadeCodeStreams) {
         {"two clears", {{4, 3}, {4, 3}, {3, 3}, {5, 3}}, 1, 1, "W/"},
         {"undefined code first", {{4, 3}, {7, 3}}, 2, 1, nullptr},
         {"undefined code after pixels", {{4, 3}, {0, 3}, {7, 3}}, 3, 1, "R../"},
-        {"codes widen at 8 entries",
-         {{4, 3}, {0, 3}, {1, 3}, {6, 3}, {2, 4}, {5, 4}}, 6, 1, "RGRGB./"},
+        {"codes widen at 8 entries", {{4, 3}, {0, 3}, {1, 3}, {6, 3}, {2, 4}, {5, 4}}, 6, 1, "RGRGB./"},
     };
     for (const auto& c : cases) {
         const Picture p = decode_codes(c.width, c.height, c.codes);
@@ -201,8 +195,8 @@ TEST(GifDecoder, BadScreensAreRefused) {
     const struct {
         int width, height;
         bool decoded;
-    } cases[] = {{0, 5, false}, {5, 0, false}, {65535, 65535, false}, {9000, 8000, false},
-                 {65535, 1, true}, {1, 65535, true}};
+    } cases[] = {{0, 5, false},       {5, 0, false},    {65535, 65535, false},
+                 {9000, 8000, false}, {65535, 1, true}, {1, 65535, true}};
     for (const auto& c : cases) {
         Bytes gif = make_gif(c.width, c.height, colours, {image(0, 0, 1, 1, {R})});
         EXPECT_EQ(!decode_gif(gif).empty(), c.decoded) << c.width << "x" << c.height;
@@ -237,8 +231,7 @@ TEST(GifDecoder, EveryTruncationGivesAPrefixOfTheWholeAnimation) {
             for (std::size_t i = 0; i < got.size(); i += 4) {
                 const bool same = std::equal(got.begin() + i, got.begin() + i + 4, full.begin() + i);
                 const bool same_as_before =
-                    f > 0 && std::equal(got.begin() + i, got.begin() + i + 4,
-                                        whole.frames[f - 1].rgba.begin() + i);
+                    f > 0 && std::equal(got.begin() + i, got.begin() + i + 4, whole.frames[f - 1].rgba.begin() + i);
                 ASSERT_TRUE(same || same_as_before || got[i + 3] == 0)
                     << "cut at " << n << " frame " << f << " byte " << i;
             }
@@ -257,8 +250,7 @@ TEST(GifDecoder, CorruptBytesNeverBreakThePictureShape) {
             Bytes bad = gif;
             bad[i] ^= flip;
             const Picture p = decode_gif(bad);
-            for (const auto& f : p.frames)
-                ASSERT_EQ(f.rgba.size(), std::size_t(p.width) * p.height * 4) << i;
+            for (const auto& f : p.frames) ASSERT_EQ(f.rgba.size(), std::size_t(p.width) * p.height * 4) << i;
         }
     }
 }

@@ -56,11 +56,9 @@ struct RefFrame {
 // Every image is a frame for us, as in browsers; the suite merges images
 // shown for no time into the next one. So its frames must appear among ours
 // in order, with their delays, and its last frame must be our last one.
-void expect_frames_in_order(const Picture& picture, const std::vector<RefFrame>& refs,
-                            bool every_image_a_frame, const std::string& name) {
-    if (every_image_a_frame) {
-        EXPECT_EQ(picture.frames.size(), refs.size()) << name;
-    }
+void expect_frames_in_order(const Picture& picture, const std::vector<RefFrame>& refs, bool every_image_a_frame,
+                            const std::string& name) {
+    if (every_image_a_frame) { EXPECT_EQ(picture.frames.size(), refs.size()) << name; }
     std::size_t ours = 0;
     for (std::size_t k = 0; k < refs.size(); ++k) {
         const bool last = k + 1 == refs.size();
@@ -128,8 +126,7 @@ TEST(GifSuite, PeterdnGifsMatchTheirCoalescedFrames) {
             ASSERT_TRUE(ref);
             ASSERT_EQ(picture.width, ref->width);
             ASSERT_EQ(picture.height, ref->height);
-            EXPECT_EQ(pixel_difference(picture.frames[k].rgba, ref->pixels, ref->width), "")
-                << "frame " << k;
+            EXPECT_EQ(pixel_difference(picture.frames[k].rgba, ref->pixels, ref->width), "") << "frame " << k;
         }
         ++checked;
     }

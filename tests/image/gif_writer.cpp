@@ -96,8 +96,7 @@ Bytes sub_blocks(const Bytes& data) {
     return out;
 }
 
-Bytes make_gif(int width, int height, const std::vector<Rgb>& palette,
-               const std::vector<GifImage>& images) {
+Bytes make_gif(int width, int height, const std::vector<Rgb>& palette, const std::vector<GifImage>& images) {
     Bytes out{'G', 'I', 'F', '8', '9', 'a'};
     put16(out, width);
     put16(out, height);
@@ -125,8 +124,8 @@ Bytes make_gif(int width, int height, const std::vector<Rgb>& palette,
         out.push_back(flags);
         if (!image.local_palette.empty()) put_palette(out, image.local_palette, local_bits);
         const int used_bits = image.local_palette.empty() ? bits : local_bits;
-        const Bytes lzw = gif_lzw_encode(image.interlaced ? interlace_rows(image) : image.indices,
-                                         std::max(2, used_bits));
+        const Bytes lzw =
+            gif_lzw_encode(image.interlaced ? interlace_rows(image) : image.indices, std::max(2, used_bits));
         out.push_back(lzw[0]);
         const Bytes blocks = sub_blocks(Bytes(lzw.begin() + 1, lzw.end()));
         out.insert(out.end(), blocks.begin(), blocks.end());

@@ -29,7 +29,6 @@ Bytes pack_codes(const std::vector<std::pair<int, int>>& code_and_bits);
 // Wraps raw LZW bytes into sub-blocks and a terminator.
 Bytes sub_blocks(const Bytes& data);
 
-Bytes make_gif(int width, int height, const std::vector<Rgb>& palette,
-               const std::vector<GifImage>& images);
+Bytes make_gif(int width, int height, const std::vector<Rgb>& palette, const std::vector<GifImage>& images);
 
 }  // namespace image_test

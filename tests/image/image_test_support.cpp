@@ -14,7 +14,6 @@ Bytes read_file(const std::filesystem::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
-
 std::filesystem::path conformance_suite(const std::string& suite) {
     // ctest passes the configured folder on, empty for none; a test started
     // by hand looks beside the work tree, as the configuration does.
@@ -42,8 +41,7 @@ std::string why_no_suite() {
            "configure with -DYZ_CONFORMANCE=<a copy of the shared conformance/ folder>";
 }
 
-std::string pixel_difference(const Bytes& actual, const Bytes& expected, int width,
-                             int tolerance) {
+std::string pixel_difference(const Bytes& actual, const Bytes& expected, int width, int tolerance) {
     if (actual.size() != expected.size()) {
         return "size " + std::to_string(actual.size()) + " vs " + std::to_string(expected.size());
     }
@@ -53,10 +51,9 @@ std::string pixel_difference(const Bytes& actual, const Bytes& expected, int wid
             if (std::abs(actual[i + c] - expected[i + c]) > tolerance) {
                 std::ostringstream s;
                 const std::size_t px = i / 4;
-                s << "pixel (" << px % width << "," << px / width << ") is " << int{actual[i]}
-                  << "," << int{actual[i + 1]} << "," << int{actual[i + 2]} << ","
-                  << int{actual[i + 3]} << " not " << int{expected[i]} << ","
-                  << int{expected[i + 1]} << "," << int{expected[i + 2]} << ","
+                s << "pixel (" << px % width << "," << px / width << ") is " << int{actual[i]} << ","
+                  << int{actual[i + 1]} << "," << int{actual[i + 2]} << "," << int{actual[i + 3]} << " not "
+                  << int{expected[i]} << "," << int{expected[i + 1]} << "," << int{expected[i + 2]} << ","
                   << int{expected[i + 3]};
                 return s.str();
             }

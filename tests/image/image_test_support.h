@@ -34,8 +34,7 @@ Bytes encode_jpeg(const Rgba& picture, bool grey, int quality = 95);
 
 // Empty when equal; otherwise where and how the first difference lies.
 // Pixels that are transparent in both count as equal whatever their colour.
-std::string pixel_difference(const Bytes& actual, const Bytes& expected, int width,
-                             int tolerance = 0);
+std::string pixel_difference(const Bytes& actual, const Bytes& expected, int width, int tolerance = 0);
 
 // Little-endian byte appenders for building files in tests.
 void put16(Bytes& out, unsigned v);

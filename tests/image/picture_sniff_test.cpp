@@ -38,9 +38,10 @@ TEST(PictureSniffing, EachKindReachesItsDecoder) {
         const char* what;
         Bytes bytes;
         int width, height;
-    } cases[] = {{"GIF", gif, 2, 1}, {"BMP", bmp, 1, 1}, {"JPEG", jpeg, 16, 8},
-                 {"PNG", {0x89, 'P', 'N', 'G', 13, 10, 26, 10}, 0, 0}, {"nothing", {}, 0, 0},
-                 {"GIF-like text", {'G', 'I', 'F', '8'}, 0, 0}, {"lone BM", {'B', 'M'}, 0, 0}};
+    } cases[] = {{"GIF", gif, 2, 1},           {"BMP", bmp, 1, 1},
+                 {"JPEG", jpeg, 16, 8},        {"PNG", {0x89, 'P', 'N', 'G', 13, 10, 26, 10}, 0, 0},
+                 {"nothing", {}, 0, 0},        {"GIF-like text", {'G', 'I', 'F', '8'}, 0, 0},
+                 {"lone BM", {'B', 'M'}, 0, 0}};
     for (const auto& c : cases) {
         const Picture p = decode_picture(c.bytes);
         EXPECT_EQ(p.width, c.width) << c.what;

@@ -70,8 +70,10 @@ Bytes encode_jpeg(const Rgba& picture, bool grey, int quality) {
         for (int x = 0; x < picture.width; ++x) {
             const std::uint8_t* in = &picture.pixels[(std::size_t(y) * picture.width + x) * 4];
             std::uint8_t* out = &rows[std::size_t(y) * stride + std::size_t(x) * channels];
-            if (grey) out[0] = std::uint8_t((in[0] * 299 + in[1] * 587 + in[2] * 114) / 1000);
-            else out[0] = in[2], out[1] = in[1], out[2] = in[0];
+            if (grey)
+                out[0] = std::uint8_t((in[0] * 299 + in[1] * 587 + in[2] * 114) / 1000);
+            else
+                out[0] = in[2], out[1] = in[1], out[2] = in[0];
         }
     STATSTG written{};
     HGLOBAL memory = nullptr;

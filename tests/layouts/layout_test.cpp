@@ -20,10 +20,10 @@
 
 namespace {
 
+using forms::Kind;
 using layout_lookup::find;
 using layout_lookup::handler;
 using layout_lookup::wired;
-using forms::Kind;
 
 struct WindowCase {
     const forms::WindowDesc* window;
@@ -73,9 +73,7 @@ TEST(Layouts, PictureBoxesStretchAndAnimateTheirPictures) {
             EXPECT_NE(c.picture, nullptr);
             EXPECT_EQ(c.display_mode, forms::DisplayMode::Stretched);
             EXPECT_TRUE(c.animate);
-            if (w.window == &main_window::description) {
-                EXPECT_EQ(c.cursor, forms::Cursor::Hand);
-            }
+            if (w.window == &main_window::description) { EXPECT_EQ(c.cursor, forms::Cursor::Hand); }
         }
 }
 

@@ -33,11 +33,9 @@ struct BlurbShape {
 
 // The blurb labels are 168 x 96: each text was fitted to that box.
 const BlurbShape blurb_shapes[] = {
-    {透明标签3, 3}, {透明标签4, 1}, {透明标签9, 2}, {透明标签2, 3},
-    {透明标签10, 1}, {透明标签11, 3}, {透明标签12, 1}, {透明标签14, 2},
-    {透明标签13, 1}, {透明标签15, 1}, {透明标签18, 5}, {透明标签19, 2},
-    {透明标签16, 1}, {透明标签21, 4}, {透明标签20, 2}, {透明标签17, 2},
-    {透明标签23, 4}, {透明标签22, 1},
+    {透明标签3, 3},  {透明标签4, 1},  {透明标签9, 2},  {透明标签2, 3},  {透明标签10, 1}, {透明标签11, 3},
+    {透明标签12, 1}, {透明标签14, 2}, {透明标签13, 1}, {透明标签15, 1}, {透明标签18, 5}, {透明标签19, 2},
+    {透明标签16, 1}, {透明标签21, 4}, {透明标签20, 2}, {透明标签17, 2}, {透明标签23, 4}, {透明标签22, 1},
 };
 
 TEST(Blurbs, HaveTheirLineCountsAndBreakWithCrLf) {
@@ -77,8 +75,10 @@ std::map<std::string, std::string> pen_names_on_covers() {
     std::map<std::string, std::string> names;
     bool inside = false;
     for (std::string line; std::getline(in, line);) {
-        if (line.starts_with("PEN_NAMES")) inside = true;
-        else if (inside && line.starts_with("}")) break;
+        if (line.starts_with("PEN_NAMES"))
+            inside = true;
+        else if (inside && line.starts_with("}"))
+            break;
         else if (inside) {
             auto q = [&](std::size_t from) { return line.find('"', from); };
             std::size_t a = q(0), b = q(a + 1), c = q(b + 1), d = q(c + 1);
@@ -112,8 +112,8 @@ TEST(Recommendations, CaptionsNameTheBookAndThePenNameOnItsCover) {
         SCOPED_TRACE(to_utf8(title));
         ASSERT_TRUE(pen_names.contains(title));
         const std::string& pen = pen_names[title];
-        std::string expected = title == "辛亥大英雄" ? "《" + title + "》作者： 作者：" + pen + " "
-                                                     : "《" + title + "》作者：" + pen;
+        std::string expected =
+            title == "辛亥大英雄" ? "《" + title + "》作者： 作者：" + pen + " " : "《" + title + "》作者：" + pen;
         EXPECT_EQ(text_of(description, book.group), expected);
     }
 }
@@ -144,8 +144,9 @@ TEST(Notices, AntivirusNoteEndsWithALineBreak) {
 
 TEST(Notices, SpeedGradesKeepTheirBlankLineAndDoubleSpaces) {
     auto lines = lines_of(text_of(description, 透明标签1));
-    const char* expected[] = {" 等级  打开速度 ", "", "【A】  一秒以内", "【B】  一致两秒",
-                              "【C】  三秒以上", "本评价只代表个人看法，不是一定的。"};
+    const char* expected[] = {" 等级  打开速度 ", "",
+                              "【A】  一秒以内",  "【B】  一致两秒",
+                              "【C】  三秒以上",  "本评价只代表个人看法，不是一定的。"};
     ASSERT_EQ(lines.size(), std::size(expected));
     for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << i;
 }
@@ -160,7 +161,8 @@ TEST(WelcomeTexts, SlogansKeepTheirFrames) {
         {welcome_window::透明标签9, {"╔软件优点╗", "║没有广告║", "║没有病毒║", "║没有木马║", "╚简单耐用╝", ""}},
         {welcome_window::透明标签1, {"╔═══════════╗", "║本软件界面不是最好看的║", "╚ 但功能一定是最实用的 ╝"}},
     };
-    for (const Slogan& slogan : slogans) EXPECT_EQ(lines_of(text_of(welcome_window::description, slogan.label)), slogan.lines);
+    for (const Slogan& slogan : slogans)
+        EXPECT_EQ(lines_of(text_of(welcome_window::description, slogan.label)), slogan.lines);
     // The frame's top line is as wide as the lines it closes over.
     auto frame = lines_of(text_of(welcome_window::description, welcome_window::透明标签1));
     EXPECT_EQ(frame[0].size(), frame[1].size());
@@ -168,8 +170,10 @@ TEST(WelcomeTexts, SlogansKeepTheirFrames) {
 }
 
 TEST(WelcomeTexts, GroupLabelsShowTheConfiguredNumbers) {
-    EXPECT_EQ(text_of(welcome_window::description, welcome_window::透明标签4), "软件官方群：" + std::string(hosts::software_group_number) + "\r\n");
-    EXPECT_EQ(text_of(welcome_window::description, welcome_window::透明标签10), "小说官方群：" + std::string(hosts::novel_group_number));
+    EXPECT_EQ(text_of(welcome_window::description, welcome_window::透明标签4),
+              "软件官方群：" + std::string(hosts::software_group_number) + "\r\n");
+    EXPECT_EQ(text_of(welcome_window::description, welcome_window::透明标签10),
+              "小说官方群：" + std::string(hosts::novel_group_number));
     EXPECT_NE(hosts::software_group_number, hosts::novel_group_number);
     for (std::string_view number : {hosts::software_group_number, hosts::novel_group_number})
         EXPECT_EQ(number.find_first_not_of("0123456789"), std::string_view::npos);

@@ -89,7 +89,8 @@ TEST(WindowsPlatform, WritesAreWholeAndKeepWhatTheyMustNotChange) {
     folder.put("taken", "old");
     // Temporary files a write killed midway left: only those of hidden.ini
     // whose writer has gone are removed by the next write to it.
-    const std::string gone = ".hidden.ini.4000000.1.tmp", alive = ".hidden.ini." + std::to_string(GetCurrentProcessId()) + ".7.tmp",
+    const std::string gone = ".hidden.ini.4000000.1.tmp",
+                      alive = ".hidden.ini." + std::to_string(GetCurrentProcessId()) + ".7.tmp",
                       other = ".other.ini.4000000.1.tmp", gone_part = ".fresh.4000000.9.part";
     for (const std::string& name : {gone, alive, other, gone_part}) folder.put(name, "half");
     struct Case {
@@ -99,11 +100,16 @@ TEST(WindowsPlatform, WritesAreWholeAndKeepWhatTheyMustNotChange) {
         bool succeeds;
         const char* after;
     } cases[] = {
-        {"replace a new file", [&] { return platform().replace_file(folder.at("new.ini"), "new"); }, "new.ini", true, "new"},
-        {"replace a hidden file", [&] { return platform().replace_file(folder.at("hidden.ini"), "new"); }, "hidden.ini", true, "new"},
-        {"replace a read-only file", [&] { return platform().replace_file(folder.at("locked.ini"), "new"); }, "locked.ini", false, "old"},
-        {"new file", [&] { return platform().write_new_file(folder.at("fresh"), bytes_of("new")); }, "fresh", true, "new"},
-        {"new file over one", [&] { return platform().write_new_file(folder.at("taken"), bytes_of("new")); }, "taken", false, "old"},
+        {"replace a new file", [&] { return platform().replace_file(folder.at("new.ini"), "new"); }, "new.ini", true,
+         "new"},
+        {"replace a hidden file", [&] { return platform().replace_file(folder.at("hidden.ini"), "new"); }, "hidden.ini",
+         true, "new"},
+        {"replace a read-only file", [&] { return platform().replace_file(folder.at("locked.ini"), "new"); },
+         "locked.ini", false, "old"},
+        {"new file", [&] { return platform().write_new_file(folder.at("fresh"), bytes_of("new")); }, "fresh", true,
+         "new"},
+        {"new file over one", [&] { return platform().write_new_file(folder.at("taken"), bytes_of("new")); }, "taken",
+         false, "old"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.write(), c.succeeds) << c.what;
@@ -131,7 +137,8 @@ TEST(WindowsPlatform, GbkNamesReachTheDiskAsTheirCharacters) {
     EXPECT_STREQ(found.cFileName, L"搜索器设置信息1.4.ini");
     EXPECT_EQ(from_utf8(to_utf8(name)), name);
     std::string seen;
-    EXPECT_TRUE(platform().any_entry(folder.at(""), [&](std::string_view entry) { return (seen = entry) == to_utf8(name); }));
+    EXPECT_TRUE(
+        platform().any_entry(folder.at(""), [&](std::string_view entry) { return (seen = entry) == to_utf8(name); }));
     EXPECT_TRUE(platform().path_exists(path));
 }
 
@@ -206,7 +213,9 @@ TEST(WindowsPlatform, RunDirectoryAndLibraries) {
     EXPECT_NE(platform().find_entry(library, "SkinH_AttachRes"), nullptr);
     EXPECT_EQ(platform().find_entry(library, "SkinH_Missing"), nullptr);
     // While the library is mapped, the loader keeps its file from being written.
-    const HANDLE writer = CreateFileW(fs::u8path(engine).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE writer =
+        CreateFileW(fs::u8path(engine).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(writer, INVALID_HANDLE_VALUE) << "the mapped engine could be opened for writing";
     if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
     platform().release_library(library);

@@ -68,13 +68,15 @@ TEST(ReaderCatalogue, EachLineIsJudgedAlone) {
     EXPECT_EQ(outcome(parse_catalogue("百度=http://x.example/%s")), "不在[搜索引擎]或[站点]小节里");
     EXPECT_EQ(outcome(parse_catalogue("[书籍]")), "不认识的小节[书籍]，只有[搜索引擎]和[站点]");
     EXPECT_EQ(outcome(parse_catalogue("; 注释=http://x/%s\n# 注释\n\n[站点]")), "nothing");
-    EXPECT_EQ(outcome(parse_catalogue("[站点]\n起点中文网=http://x.example/" + std::string(2048, 'a'))), "超过 2048 字节");
+    EXPECT_EQ(outcome(parse_catalogue("[站点]\n起点中文网=http://x.example/" + std::string(2048, 'a'))),
+              "超过 2048 字节");
 }
 
 TEST(ReaderCatalogue, LaterLinesForTheSameNameAndLinesPastTheLimitAreRefused) {
     // A refused line leaves its name free for a later one (line 6).
-    std::string text = "[搜索引擎]\n晋江文学网=隐藏\n晋江文学网【B】=http://j.example/%s\nA=http://a.example/%s\n"
-                       "a=http://b.example/%s\nB=ftp://x/%s\nb=http://b.example/%s\n";
+    std::string text =
+        "[搜索引擎]\n晋江文学网=隐藏\n晋江文学网【B】=http://j.example/%s\nA=http://a.example/%s\n"
+        "a=http://b.example/%s\nB=ftp://x/%s\nb=http://b.example/%s\n";
     for (int i = 2; i < 101; ++i) text += "e" + std::to_string(i) + "=http://e.example/%s\n";
     const CatalogueLines lines = parse_catalogue(text);
     ASSERT_EQ(lines.refused.size(), 4u);
@@ -89,7 +91,8 @@ TEST(ReaderCatalogue, LaterLinesForTheSameNameAndLinesPastTheLimitAreRefused) {
 
 TEST(ReaderCatalogue, FileIsReadAsUtf8Utf16OrGbk) {
     const std::string gbk = "[站点]\r\n起点中文网=http://q.example/";
-    const std::string utf8 = "[\xE7\xAB\x99\xE7\x82\xB9]\r\n\xE8\xB5\xB7\xE7\x82\xB9\xE4\xB8\xAD\xE6\x96\x87\xE7\xBD\x91=http://q.example/";
+    const std::string utf8 =
+        "[\xE7\xAB\x99\xE7\x82\xB9]\r\n\xE8\xB5\xB7\xE7\x82\xB9\xE4\xB8\xAD\xE6\x96\x87\xE7\xBD\x91=http://q.example/";
     std::string utf16le = "\xFF\xFE", utf16be = "\xFE\xFF";
     for (const char16_t unit : u"[站点]\r\n起点中文网=http://q.example/") {
         if (unit == 0) break;
@@ -148,10 +151,18 @@ TEST(ReaderCatalogue, ItsEnginesAndSitesAreInForceAndTheReadersOwnLinesWin) {
 
     std::vector<Text> list;
     for (const ListedEngine& engine : listed_engines()) list.push_back(engine.list_text + "|" + engine.caption);
-    const std::vector<Text> expected = {"宜搜小说网【A】|宜搜小说网", "晋江文学网【B】|晋江文学网", "小说阅读网【B】|小说阅读网",
-                                        "纵横中文网【A】|纵横中文网", "言情小说吧【B】|言情小说吧", "搜狐原创【A】|搜狐原创",
-                                        "腾讯读书【A】|腾讯读书",     "新浪读书【A】|新浪读书",     "原创小说网【B】|原创小说网",
-                                        "新小说吧【A】|新小说吧",     "甲【A】|甲",                 "乙|乙",
+    const std::vector<Text> expected = {"宜搜小说网【A】|宜搜小说网",
+                                        "晋江文学网【B】|晋江文学网",
+                                        "小说阅读网【B】|小说阅读网",
+                                        "纵横中文网【A】|纵横中文网",
+                                        "言情小说吧【B】|言情小说吧",
+                                        "搜狐原创【A】|搜狐原创",
+                                        "腾讯读书【A】|腾讯读书",
+                                        "新浪读书【A】|新浪读书",
+                                        "原创小说网【B】|原创小说网",
+                                        "新小说吧【A】|新小说吧",
+                                        "甲【A】|甲",
+                                        "乙|乙",
                                         "丙|丙"};
     EXPECT_EQ(list, expected);
     EXPECT_EQ(search_address(*engine_at(1), "C#"), "http://j.example/?kw=C%23");
@@ -166,7 +177,8 @@ TEST(ReaderCatalogue, ItsEnginesAndSitesAreInForceAndTheReadersOwnLinesWin) {
     const CatalogueFile none[] = {{"beside.ini", {}, CatalogueFile::State::missing}};
     const CatalogueReport empty = apply_catalogue(none);
     ASSERT_EQ(listed_engines().size(), built_in_engines().size());
-    for (std::size_t i = 0; i < built_in_engines().size(); ++i) EXPECT_EQ(listed_engines()[i].address, listed(built_in_engines()[i]).address);
+    for (std::size_t i = 0; i < built_in_engines().size(); ++i)
+        EXPECT_EQ(listed_engines()[i].address, listed(built_in_engines()[i]).address);
     EXPECT_EQ(sites::site_address_at(2), "http://www.17k.com/");
     EXPECT_NE(report_text(empty).find("没有自定义站点文件"), Text::npos);
 }

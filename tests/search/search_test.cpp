@@ -25,8 +25,8 @@
 #include "main_window/flow.h"
 #include "main_window/wiring.h"
 #include "search/reader_catalogue.h"
-#include "tests/layouts/expected_addresses.h"
 #include "tests/app/temp_folder.h"
+#include "tests/layouts/expected_addresses.h"
 #include "tests/support/form_access.h"
 #include "tests/support/recording_platform.h"
 #include "welcome_window/controls.h"
@@ -174,7 +174,8 @@ TEST_F(MainWindow, EveryEngineBuildsItsAddressFromTheNameAsOneValue) {
 // rebuilt with the chosen engine kept by its name, and the report shown.
 TEST_F(MainWindow, ReadingTheCatalogueAgainRebuildsTheListAndReports) {
     choose(组合框1, 7);
-    folder->put(Text(search::catalogue_file_name), "[搜索引擎]\r\n零点看书网=隐藏\r\n甲【A】=http://a.example/%s\r\n坏=%s\r\n");
+    folder->put(Text(search::catalogue_file_name),
+                "[搜索引擎]\r\n零点看书网=隐藏\r\n甲【A】=http://a.example/%s\r\n坏=%s\r\n");
     forms::menu_chosen(id, 组合框1, 1);
     QCoreApplication::processEvents();
     EXPECT_EQ(list(组合框1)->count(), 11);
@@ -203,8 +204,7 @@ TEST_F(MainWindow, ThreeWaysSendASearchAndOtherKeysDoNothing) {
     type_name("abc");
     QTest::keyClick(edit_box(), Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter
     press_enter(edit_box(), Qt::ControlModifier);                    // any modifier held
-    for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Left})
-        QTest::keyClick(edit_box(), key);
+    for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Left}) QTest::keyClick(edit_box(), key);
     EXPECT_EQ(outside->opened.size(), 2u);
     type_name("abc");
 
@@ -227,7 +227,7 @@ TEST_F(MainWindow, SearchButtonCaptionFollowsTheEngineListWithinATick) {
     auto* search_button = qobject_cast<QPushButton*>(WidgetOf(id, 按钮1));
     ASSERT_NE(search_button, nullptr);
     const Text captions[] = {"宜搜小说网", "晋江文学网", "小说阅读网", "纵横中文网", "言情小说吧", "零点看书网",
-                             "搜狐原创", "腾讯读书", "新浪读书", "原创小说网", "新小说吧"};
+                             "搜狐原创",   "腾讯读书",   "新浪读书",   "原创小说网", "新小说吧"};
     for (int index : {10, 3, 7, 0}) {
         choose(组合框1, index);
         EXPECT_TRUE(within(std::chrono::milliseconds(200), [&] {
@@ -242,9 +242,8 @@ TEST_F(MainWindow, SearchButtonCaptionFollowsTheEngineListWithinATick) {
                from_utf8(search_button->toolTip().toStdString()) == "读出书名";
     }));
     choose(组合框3, 0);
-    EXPECT_TRUE(within(std::chrono::milliseconds(200), [&] {
-        return from_utf8(search_button->toolTip().toStdString()) == "记录书名";
-    }));
+    EXPECT_TRUE(within(std::chrono::milliseconds(200),
+                       [&] { return from_utf8(search_button->toolTip().toStdString()) == "记录书名"; }));
     // The skin button keeps its own caption.
     EXPECT_EQ(forms::ReadText(id, 按钮2, prop::ButtonCaption), "确定（Enter）");
 }
@@ -315,20 +314,21 @@ TEST_F(MainWindow, PlacementPutsTheWholeWindowOnTheWorkArea) {
         {1366, 768, ScreenArea{0, 0, 1366, 728}, 96, 96, classic, 96, 0, 0},
         {1280, 720, ScreenArea{0, 0, 1280, 680}, 96, 96, classic, 96, 0, 0},
         {1024, 768, {}, 96, 96, classic, 96, 0, 0},
-        {1280, 720, ScreenArea{0, 0, 1280, 693}, 96, 96, classic, 96, 0, 0},                     // 150 %, scaled as a bitmap
+        {1280, 720, ScreenArea{0, 0, 1280, 693}, 96, 96, classic, 96, 0, 0},  // 150 %, scaled as a bitmap
         {1920, 1080, ScreenArea{0, 0, 1920, 1020}, 144, 96, windows_10_scaled, 144, 490, 244},  // 150 %, aware of it
         {1920, 1080, ScreenArea{0, 0, 1920, 780}, 96, 96, classic, 96, 490, 259},               // moved up, no further
         {1920, 1080, ScreenArea{0, 0, 700, 1080}, 96, 96, classic, 96, 383, 280},               // a dock on the right
-        {1024, 768, ScreenArea{70, 28, 954, 740}, 96, 96, classic, 96, 70, 28},                 // beside a dock, below a panel
-        {800, 480, ScreenArea{0, 0, 800, 450}, 96, 96, classic, 96, 0, 0},  // taller than the area: the title bar stays on it
+        {1024, 768, ScreenArea{70, 28, 954, 740}, 96, 96, classic, 96, 70, 28},  // beside a dock, below a panel
+        {800, 480, ScreenArea{0, 0, 800, 450}, 96, 96, classic, 96, 0,
+         0},  // taller than the area: the title bar stays on it
         // Too tall at the screen's scale: the largest step that fits.
-        {1366, 768, ScreenArea{0, 0, 1366, 728}, 144, 96, windows_10_scaled, 120, 0, 0},   // 776 > 728 at 150 %
-        {1366, 768, ScreenArea{0, 0, 1366, 728}, 192, 96, windows_10_scaled, 120, 0, 0},   // 200 %: nor at 175 %
+        {1366, 768, ScreenArea{0, 0, 1366, 728}, 144, 96, windows_10_scaled, 120, 0, 0},       // 776 > 728 at 150 %
+        {1366, 768, ScreenArea{0, 0, 1366, 728}, 192, 96, windows_10_scaled, 120, 0, 0},       // 200 %: nor at 175 %
         {1920, 1080, ScreenArea{0, 0, 1920, 1040}, 192, 96, windows_10_scaled, 192, 490, 16},  // 200 % fits
         {1920, 1080, ScreenArea{0, 0, 1920, 1040}, 216, 96, windows_10_scaled, 192, 490, 16},  // 225 % does not
-        {800, 480, ScreenArea{0, 0, 800, 450}, 144, 96, windows_10_scaled, 96, 0, 0},        // 100 % at the least
-        {853, 480, ScreenArea{0, 0, 853, 452}, 144, 144, classic, 120, 0, 0},                // Qt on 1280 x 720 at 150 %
-        {1280, 720, ScreenArea{0, 0, 1280, 693}, 144, 144, classic, 144, 0, 0},              // Qt on 1920 x 1080 at 150 %
+        {800, 480, ScreenArea{0, 0, 800, 450}, 144, 96, windows_10_scaled, 96, 0, 0},          // 100 % at the least
+        {853, 480, ScreenArea{0, 0, 853, 452}, 144, 144, classic, 120, 0, 0},    // Qt on 1280 x 720 at 150 %
+        {1280, 720, ScreenArea{0, 0, 1280, 693}, 144, 144, classic, 144, 0, 0},  // Qt on 1920 x 1080 at 150 %
     };
     for (const auto& screen : screens) {
         outside->width = screen.width;
@@ -338,8 +338,8 @@ TEST_F(MainWindow, PlacementPutsTheWholeWindowOnTheWorkArea) {
         outside->unit_dpi = screen.unit_dpi;
         outside->frame = screen.frame;
         main_window::place_main_window();
-        const std::string row = std::to_string(screen.width) + "x" + std::to_string(screen.height) + " at " +
-                                std::to_string(screen.dpi);
+        const std::string row =
+            std::to_string(screen.width) + "x" + std::to_string(screen.height) + " at " + std::to_string(screen.dpi);
         EXPECT_EQ(forms::find_loaded(id)->dpi, screen.shown_dpi) << row;
         EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Left), screen.left) << row;
         EXPECT_EQ(forms::ReadInteger(id, 窗口, prop::Top), screen.top) << row;

@@ -138,9 +138,15 @@ TEST_F(SkinnedWindows, KeepWhatTheLayoutStates) {
         forms::ControlId control;
     };
     const Group groups[] = {
-        {id, 分组框2}, {id, 分组框3}, {id, 分组框4}, {id, 分组框24}, {id, 分组框26},
-        {welcome_window::id, welcome_window::分组框1}, {welcome_window::id, welcome_window::分组框2},
-        {welcome_window::id, welcome_window::分组框3}, {welcome_window::id, welcome_window::分组框5},
+        {id, 分组框2},
+        {id, 分组框3},
+        {id, 分组框4},
+        {id, 分组框24},
+        {id, 分组框26},
+        {welcome_window::id, welcome_window::分组框1},
+        {welcome_window::id, welcome_window::分组框2},
+        {welcome_window::id, welcome_window::分组框3},
+        {welcome_window::id, welcome_window::分组框5},
         {welcome_window::id, welcome_window::分组框6},
     };
     qobject_cast<QTabWidget*>(WidgetOf(id, 选择夹1))->setCurrentIndex(4);
@@ -149,7 +155,8 @@ TEST_F(SkinnedWindows, KeepWhatTheLayoutStates) {
     for (int number : {1, 6, 3, 9, 15}) {
         apply_skin(number);
         for (const Group& g : groups) {
-            const forms::ControlDesc& c = *layout_lookup::find(g.window == id ? description : welcome_window::description, g.control);
+            const forms::ControlDesc& c =
+                *layout_lookup::find(g.window == id ? description : welcome_window::description, g.control);
             SCOPED_TRACE("skin " + std::to_string(number) + " " + to_utf8(c.name));
             auto* group = qobject_cast<QGroupBox*>(WidgetOf(g.window, g.control));
             ASSERT_NE(group, nullptr);

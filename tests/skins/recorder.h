@@ -10,7 +10,9 @@
 struct Recorder {
     void* library = nullptr;
     template <class F>
-    F get(const char* name) const { return reinterpret_cast<F>(dlsym(library, name)); }
+    F get(const char* name) const {
+        return reinterpret_cast<F>(dlsym(library, name));
+    }
     int calls() const { return get<int (*)()>("recorded_calls")(); }
     void forget() const { get<void (*)()>("forget_calls")(); }
     bool null(int i) const { return get<bool (*)(int)>("recorded_null")(i); }

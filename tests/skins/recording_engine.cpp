@@ -32,7 +32,13 @@ std::string watched_content() {
 #define EXPORTED extern "C" __attribute__((visibility("default")))
 
 EXPORTED int SkinH_AttachRes(const unsigned char* data, int size, const char* password, int a, int b, int c) {
-    Call call{data, data == nullptr, size, {}, password ? password : "(null)", {a, b, c}, watched_path.empty() ? "" : watched_content()};
+    Call call{data,
+              data == nullptr,
+              size,
+              {},
+              password ? password : "(null)",
+              {a, b, c},
+              watched_path.empty() ? "" : watched_content()};
     if (data != nullptr && size > 0) call.bytes.assign(data, data + size);
     calls.push_back(call);
     return 1;

@@ -13,7 +13,9 @@ using Bytes = std::vector<std::uint8_t>;
 using she::Role;
 
 Bytes le16(unsigned v) { return {std::uint8_t(v), std::uint8_t(v >> 8)}; }
-Bytes le32(std::uint32_t v) { return {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)}; }
+Bytes le32(std::uint32_t v) {
+    return {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
+}
 
 // A skin put together chunk by chunk.
 struct Builder {
@@ -53,13 +55,33 @@ TEST(SheReader, RefusesWhatIsNotAReadableSkin) {
     const Case cases[] = {
         {"nothing", {}},
         {"magic only", {'.', 'S', 'H', 'E'}},
-        {"other magic", [] { auto b = minimal().bytes; b[1] = 's'; return b; }()},
-        {"version 2", [] { auto b = minimal().bytes; b[4] = 2; return b; }()},
-        {"version 0", [] { auto b = minimal().bytes; b[4] = 0; return b; }()},
+        {"other magic",
+         [] {
+             auto b = minimal().bytes;
+             b[1] = 's';
+             return b;
+         }()},
+        {"version 2",
+         [] {
+             auto b = minimal().bytes;
+             b[4] = 2;
+             return b;
+         }()},
+        {"version 0",
+         [] {
+             auto b = minimal().bytes;
+             b[4] = 0;
+             return b;
+         }()},
         {"no colours", Builder().chunk("NAME", {'a'}).bytes},
         {"chunk longer than the data", minimal().chunk("PAD ", {1, 2, 3}, 4).bytes},
         {"length near 4 GiB", minimal().chunk("PAD ", {1, 2, 3}, 0xFFFFFFFFu).bytes},
-        {"a few stray bytes at the end", [] { auto b = minimal().bytes; b.insert(b.end(), {'P', 'A', 'D'}); return b; }()},
+        {"a few stray bytes at the end",
+         [] {
+             auto b = minimal().bytes;
+             b.insert(b.end(), {'P', 'A', 'D'});
+             return b;
+         }()},
         {"colour entry cut short", Builder().chunk("COLR", {0, 1, 2, 3, 1}).bytes},
         {"gradient entry cut short", minimal().chunk("GRAD", {0, 1, 2, 3, 4, 5}).bytes},
         {"shape of three bytes", minimal().chunk("SHAP", {2, 1, 0}).bytes},
@@ -117,23 +139,27 @@ TEST(SheReader, ALeftOutRoleTakesARelatedColour) {
         std::vector<Role> keep;    // do not
     };
     const Case cases[] = {
-        {Role::WindowBack, {Role::ButtonFace, Role::PageBack, Role::TabStrip, Role::TabFace, Role::ButtonHoverFace},
+        {Role::WindowBack,
+         {Role::ButtonFace, Role::PageBack, Role::TabStrip, Role::TabFace, Role::ButtonHoverFace},
          {Role::EditBack, Role::Selection}},
-        {Role::ButtonFace, {Role::ButtonHoverFace, Role::ButtonPressedFace, Role::ButtonDisabledFace, Role::TabFace,
-                            Role::ComboButton},
+        {Role::ButtonFace,
+         {Role::ButtonHoverFace, Role::ButtonPressedFace, Role::ButtonDisabledFace, Role::TabFace, Role::ComboButton},
          {Role::WindowBack, Role::PageBack}},
         {Role::Selection, {Role::EditFocusBorder, Role::ListSelection, Role::ProgressChunk}, {Role::EditBack}},
         {Role::EditBack, {Role::ComboBack, Role::ListBack, Role::ProgressGroove}, {Role::WindowBack}},
-        {Role::WindowText, {Role::ButtonText, Role::EditText, Role::ListText, Role::LabelText, Role::GroupCaption,
-                            Role::ButtonBorder, Role::GroupFrame, Role::PageBorder},
+        {Role::WindowText,
+         {Role::ButtonText, Role::EditText, Role::ListText, Role::LabelText, Role::GroupCaption, Role::ButtonBorder,
+          Role::GroupFrame, Role::PageBorder},
          {Role::DisabledText, Role::ButtonDisabledText}},
         {Role::DisabledText, {Role::ButtonDisabledText}, {Role::WindowText}},
     };
     for (const auto& c : cases) {
         const auto skin = Builder().colors({{c.given, {1, 2, 3}}}).read();
         ASSERT_TRUE(skin);
-        for (Role role : c.follow) EXPECT_EQ(skin->color(role), (she::Rgb{1, 2, 3})) << int(c.given) << " -> " << int(role);
-        for (Role role : c.keep) EXPECT_NE(skin->color(role), (she::Rgb{1, 2, 3})) << int(c.given) << " -> " << int(role);
+        for (Role role : c.follow)
+            EXPECT_EQ(skin->color(role), (she::Rgb{1, 2, 3})) << int(c.given) << " -> " << int(role);
+        for (Role role : c.keep)
+            EXPECT_NE(skin->color(role), (she::Rgb{1, 2, 3})) << int(c.given) << " -> " << int(role);
     }
 }
 

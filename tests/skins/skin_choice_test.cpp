@@ -113,7 +113,8 @@ TEST_F(SkinChoice, EachListedEntryAttachesItsSkinThenStoresIt) {
     const struct {
         int entry, skin;
         const char* stored;
-    } cases[] = {{0, 1, "1"}, {1, 3, "3"}, {2, 2, "2"}, {3, 4, "4"}, {4, 8, "8"}, {5, 36, "36"}, {6, 9, "9"}, {7, 15, "15"}};
+    } cases[] = {{0, 1, "1"}, {1, 3, "3"},   {2, 2, "2"}, {3, 4, "4"},
+                 {4, 8, "8"}, {5, 36, "36"}, {6, 9, "9"}, {7, 15, "15"}};
     for (const auto& c : cases) {
         start_afresh();
         choose_listed(c.entry);
@@ -134,8 +135,8 @@ TEST_F(SkinChoice, ATypedNumberIsStoredAsTypedThenAttached) {
         const char* typed;
         int skin;  // 0: no skin data
         int size;
-    } cases[] = {{"58", 58, 20975}, {"42", 42, 5057}, {"6", 6, 26370}, {"0", 0, 0}, {"59", 0, 0},
-                 {"99", 0, 0},      {"ab", 0, 0},     {"", 0, 0},       {"5x", 5, 8321}};
+    } cases[] = {{"58", 58, 20975}, {"42", 42, 5057}, {"6", 6, 26370}, {"0", 0, 0},    {"59", 0, 0},
+                 {"99", 0, 0},      {"ab", 0, 0},     {"", 0, 0},      {"5x", 5, 8321}};
     for (bool by_enter : {true, false}) {
         for (const auto& c : cases) {
             const std::string how = std::string(by_enter ? "Enter after " : "button after ") + "\"" + c.typed + "\"";

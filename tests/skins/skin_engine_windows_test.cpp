@@ -48,7 +48,8 @@ public:
         dir.resize(dir.rfind(L'\\') + 1);
         module_ = LoadLibraryW((dir + L"SkinH_EL.dll").c_str());
         if (module_ != nullptr)
-            attach_ = reinterpret_cast<AttachRes>(reinterpret_cast<void (*)()>(GetProcAddress(module_, "SkinH_AttachRes")));
+            attach_ =
+                reinterpret_cast<AttachRes>(reinterpret_cast<void (*)()>(GetProcAddress(module_, "SkinH_AttachRes")));
     }
     ~Engine() { unload(); }
     void unload() {
@@ -121,7 +122,8 @@ struct TestWindow {
         DestroyWindow(window);
     }
     void refresh() const {
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
 };
 
@@ -173,13 +175,21 @@ std::vector<Sample> samples(const TestWindow& t, const she::Skin& s) {
         {"label, beside its text", t.label, {95, 15}, false, background(s, {10 + 95, 10 + 15})},
         {"edit box", t.edit, {90, 10}, false, exactly(s.color(Role::EditBack))},
         {"edit box frame", t.edit, {0, 0}, true, exactly(s.color(Role::EditBorder))},
-        {"push button face", t.button, {s.frame_width + 3, 13}, false, face(s, GradientTarget::ButtonNormal, Role::ButtonFace)},
+        {"push button face",
+         t.button,
+         {s.frame_width + 3, 13},
+         false,
+         face(s, GradientTarget::ButtonNormal, Role::ButtonFace)},
         {"group box frame", t.group, {0, 60}, false, exactly(s.color(Role::GroupFrame))},
         {"progress bar, done", t.progress, {20, 8}, false, face(s, GradientTarget::ProgressChunk, Role::ProgressChunk)},
         {"progress bar, to do", t.progress, {180, 8}, false, exactly(s.color(Role::ProgressGroove))},
         {"tab page", t.tabs, {150, 80}, false, exactly(s.color(Role::PageBack))},
         {"tab page under a window that paints nothing", t.tabs, {130, 70}, false, exactly(s.color(Role::PageBack))},
-        {"chosen tab", t.tabs, {chosen.left + 3, tab_middle}, false, face(s, GradientTarget::TabSelected, Role::TabSelectedFace)},
+        {"chosen tab",
+         t.tabs,
+         {chosen.left + 3, tab_middle},
+         false,
+         face(s, GradientTarget::TabSelected, Role::TabSelectedFace)},
         {"other tab", t.tabs, {other.left + 3, tab_middle}, false, face(s, GradientTarget::Tab, Role::TabFace)},
     };
 }
@@ -199,7 +209,8 @@ void expect_look(const TestWindow& t, const she::Skin& s, const std::string& whi
 std::vector<Rgb> picture_of(const TestWindow& t) {
     t.refresh();
     std::vector<Rgb> seen;
-    for (const Sample& sample : samples(t, read(plain_skin()))) seen.push_back(pixel(sample.control, sample.at, sample.in_frame));
+    for (const Sample& sample : samples(t, read(plain_skin())))
+        seen.push_back(pixel(sample.control, sample.at, sample.in_frame));
     return seen;
 }
 
@@ -215,7 +226,8 @@ TEST(WindowsSkinEngine, EachSkinAttachedColoursEveryKindOfControlInPlaceOfTheOne
     const struct {
         std::string name;
         Bytes bytes;
-    } skins[] = {{"skin 1", skin_copy(1)}, {"a plain skin", plain_skin()}, {"skin 9", skin_copy(9)}, {"skin 58", skin_copy(58)}};
+    } skins[] = {
+        {"skin 1", skin_copy(1)}, {"a plain skin", plain_skin()}, {"skin 9", skin_copy(9)}, {"skin 58", skin_copy(58)}};
     for (const auto& skin : skins) {
         ASSERT_EQ(engine.attach(skin.bytes), 1) << skin.name;
         const she::Skin s = read(skin.bytes);
@@ -225,7 +237,8 @@ TEST(WindowsSkinEngine, EachSkinAttachedColoursEveryKindOfControlInPlaceOfTheOne
         SendMessageW(window.button, BM_SETSTATE, TRUE, 0);
         UpdateWindow(window.button);
         EXPECT_TRUE(face(s, GradientTarget::ButtonPressed, Role::ButtonPressedFace)
-                        .holds(pixel(window.button, {s.frame_width + 3, 13}, false))) << skin.name << ", pressed";
+                        .holds(pixel(window.button, {s.frame_width + 3, 13}, false)))
+            << skin.name << ", pressed";
         SendMessageW(window.button, BM_SETSTATE, FALSE, 0);
     }
 }
@@ -251,9 +264,7 @@ TEST(WindowsSkinEngine, WhatItCannotReadChangesNothing) {
     const UnreadableSkins unreadable(good);
     // Before any skin, and with one in force.
     for (bool skinned : {false, true}) {
-        if (skinned) {
-            ASSERT_EQ(engine.attach(good), 1);
-        }
+        if (skinned) { ASSERT_EQ(engine.attach(good), 1); }
         const std::vector<Rgb> before = picture_of(window);
         for (const auto& c : unreadable.cases()) {
             EXPECT_EQ(engine.attach(c.data, c.size), 0) << c.what;

@@ -67,9 +67,7 @@ public:
     bool replace_file(const std::string& path, std::string_view bytes) override {
         return next_.replace_file(path, bytes);
     }
-    std::unique_ptr<Held> lock_directory_of(const std::string& path) override {
-        return next_.lock_directory_of(path);
-    }
+    std::unique_ptr<Held> lock_directory_of(const std::string& path) override { return next_.lock_directory_of(path); }
     void* load_library(const std::string& path_or_name) override { return next_.load_library(path_or_name); }
     void* load_carried_library(const std::string& name, ByteSet bytes) override {
         return next_.load_carried_library(name, bytes);

@@ -11,8 +11,8 @@
 // bytes that are not a readable skin, or no memory or GDI objects for it.
 // The password and the three numbers are part of the calling convention the
 // program keeps; our skins are not encrypted, so they carry nothing.
-extern "C" __declspec(dllexport) int WINAPI SkinH_AttachRes(const unsigned char* data, int size, const char* /*password*/,
-                                                            int, int, int) {
+extern "C" __declspec(dllexport) int WINAPI
+    SkinH_AttachRes(const unsigned char* data, int size, const char* /*password*/, int, int, int) {
     if (data == nullptr || size <= 0) return 0;
     try {
         // The caller frees the bytes right after this call: read_skin copies
@@ -23,9 +23,7 @@ extern "C" __declspec(dllexport) int WINAPI SkinH_AttachRes(const unsigned char*
         if (!look) return 0;
         she::win::put_in_force(std::move(look));
         return 1;
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
+    } catch (const std::bad_alloc&) { return 0; }
 }
 
 // Unloaded while the process goes on (FreeLibrary): the windows must let go

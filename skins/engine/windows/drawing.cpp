@@ -37,8 +37,9 @@ void fill_face(HDC dc, const RECT& r, const Look& look, GradientTarget target, R
     const int span = r.bottom - r.top - 1;
     for (int y = 0; y <= span; ++y) {
         const RECT line{r.left, r.top + y, r.right, r.top + y + 1};
-        fill(dc, line, RGB(mix(g->top.red, g->bottom.red, y, span), mix(g->top.green, g->bottom.green, y, span),
-                           mix(g->top.blue, g->bottom.blue, y, span)));
+        fill(dc, line,
+             RGB(mix(g->top.red, g->bottom.red, y, span), mix(g->top.green, g->bottom.green, y, span),
+                 mix(g->top.blue, g->bottom.blue, y, span)));
     }
 }
 
@@ -147,8 +148,10 @@ void paint_push_button(const Look& look, HWND button, HDC dc, bool hot) {
     {
         SavedDc saved(dc);
         clip_round(dc, r, skin.corner_radius);
-        if (enabled) fill_face(dc, r, look, face.gradient, face.face);
-        else fill(dc, r, look.color(Role::ButtonDisabledFace));
+        if (enabled)
+            fill_face(dc, r, look, face.gradient, face.face);
+        else
+            fill(dc, r, look.color(Role::ButtonDisabledFace));
     }
     frame_round(dc, r, look.color(enabled ? Role::ButtonBorder : Role::DisabledText), skin.frame_width,
                 skin.corner_radius);
@@ -201,12 +204,15 @@ void paint_group_box(const Look& look, HWND box, HDC dc) {
     const COLORREF ink = IsWindowEnabled(box) ? GetTextColor(dc) : look.color(Role::DisabledText);
     RECT caption{0, 0, 0, metrics.tmHeight};
     DrawTextW(dc, text.c_str(), int(text.size()), &caption, DT_SINGLELINE | DT_CALCRECT);
-    const int room = int(r.right - r.left) - 14, width = std::min(int(caption.right) + 4, room);  // 2 pixels either side
+    const int room = int(r.right - r.left) - 14,
+              width = std::min(int(caption.right) + 4, room);  // 2 pixels either side
     const LONG style = GetWindowLongW(box, GWL_STYLE) & BS_CENTER;
     const int left = style == BS_CENTER ? (room - width) / 2 : style == BS_RIGHT ? room - width : 0;
     caption = {r.left + 7 + left, r.top, r.left + 7 + left + width, r.top + metrics.tmHeight};
-    if (brush != nullptr) FillRect(dc, &caption, brush);
-    else fill_behind(look, box, dc, caption);
+    if (brush != nullptr)
+        FillRect(dc, &caption, brush);
+    else
+        fill_behind(look, box, dc, caption);
     InflateRect(&caption, -2, 0);
     draw_text(dc, box, text, caption, ink, DT_SINGLELINE | DT_END_ELLIPSIS);
 }
@@ -274,9 +280,11 @@ void draw_tab_text(HDC dc, HWND tabs, int index, const RECT& tab, Side side, COL
         SetTextAlign(dc, TA_LEFT | TA_TOP);
         // The text's top faces right when it runs downwards, left when upwards.
         if (side == Side::Right)
-            TextOutW(dc, tab.right - (width - across) / 2, tab.top + (height - along.cx) / 2, text.c_str(), int(text.size()));
+            TextOutW(dc, tab.right - (width - across) / 2, tab.top + (height - along.cx) / 2, text.c_str(),
+                     int(text.size()));
         else
-            TextOutW(dc, tab.left + (width - across) / 2, tab.bottom - (height - along.cx) / 2, text.c_str(), int(text.size()));
+            TextOutW(dc, tab.left + (width - across) / 2, tab.bottom - (height - along.cx) / 2, text.c_str(),
+                     int(text.size()));
     }
     DeleteObject(turned);
 }
@@ -306,9 +314,12 @@ void paint_tabs(const Look& look, HWND tabs, HDC dc, int hot_item) {
             RECT tab;
             if (!SendMessageW(tabs, TCM_GETITEMRECT, WPARAM(i), LPARAM(&tab))) continue;
             const bool chosen = i == selected;
-            if (chosen) fill_face(dc, tab, look, GradientTarget::TabSelected, Role::TabSelectedFace);
-            else if (i == hot_item && enabled) fill(dc, tab, look.color(Role::TabHoverFace));
-            else fill_face(dc, tab, look, GradientTarget::Tab, Role::TabFace);
+            if (chosen)
+                fill_face(dc, tab, look, GradientTarget::TabSelected, Role::TabSelectedFace);
+            else if (i == hot_item && enabled)
+                fill(dc, tab, look.color(Role::TabHoverFace));
+            else
+                fill_face(dc, tab, look, GradientTarget::Tab, Role::TabFace);
             SetDCBrushColor(dc, border);
             FrameRect(dc, &tab, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
             if (chosen) {
@@ -316,10 +327,22 @@ void paint_tabs(const Look& look, HWND tabs, HDC dc, int hot_item) {
                 InflateRect(&opening, side == Side::Left || side == Side::Right ? 0 : -1,
                             side == Side::Top || side == Side::Bottom ? 0 : -1);
                 switch (side) {
-                    case Side::Top: opening.top = tab.bottom - 1; opening.bottom = tab.bottom + 1; break;
-                    case Side::Bottom: opening.bottom = tab.top + 1; opening.top = tab.top - 1; break;
-                    case Side::Left: opening.left = tab.right - 1; opening.right = tab.right + 1; break;
-                    case Side::Right: opening.right = tab.left + 1; opening.left = tab.left - 1; break;
+                    case Side::Top:
+                        opening.top = tab.bottom - 1;
+                        opening.bottom = tab.bottom + 1;
+                        break;
+                    case Side::Bottom:
+                        opening.bottom = tab.top + 1;
+                        opening.top = tab.top - 1;
+                        break;
+                    case Side::Left:
+                        opening.left = tab.right - 1;
+                        opening.right = tab.right + 1;
+                        break;
+                    case Side::Right:
+                        opening.right = tab.left + 1;
+                        opening.left = tab.left - 1;
+                        break;
                 }
                 fill(dc, opening, look.color(Role::TabSelectedFace));
             }

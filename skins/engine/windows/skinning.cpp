@@ -74,7 +74,8 @@ Colors colors_of(HWND control) {
     if (class_is(control, L"ComboBox") || (class_is(control, L"Edit") && class_is(GetParent(control), L"ComboBox")))
         return {Role::ComboText, Role::ComboBack, false};
     if (class_is(control, L"Edit")) return {Role::EditText, Role::EditBack, false};
-    if (class_is(control, L"ComboLBox") || class_is(control, L"ListBox")) return {Role::ListText, Role::ListBack, false};
+    if (class_is(control, L"ComboLBox") || class_is(control, L"ListBox"))
+        return {Role::ListText, Role::ListBack, false};
     if (class_is(control, L"Static")) return {Role::LabelText, Role::WindowBack, true};
     if (is_group_box(control)) return {Role::GroupCaption, Role::WindowBack, true};
     return {Role::WindowText, Role::WindowBack, true};  // check boxes, radio buttons, dialogs
@@ -146,9 +147,13 @@ std::optional<LRESULT> button_message(const Look& look, HWND w, UINT message, WP
     // drawing, in the colours their window answers with.
     if ((!push && type != BS_GROUPBOX) || (style & (BS_BITMAP | BS_ICON))) return std::nullopt;
     switch (message) {
-        case BM_SETSTATE: case BM_SETSTYLE: case WM_SETFOCUS: case WM_KILLFOCUS:
-        case WM_ENABLE: case WM_SETTEXT: case WM_UPDATEUISTATE:
-            return quietly(w, message, wp, lp);
+        case BM_SETSTATE:
+        case BM_SETSTYLE:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_ENABLE:
+        case WM_SETTEXT:
+        case WM_UPDATEUISTATE: return quietly(w, message, wp, lp);
         case WM_MOUSEMOVE:
             if (push && GetPropW(w, hot_property) == nullptr) {
                 SetPropW(w, hot_property, HANDLE(1));
@@ -162,8 +167,10 @@ std::optional<LRESULT> button_message(const Look& look, HWND w, UINT message, WP
             return std::nullopt;
         default:
             return painting(w, message, wp, [&](HDC dc) {
-                if (push) paint_push_button(look, w, dc, GetPropW(w, hot_property) != nullptr);
-                else paint_group_box(look, w, dc);
+                if (push)
+                    paint_push_button(look, w, dc, GetPropW(w, hot_property) != nullptr);
+                else
+                    paint_group_box(look, w, dc);
             });
     }
 }
@@ -171,8 +178,10 @@ std::optional<LRESULT> button_message(const Look& look, HWND w, UINT message, WP
 std::optional<LRESULT> tabs_message(const Look& look, HWND w, UINT message, WPARAM wp, LPARAM lp) {
     const auto set_hot = [w](int item) {
         if (int(INT_PTR(GetPropW(w, hot_property))) - 1 == item) return;
-        if (item < 0) RemovePropW(w, hot_property);
-        else SetPropW(w, hot_property, HANDLE(INT_PTR(item + 1)));
+        if (item < 0)
+            RemovePropW(w, hot_property);
+        else
+            SetPropW(w, hot_property, HANDLE(INT_PTR(item + 1)));
         InvalidateRect(w, nullptr, FALSE);
     };
     switch (message) {
@@ -184,9 +193,8 @@ std::optional<LRESULT> tabs_message(const Look& look, HWND w, UINT message, WPAR
         }
         case WM_MOUSELEAVE: set_hot(-1); return std::nullopt;
         default:
-            return painting(w, message, wp, [&](HDC dc) {
-                paint_tabs(look, w, dc, int(INT_PTR(GetPropW(w, hot_property))) - 1);
-            });
+            return painting(w, message, wp,
+                            [&](HDC dc) { paint_tabs(look, w, dc, int(INT_PTR(GetPropW(w, hot_property))) - 1); });
     }
 }
 
@@ -197,7 +205,8 @@ std::optional<LRESULT> edit_message(const Look& look, HWND w, UINT message, WPAR
             paint_edit_frame(look, w);
             return result;
         }
-        case WM_SETFOCUS: case WM_KILLFOCUS: {  // the frame line shows the focus
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {  // the frame line shows the focus
             const LRESULT result = DefSubclassProc(w, message, wp, lp);
             RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
             return result;
@@ -265,9 +274,7 @@ LRESULT CALLBACK skinned(HWND w, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, D
             break;
         case Kind::button: answer = button_message(*look, w, message, wp, lp); break;
         case Kind::edit: answer = edit_message(*look, w, message, wp, lp); break;
-        case Kind::progress:
-            answer = painting(w, message, wp, [&](HDC dc) { paint_progress(*look, w, dc); });
-            break;
+        case Kind::progress: answer = painting(w, message, wp, [&](HDC dc) { paint_progress(*look, w, dc); }); break;
         case Kind::tabs: answer = tabs_message(*look, w, message, wp, lp); break;
         case Kind::other: break;
     }
