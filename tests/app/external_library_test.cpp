@@ -170,20 +170,21 @@ TEST(IsWholeLibrary, OnlyACompleteLibraryForThisMachine) {
 }
 
 // Another process rewrites the library in place at the same size while it is
-// copied for the loader: a mark every 64 KiB, set to one value after the
-// other from the first to the last, again and again. The file always holds
-// the new value in its first marks and the old one in the rest; so must the
-// copy, never marks read at different moments.
+// copied for the loader: a mark every 64 KiB, the number of the pass, written
+// from the first mark to the last, pass after pass. The file always holds one
+// pass's number in its first marks and the one before in the rest; so must
+// the copy, never marks read at different moments. (The numbers only grow, so
+// two reads of a file that changed between them never agree by chance.)
 TEST(LibrarySnapshot, ALibraryRewrittenInPlaceIsCopiedAsItStoodAtOneMoment) {
     TempFolder folder;
     constexpr off_t size = 1 << 20, step = 1 << 16;
-    folder.put("x.dll", std::string(size, '1'));
+    folder.put("x.dll", std::string(size, '\0'));
     std::atomic<bool> stop = false;
     std::thread writer([&] {
         const int fd = open(folder.os("x.dll").c_str(), O_WRONLY);
-        for (char mark = '2'; !stop; mark = mark == '1' ? '2' : '1')
+        for (std::uint64_t pass = 1; !stop; ++pass)
             for (off_t at = 0; at < size; at += step)
-                if (pwrite(fd, &mark, 1, at) != 1) stop = true;
+                if (pwrite(fd, &pass, sizeof pass, at) != sizeof pass) stop = true;
         close(fd);
     });
     int mixed = 0;
@@ -193,7 +194,8 @@ TEST(LibrarySnapshot, ALibraryRewrittenInPlaceIsCopiedAsItStoodAtOneMoment) {
         std::ifstream in(snapshot.path(), std::ios::binary);
         const std::string copied{std::istreambuf_iterator<char>(in), {}};
         int changes = 0;
-        for (off_t at = step; at < off_t(copied.size()); at += step) changes += copied[at] != copied[at - step];
+        for (off_t at = step; at + 8 <= off_t(copied.size()); at += step)
+            changes += copied.compare(at, 8, copied, at - step, 8) != 0;
         if (off_t(copied.size()) != size || changes > 1) ++mixed;
     }
     stop = true;
