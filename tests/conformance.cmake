@@ -1,4 +1,4 @@
-# The outside conformance images that the picture decoder tests (tests/image)
+# The outside conformance images that the picture decoder tests (tests/pictures)
 # compare against: public BMP and GIF test suites, never part of this
 # repository. yz_conformance is their folder (holding images/), or empty when
 # this machine has none: the tests that need them are then skipped, saying so.

@@ -25,17 +25,19 @@ endfunction()
 
 set(t ${CMAKE_CURRENT_LIST_DIR})
 # Helpers of the same name as another file's: each compiled alone.
-set_source_files_properties(${t}/image/bmp_suite_test.cpp PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
-yz_windows_test(image_tests
-  ${t}/image/image_test_support.cpp ${t}/image/reference_wic.cpp
-  ${t}/image/gif_writer.cpp ${t}/image/gif_decoder_test.cpp ${t}/image/gif_suite_test.cpp
-  ${t}/image/bmp_writer.cpp ${t}/image/bmp_decoder_test.cpp ${t}/image/bmp_suite_test.cpp
-  ${t}/image/picture_sniff_test.cpp)
-target_link_libraries(image_tests PRIVATE windowscodecs ole32)
+set_source_files_properties(${t}/pictures/bmp_suite_test.cpp PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+yz_windows_test(pictures_tests
+  ${t}/pictures/image_test_support.cpp ${t}/pictures/reference_wic.cpp
+  ${t}/pictures/gif_writer.cpp ${t}/pictures/gif_decoder_test.cpp ${t}/pictures/gif_suite_test.cpp
+  ${t}/pictures/bmp_writer.cpp ${t}/pictures/bmp_decoder_test.cpp ${t}/pictures/bmp_suite_test.cpp
+  ${t}/pictures/picture_sniff_test.cpp)
+target_link_libraries(pictures_tests PRIVATE windowscodecs ole32)
 yz_windows_test(assets_tests
   ${t}/assets/picture_formats_test.cpp ${t}/assets/picture_headers.cpp ${t}/assets/picture_decoding_test.cpp)
-yz_windows_test(app_tests ${t}/app/conversions_test.cpp ${t}/app/text_conversion_test.cpp ${t}/app/launch_worker_test.cpp
-  ${t}/search/catalogue_test.cpp)
+# The core's tests that need no Linux: one executable, since each start under
+# wine costs more than their cases.
+yz_windows_test(core_tests ${t}/host/conversions_test.cpp ${t}/platform/text_conversion_test.cpp
+  ${t}/platform/launch_worker_test.cpp ${t}/search/catalogue_test.cpp)
 yz_windows_test(skin_format_tests
   ${t}/skins/she_reader_test.cpp ${t}/skins/catalogue_test.cpp ${CMAKE_SOURCE_DIR}/skins/engine/she_reader.cpp)
 
@@ -66,7 +68,7 @@ set_tests_properties(windows_scales PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 
 # The Windows platform on real files, its run directory and libraries, and
 # where the settings file goes.
-yz_windows_test(windows_platform_tests ${t}/platform/windows_platform_test.cpp ${t}/app/settings_place_test.cpp)
+yz_windows_test(windows_platform_tests ${t}/platform/windows_platform_test.cpp ${t}/host/settings_place_test.cpp)
 add_dependencies(windows_platform_tests SkinH_EL)
 
 # The program itself, started alone in a fresh folder.

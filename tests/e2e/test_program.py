@@ -184,8 +184,8 @@ class ProgramTest(unittest.TestCase):
         self.desktop.key(*["Down"] * (entry + 1), "Return")
 
     def test_names_with_address_syntax_reach_the_engine_as_one_value(self):
-        """The search rows of tests/layouts/expected_addresses.h, typed into the real program."""
-        header = os.path.join(os.path.dirname(__file__), "../layouts/expected_addresses.h")
+        """The search rows of tests/search/expected_addresses.h, typed into the real program."""
+        header = os.path.join(os.path.dirname(__file__), "../search/expected_addresses.h")
         with open(header, encoding="utf-8") as f:
             table = f.read().split("expected_searches[] = {", 1)[1]
         rows = re.findall(r'\{(\d+), "((?:[^"\\]|\\.)*)", "([^"]*)"\}', table)

@@ -24,7 +24,7 @@
 #include "host/host.h"
 #include "host/settings.h"
 #include "platform/platform.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 extern char** environ;
 

@@ -22,7 +22,7 @@
 #include "host/host.h"
 #include "main_window/controls.h"
 #include "main_window/wiring.h"
-#include "tests/layouts/layout_lookup.h"
+#include "tests/main_window/layout_lookup.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/win32_access.h"
 #include "welcome_window/controls.h"

@@ -11,7 +11,7 @@
 #include "search/engines.h"
 #include "search/reader_catalogue.h"
 #include "sites/sites.h"
-#include "tests/layouts/expected_addresses.h"
+#include "tests/search/expected_addresses.h"
 
 namespace {
 

@@ -25,10 +25,10 @@
 #include "main_window/flow.h"
 #include "main_window/wiring.h"
 #include "search/reader_catalogue.h"
-#include "tests/app/temp_folder.h"
-#include "tests/layouts/expected_addresses.h"
+#include "tests/search/expected_addresses.h"
 #include "tests/support/form_access.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/temp_folder.h"
 #include "welcome_window/controls.h"
 #include "welcome_window/wiring.h"
 

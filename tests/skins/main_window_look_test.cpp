@@ -22,7 +22,7 @@
 #include "skins/catalogue.h"
 #include "skins/engine/she_format.h"
 #include "skins/skins.h"
-#include "tests/layouts/layout_lookup.h"
+#include "tests/main_window/layout_lookup.h"
 #include "tests/skins/skin_test_support.h"
 #include "tests/support/form_access.h"
 #include "tests/support/recording_platform.h"

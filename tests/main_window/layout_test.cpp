@@ -14,7 +14,7 @@
 #include "sites/books.h"
 #include "sites/links.h"
 #include "sites/sites.h"
-#include "tests/layouts/layout_lookup.h"
+#include "tests/main_window/layout_lookup.h"
 #include "welcome_window/controls.h"
 #include "welcome_window/wiring.h"
 

@@ -12,7 +12,7 @@
 #include "platform/text.h"
 #include "sites/books.h"
 #include "sites/hosts.h"
-#include "tests/layouts/layout_lookup.h"
+#include "tests/main_window/layout_lookup.h"
 #include "welcome_window/controls.h"
 
 namespace {

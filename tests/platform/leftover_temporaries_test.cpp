@@ -12,7 +12,7 @@
 
 #include "host/host.h"
 #include "platform/linux/file_replace.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -20,8 +20,8 @@
 #include "host/run_directory.h"
 #include "platform/linux/library_image.h"
 #include "platform/linux/library_snapshot.h"
-#include "temp_folder.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

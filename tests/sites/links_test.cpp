@@ -7,8 +7,8 @@
 
 #include "main_window/wiring.h"
 #include "platform/text.h"
-#include "tests/layouts/expected_addresses.h"
-#include "tests/layouts/layout_lookup.h"
+#include "tests/main_window/layout_lookup.h"
+#include "tests/search/expected_addresses.h"
 #include "tests/support/recording_platform.h"
 #include "welcome_window/wiring.h"
 

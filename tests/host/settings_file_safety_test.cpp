@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "host/host.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "host/host.h"
 #include "host/wildcard.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

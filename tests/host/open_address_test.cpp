@@ -19,8 +19,8 @@
 #include "host/host.h"
 #include "platform/linux/browser_launcher.h"
 #include "platform/search_path.h"
-#include "temp_folder.h"
 #include "tests/support/recording_platform.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
