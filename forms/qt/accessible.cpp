@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QComboBox>
 
+#include <optional>
+
 #include "forms/accessibility.h"
 #include "forms/qt/looks.h"
 #include "forms/qt/trans_label.h"
@@ -63,6 +65,16 @@ protected:
     AccessibleInfo info() const {
         const ControlState* c = state_of(owner_);
         return c != nullptr ? accessible_of(*owner_.loaded(), *c) : AccessibleInfo{};
+    }
+    // The name, description and value a reader asks for, from the table but
+    // for the value, which the control may hold itself; nullopt for the rest.
+    static std::optional<QString> said(QAccessible::Text t, const AccessibleInfo& now, const QString& value) {
+        switch (t) {
+            case QAccessible::Name: return spoken(now.name);
+            case QAccessible::Description: return spoken(now.description);
+            case QAccessible::Value: return value;
+            default: return std::nullopt;
+        }
     }
     Owner owner_;
 };
@@ -124,12 +136,8 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         const AccessibleInfo now = info();
-        switch (t) {
-            case QAccessible::Name: return spoken(now.name);
-            case QAccessible::Description: return spoken(now.description);
-            case QAccessible::Value: return spoken(now.value);
-            default: return QAccessibleWidget::text(t);
-        }
+        if (auto s = said(t, now, spoken(now.value))) return *s;
+        return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override {
         if (info().action == Action::Press) return {pressAction()};
@@ -168,13 +176,8 @@ public:
         return s;
     }
     QString text(QAccessible::Text t) const override {
-        const AccessibleInfo now = info();
-        switch (t) {
-            case QAccessible::Name: return spoken(now.name);
-            case QAccessible::Description: return spoken(now.description);
-            case QAccessible::Value: return combo()->currentText();
-            default: return QAccessibleWidget::text(t);
-        }
+        if (auto s = said(t, info(), combo()->currentText())) return *s;
+        return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString& name) override {

@@ -15,7 +15,7 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "forms/aspects.h"
+#include "forms/changed_part.h"
 #include "forms/dispatch.h"
 #include "forms/page_change.h"
 #include "forms/presentation.h"

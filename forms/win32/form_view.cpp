@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "forms/aspects.h"
+#include "forms/changed_part.h"
 #include "forms/dispatch.h"
 #include "forms/page_change.h"
 #include "forms/presentation.h"
