@@ -10,6 +10,14 @@
 #include "platform/code_page.h"  // the conversions that come with the text
 
 using Text = std::string;
+
+// The length of the GBK character at `at`: a lead byte (0x81 to 0xFE) and the
+// trail byte after it are one character, so that a trail byte that happens to
+// be a backslash, "]" or a letter is never taken for one; any other byte is one.
+constexpr std::size_t gbk_character_length(std::string_view text, std::size_t at) {
+    const unsigned char lead = static_cast<unsigned char>(text[at]);
+    return lead >= 0x81 && lead <= 0xFE && at + 1 < text.size() ? 2 : 1;
+}
 using ByteSet = std::span<const std::uint8_t>;
 
 struct DateTime {

@@ -194,14 +194,8 @@ Text from_utf16(std::string_view bytes, bool big_endian) {
 
 Text folded_name(std::string_view name) {
     Text folded(name);
-    for (std::size_t i = 0; i < folded.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(folded[i]);
-        if (c >= 0x81 && c <= 0xFE) {
-            ++i;  // a trail byte may look like a letter
-        } else if (c >= 'A' && c <= 'Z') {
-            folded[i] = char(c - 'A' + 'a');
-        }
-    }
+    for (std::size_t i = 0; i < folded.size(); i += gbk_character_length(folded, i))
+        if (folded[i] >= 'A' && folded[i] <= 'Z') folded[i] = char(folded[i] - 'A' + 'a');
     return folded;
 }
 

@@ -23,7 +23,7 @@ Text caption_of(const Text& name) {
     static constexpr std::string_view open = "【", close = "】";
     if (!std::string_view(name).ends_with(close)) return name;
     std::size_t grade = Text::npos;
-    for (std::size_t i = 0; i < name.size(); i += static_cast<unsigned char>(name[i]) >= 0x81 ? 2 : 1)
+    for (std::size_t i = 0; i < name.size(); i += gbk_character_length(name, i))
         if (std::string_view(name).substr(i).starts_with(open)) grade = i;
     return grade == Text::npos || grade == 0 ? name : name.substr(0, grade);
 }
@@ -32,7 +32,7 @@ Text caption_of(const Text& name) {
 // POSIX one, with "/" for "\" (a GBK trail byte may be 0x5C and stays).
 Text shown_path(Text path) {
     if (!RunDirectory().starts_with('/')) return path;
-    for (std::size_t i = 0; i < path.size(); i += static_cast<unsigned char>(path[i]) >= 0x81 ? 2 : 1)
+    for (std::size_t i = 0; i < path.size(); i += gbk_character_length(path, i))
         if (path[i] == '\\') path[i] = '/';
     return path;
 }

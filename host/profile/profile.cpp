@@ -47,10 +47,7 @@ std::string_view callers_name(std::string_view s) {
 // A GBK lead byte and its trail byte are one character, so that a trail byte
 // that happens to be "]" or a letter is never taken for one. A UTF-16 unit is
 // one character for these rules: no surrogate is ASCII.
-size_t character_length(std::string_view s, size_t i) {
-    unsigned char u = static_cast<unsigned char>(s[i]);
-    return u >= 0x81 && u <= 0xFE && i + 1 < s.size() ? 2 : 1;
-}
+size_t character_length(std::string_view s, size_t i) { return gbk_character_length(s, i); }
 size_t character_length(std::u16string_view, size_t) { return 1; }
 
 template <class Char>

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/code_page.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -139,12 +140,6 @@ const char* iconv_name(CodePage page) {
     return "CP936";
 }
 
-// One whole GBK character: a lead byte with its trail byte, else one byte.
-size_t gbk_character_length(std::string_view rest) {
-    const unsigned char lead = static_cast<unsigned char>(rest[0]);
-    return lead >= 0x81 && lead <= 0xFE && rest.size() >= 2 ? 2 : 1;
-}
-
 }  // namespace
 
 std::string gbk_to(CodePage page, std::string_view gbk) {
@@ -155,6 +150,6 @@ std::string gbk_to(CodePage page, std::string_view gbk) {
     Converter& converter = page == CodePage::gb18030 ? to_gb18030 : page == CodePage::big5 ? to_big5 : to_utf8;
     return converter.run(gbk, [](std::string_view rest, std::string& out) -> size_t {
         out += '?';
-        return gbk_character_length(rest);
+        return gbk_character_length(rest, 0);
     });
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "platform/code_page.h"
+#include "platform/text.h"
 #include "platform/windows/wide_path.h"
 
 namespace {
@@ -30,8 +31,7 @@ std::wstring wide_from_gbk(std::string_view text) {
     // Character by character only when the whole text is not valid GBK.
     out.clear();
     for (std::size_t i = 0; i < text.size();) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c >= 0x81 && c <= 0xFE && i + 1 < text.size() ? 2 : 1;
+        const std::size_t length = gbk_character_length(text, i);
         if (convert_strictly(gbk, text.substr(i, length), out)) {
             i += length;
         } else {
